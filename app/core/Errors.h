@@ -1,0 +1,44 @@
+#pragma once
+// The system's error classes. Every error is an exception with a fixed English
+// message; a command that raises one ends there and the error display shows it.
+#include <stdexcept>
+#include <string>
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    std::string Message() const { return what(); }
+};
+
+// A text that is not a number, or a number pattern that is too long.
+class EConvertError : public Exception { using Exception::Exception; };
+
+// Floating-point conditions of the Extended environment.
+class EMathError : public Exception { using Exception::Exception; };
+class EZeroDivide : public EMathError {
+public:
+    EZeroDivide() : EMathError("Floating point division by zero") {}
+};
+class EInvalidOp : public EMathError {
+public:
+    EInvalidOp() : EMathError("Invalid floating point operation") {}
+};
+class EOverflow : public EMathError {
+public:
+    EOverflow() : EMathError("Floating point overflow") {}
+};
+
+// Integer division by zero.
+class EDivByZero : public Exception {
+public:
+    EDivByZero() : Exception("Division by zero") {}
+};
+
+// An input value outside the range the computation has tables for.
+class ERangeError : public Exception { using Exception::Exception; };
+
+// The system clipboard could not be opened.
+class EClipboardException : public Exception { using Exception::Exception; };
+
+// A chart axis property assignment that the chart refuses.
+class AxisException : public Exception { using Exception::Exception; };

@@ -1,0 +1,7 @@
+#include "NumberSettings.h"
+
+TNumberSettings& NumberSettings()
+{
+    static TNumberSettings settings;
+    return settings;
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Set-up for a Debian 12 machine, then build and start the application or run
+# every test. Idempotent: packages are installed only when missing.
+#   tools/dev.sh app    install, build, start cpk-xr
+#   tools/dev.sh test   install, build, run the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev
+  fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig
+  xvfb xauth xdotool xclip
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+  # Debian's Tahoma (from fonts-wine) lies outside fontconfig's search path.
+  local conf=/etc/fonts/conf.d/60-cpk-xr-wine-fonts.conf
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$conf" ]; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo tee "$conf" >/dev/null <<'XML'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>/usr/share/wine/fonts</dir></fontconfig>
+XML
+    fc-cache -f >/dev/null 2>&1 || true
+  fi
+}
+
+build() {
+  cmake --preset default >/dev/null
+  cmake --build --preset default
+}
+
+case "${1:-}" in
+  app)
+    install_missing
+    build
+    exec ./build/default/app/cpk-xr
+    ;;
+  test)
+    install_missing
+    build
+    ctest --preset default
+    ;;
+  *)
+    echo "usage: tools/dev.sh app|test" >&2
+    exit 2
+    ;;
+esac
