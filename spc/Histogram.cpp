@@ -1,0 +1,98 @@
+// The chart range of all values, the Sturges class count, and the histogram
+// of twelve classes with the overall and within-subgroup density curves.
+#include <algorithm>
+
+#include "ComputeStages.h"
+#include "NumericFunctions.h"
+#include "app/core/NumberText.h"
+
+namespace {
+
+constexpr int8_t ThreeDecimals = -3;
+constexpr Extended FirstLimitBelowStart = 0.005L;
+// The narrowest class the histogram uses.
+constexpr float NarrowestClassWidth = 0.001f;
+
+TFixedTable<float, 1, 12> ClassLimitsFrom(float start, float classWidth)
+{
+    TFixedTable<float, 1, 12> limits;
+    limits[1] = ToSingle(RoundAtPowerOfTen(ToDouble(Extended(start) - FirstLimitBelowStart), ThreeDecimals));
+    for (int i = 1; i <= 11; ++i)
+        limits[i + 1] = ToSingle(RoundAtPowerOfTen(ToDouble(Extended(limits[i]) + Extended(classWidth)), ThreeDecimals));
+    return limits;
+}
+
+void CountFrequencies(TCPKValue& v)
+{
+    v.Frequencies.fill(0);
+    TFixedTable<double, 1, 12> limits;
+    for (int i = 1; i <= 12; ++i)
+        limits[i] = RoundAtPowerOfTen(v.ClassLimits[i], ThreeDecimals);
+    // Only the values of whole subgroups are classified.
+    const size_t classified = size_t(v.SubgroupCount) * size_t(v.SubgroupSize);
+    for (size_t index = 0; index < classified; ++index) {
+        const double x = RoundAtPowerOfTen(v.Values[index], ThreeDecimals);
+        if (x >= 0 && x < limits[1])
+            ++v.Frequencies[0];
+        for (int i = 1; i <= 11; ++i)
+            if (limits[i] <= x && x < limits[i + 1])
+                ++v.Frequencies[i];
+    }
+}
+
+void WriteCurve(std::array<float, 12>& curve, const TCPKValue& v, float sigma, TWindowModel& window,
+                const char* memo, const char* caption)
+{
+    window.ClearMemo(memo);
+    for (int i = 0; i < 12; ++i) {
+        curve[i] = NormalDensity(v.ClassLimits[i + 1], v.Mean, sigma);
+        window.AppendMemoLine(memo, caption + PatternNumberText("0.000000", curve[i]));
+    }
+}
+
+} // namespace
+
+void StoreChartRange(TCPKValue& v)
+{
+    v.ChartMax = v.DataMax > v.USL ? v.DataMax : v.USL;
+    v.ChartMin = v.DataMin >= v.LSL ? v.LSL : v.DataMin;
+}
+
+void WriteClassCount(TCPKValue& v, TWindowModel& window)
+{
+    v.ClassCount = SturgesClassCount(v.Count);
+    window.SetText("Edit31", IntegerText(v.ClassCount));
+}
+
+void BuildHistogramAndCurves(TCPKValue& v, TWindowModel& window)
+{
+    WriteClassCount(v, window);
+
+    window.ClearMemo("Memo1");
+    const Extended span = Extended(v.DataMax) - Extended(v.DataMin);
+    v.ClassWidth = ToSingle(RoundAtPowerOfTen(ToDouble(ExtDiv(span, Extended(v.ClassCount))), ThreeDecimals));
+    if (v.ClassWidth == 0.0f)
+        v.ClassWidth = NarrowestClassWidth;  // a zero width would pile every limit on one point
+    window.AppendMemoLine("Memo1", "组距=:" + PatternNumberText("0.000000", v.ClassWidth));
+
+    // The classes start at ChartMin; when a lower limit far below the data
+    // would leave the top of the data outside them, they start at DataMin.
+    v.ClassLimits = ClassLimitsFrom(v.ChartMin, v.ClassWidth);
+    if (v.ClassLimits[12] <= v.DataMax)
+        v.ClassLimits = ClassLimitsFrom(v.DataMin, v.ClassWidth);
+    for (int i = 1; i <= 12; ++i)
+        window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[i]));
+
+    CountFrequencies(v);
+    window.ClearMemo("Memo2");
+    for (const int32_t frequency : v.Frequencies)
+        window.AppendMemoLine("Memo2", "频率=:" + IntegerText(frequency));
+
+    WriteCurve(v.OverallCurve, v, ToSingle(v.StdDevAll), window, "Memo3", "整体分布=:");
+    WriteCurve(v.WithinCurve, v, v.SigmaWithin, window, "Memo4", "组内分布=:");
+
+    const float overallMax = MaxOfSingles(v.OverallCurve);
+    const float withinMax = MaxOfSingles(v.WithinCurve);
+    v.MaxCurve = overallMax > withinMax ? overallMax : withinMax;
+    v.MaxFrequency = MaxOfIntegers(v.Frequencies);
+}

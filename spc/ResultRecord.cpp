@@ -1,0 +1,17 @@
+#include "ResultRecord.h"
+
+namespace {
+std::unique_ptr<TarryCpk>& CurrentCpkHolder()
+{
+    static std::unique_ptr<TarryCpk> current;
+    return current;
+}
+}
+
+TarryCpk* CurrentCpk() { return CurrentCpkHolder().get(); }
+
+TarryCpk& StartNewCurrentCpk()
+{
+    CurrentCpkHolder() = std::make_unique<TarryCpk>();
+    return *CurrentCpkHolder();
+}
