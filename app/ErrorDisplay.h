@@ -1,0 +1,32 @@
+#pragma once
+// The error display: every error that ends a command is shown in a message
+// box with the stop icon and an OK button; the window stays usable.
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+// The message as shown: "." is appended when the last character sorts after
+// "." (digits, letters, Chinese characters), not after ")", "!", blanks or ".".
+std::string DisplayedErrorMessage(const std::string& message);
+
+// The program file's name without directory and without everything from its
+// first "." on, every character after the first in lower case.
+QString ApplicationTitle(const QString& programPath);
+
+class TErrorDisplay {
+public:
+    virtual ~TErrorDisplay() = default;
+    virtual void ShowError(const QString& title, const QString& text) = 0;
+};
+
+class TMessageBoxErrorDisplay : public TErrorDisplay {
+public:
+    explicit TMessageBoxErrorDisplay(QWidget* parent) : parent_(parent) {}
+    void ShowError(const QString& title, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// TForm1: the main window with every control of its layout, the commands
+// behind its buttons and the grid's key handler. It is also the window model
+// the computation reads from and writes to.
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "ErrorDisplay.h"
+#include "grid/GridCommands.h"
+#include "spc/WindowModel.h"
+
+class QLineEdit;
+class QPushButton;
+class TLabel;
+class TMemo;
+class TStringGrid;
+
+class TForm1 : public QWidget, public TWindowModel {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls by component name; null when the name is not of that kind.
+    QWidget* Control(const QString& name) const;
+    QLineEdit* Edit(const QString& name) const;
+    TLabel* Label(const QString& name) const;
+    TMemo* Memo(const QString& name) const;
+    QPushButton* Button(const QString& name) const;
+    QWidget* Chart(const QString& name) const;
+    TStringGrid* StringGrid1() const { return grid_; }
+
+    // Runs a button's command as a click does; a hidden button's handler runs
+    // directly. Returns false for an unknown button name.
+    bool ClickButton(const QString& name);
+
+    void SetErrorDisplay(std::unique_ptr<TErrorDisplay> display);
+    void SetApplicationTitle(const QString& title) { applicationTitle_ = title; }
+    QString ApplicationTitleText() const { return applicationTitle_; }
+
+    // Runs one command; an error that escapes it ends it and goes to the error display.
+    void RunCommand(const std::function<void()>& command);
+
+    // TWindowModel
+    std::string Text(std::string_view controlName) const override;
+    void SetText(std::string_view controlName, const std::string& text) override;
+    void ClearMemo(std::string_view memoName) override;
+    void AppendMemoLine(std::string_view memoName, const std::string& line) override;
+    int ColCount() const override;
+    int RowCount() const override;
+    std::string Cell(int col, int row) const override;
+
+    // The commands.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click() {}
+    void Button5Click() {}
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+    void FormDestroy();
+    std::map<QString, std::function<void()>> ClickHandlers();
+
+    std::map<QString, QWidget*> controls_;
+    TStringGrid* grid_ = nullptr;
+    std::unique_ptr<TErrorDisplay> errorDisplay_;
+    QString applicationTitle_;
+    std::unique_ptr<TSampleColumns> sampleColumns_;
+};

@@ -1,0 +1,84 @@
+#include "ScenarioRunner.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QJsonDocument>
+#include <QLineEdit>
+
+#include <stdexcept>
+
+#include "GridKeys.h"
+#include "LocaleSettings.h"
+#include "Unit1.h"
+#include "WindowDump.h"
+#include "grid/StringGrid.h"
+
+namespace {
+
+// Message boxes are recorded instead of shown.
+class TRecordingErrorDisplay : public TErrorDisplay {
+public:
+    explicit TRecordingErrorDisplay(QJsonArray& errors) : errors_(errors) {}
+    void ShowError(const QString& title, const QString& text) override
+    {
+        errors_.append(QJsonObject{{QStringLiteral("title"), title}, {QStringLiteral("text"), text}});
+    }
+
+private:
+    QJsonArray& errors_;
+};
+
+std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
+
+}  // namespace
+
+TScenarioRunner::TScenarioRunner(TForm1& form, QTextStream& out) : form_(form), out_(out)
+{
+    form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
+}
+
+void TScenarioRunner::Settle() { QApplication::processEvents(); }
+
+void TScenarioRunner::Run(const TScenarioLine& line)
+{
+    const QString& command = line.Command;
+    if (command == QLatin1String("text")) {
+        QLineEdit* edit = form_.Edit(line.Words[0]);
+        if (!edit)
+            throw Refused(QStringLiteral("no edit field named '%1'").arg(line.Words[0]));
+        edit->setText(line.Value);
+    } else if (command == QLatin1String("cell")) {
+        form_.StringGrid1()->SetCells(line.Words[0].toInt(), line.Words[1].toInt(), line.Value);
+    } else if (command == QLatin1String("clipboard")) {
+        QApplication::clipboard()->setText(line.Value);
+    } else if (command == QLatin1String("current")) {
+        form_.StringGrid1()->SetCurrentCell(line.Words[0].toInt(), line.Words[1].toInt());
+    } else if (command == QLatin1String("key")) {
+        if (!SendGridKey(*form_.StringGrid1(), line.Value))
+            throw Refused(QStringLiteral("not a key: '%1'").arg(line.Value));
+    } else if (command == QLatin1String("type")) {
+        TypeIntoGrid(*form_.StringGrid1(), line.Value);
+    } else if (command == QLatin1String("click")) {
+        if (!form_.ClickButton(line.Words[0]))
+            throw Refused(QStringLiteral("no button named '%1'").arg(line.Words[0]));
+    } else if (command == QLatin1String("locale")) {
+        // Two characters separated by one blank.
+        const QStringList symbols = line.Value.split(QLatin1Char(' '));
+        if (line.Value.size() != 3 || line.Value.at(1) != QLatin1Char(' '))
+            throw Refused(QStringLiteral("locale needs two characters: '%1'").arg(line.Value));
+        const QString decimal = line.Value.left(1), thousands = line.Value.right(1);
+        SetLocaleSymbolsSource([decimal, thousands] { return std::pair{decimal, thousands}; });
+        QEvent change(QEvent::LocaleChange);
+        QApplication::sendEvent(&form_, &change);
+    } else if (command == QLatin1String("dump")) {
+        Settle();
+        out_ << QJsonDocument(DumpWindow(form_, errors_)).toJson(QJsonDocument::Compact) << '\n';
+        out_.flush();
+        errors_ = QJsonArray();
+    } else if (command == QLatin1String("screenshot")) {
+        Settle();
+        if (!form_.grab().save(line.Value, "PNG"))
+            throw Refused(QStringLiteral("cannot write '%1'").arg(line.Value));
+    }
+    Settle();
+}

@@ -1,0 +1,70 @@
+#include "WindowDump.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "FormControls.h"
+#include "FormLayout.h"
+#include "Unit1.h"
+#include "grid/StringGrid.h"
+
+namespace {
+
+QJsonObject DumpGrid(const TStringGrid& grid)
+{
+    QJsonArray cells;
+    for (const TStoredCell& cell : grid.StoredCells())
+        cells.append(QJsonArray{cell.Col, cell.Row, cell.Text});
+    return {
+        {QStringLiteral("colCount"), grid.ColCount()},
+        {QStringLiteral("rowCount"), grid.RowCount()},
+        {QStringLiteral("current"), QJsonArray{grid.Col(), grid.Row()}},
+        {QStringLiteral("cells"), cells},
+    };
+}
+
+}  // namespace
+
+QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
+{
+    QJsonObject edits, labels, memos, buttons, geometry, tabOrder;
+    for (const TControlSpec& spec : FormControls()) {
+        const QString name = QString::fromUtf8(spec.Name);
+        const QWidget* widget = form.Control(name);
+        switch (spec.Kind) {
+        case TControlKind::Edit:
+            edits[name] = form.Edit(name)->text();
+            break;
+        case TControlKind::Label:
+            labels[name] = form.Label(name)->Caption();
+            break;
+        case TControlKind::Memo:
+            memos[name] = QJsonArray::fromStringList(form.Memo(name)->Lines());
+            break;
+        case TControlKind::Button:
+            buttons[name] = QJsonObject{{QStringLiteral("caption"), form.Button(name)->text()},
+                                        {QStringLiteral("visible"), !widget->isHidden()}};
+            break;
+        case TControlKind::Grid:
+        case TControlKind::Chart:
+            break;
+        }
+        const QRect place = widget->geometry();
+        geometry[name] = QJsonArray{place.left(), place.top(), place.width(), place.height()};
+        if (spec.TabOrder >= 0)
+            tabOrder[name] = spec.TabOrder;
+    }
+    return {
+        {QStringLiteral("edits"), edits},
+        {QStringLiteral("labels"), labels},
+        {QStringLiteral("memos"), memos},
+        {QStringLiteral("buttons"), buttons},
+        {QStringLiteral("grid"), DumpGrid(*form.StringGrid1())},
+        {QStringLiteral("geometry"), geometry},
+        {QStringLiteral("tabOrder"), tabOrder},
+        {QStringLiteral("clipboard"), QGuiApplication::clipboard()->text()},
+        {QStringLiteral("errors"), errors},
+    };
+}

@@ -1,0 +1,45 @@
+// cpk-xr-scenario: drives the real main window headlessly from a script on
+// standard input and prints its state as JSON.
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "Extended.h"
+#include "LocaleSettings.h"
+#include "ScenarioRunner.h"
+#include "Unit1.h"
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitFloatingPointEnvironment();
+    QApplication application(argc, argv);
+    ReadNumberSettingsFromLocale();
+
+    TForm1 form;
+    // Error titles are those of the application, whose program file is cpk-xr.
+    form.SetApplicationTitle(ApplicationTitle(QStringLiteral("cpk-xr")));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+
+    QTextStream out(stdout);
+    TScenarioRunner runner(form, out);
+    std::string raw;
+    for (int lineNumber = 1; std::getline(std::cin, raw); ++lineNumber) {
+        const QString text = QString::fromUtf8(raw);
+        try {
+            if (const auto line = ParseScenarioLine(text))
+                runner.Run(*line);
+        } catch (const std::invalid_argument& refused) {
+            out.flush();
+            std::fprintf(stderr, "cpk-xr-scenario: line %d: %s: %s\n", lineNumber, refused.what(),
+                         raw.c_str());
+            return 2;
+        }
+    }
+    return 0;
+}
