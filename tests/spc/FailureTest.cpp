@@ -1,0 +1,180 @@
+// Every way the compute command ends early: the message, the controls written
+// up to that point, the later ones untouched, and the partly filled record
+// left current.
+#include "ComputeTestSupport.h"
+
+namespace {
+
+TFakeWindow SampleWindow()
+{
+    TFakeWindow window;
+    window.LoadSampleData();
+    return window;
+}
+
+std::string NotAFloatMessage(const std::string& text) { return "'" + text + "' is not a valid floating point value"; }
+
+} // namespace
+
+TEST(ComputeFailure, LimitThatIsNotANumberWritesNothing)
+{
+    for (const char* edit : {"Edit6", "Edit7", "Edit8"}) {
+        TFakeWindow window = SampleWindow();
+        window.Texts[edit] = "2 8";
+        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage("2 8"), "");
+    }
+}
+
+TEST(ComputeFailure, CellThatIsNotANumberWritesNothing)
+{
+    for (const char* text : {"abc", "   ", "1,5", "26.39\t"}) {
+        TFakeWindow window = SampleWindow();
+        window.Cells[{3, 2}] = text;
+        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage(text), "");
+    }
+    TFakeWindow first = SampleWindow();
+    first.Cells[{0, 0}] = "x";
+    ExpectCommandEndsAt<EConvertError>(first, NotAFloatMessage("x"), "");
+}
+
+TEST(ComputeFailure, EmptyGridReadsAsTheEmptyText)
+{
+    TFakeWindow window;
+    ExpectCommandEndsAt<EConvertError>(window, "'' is not a valid floating point value", "");
+    EXPECT_EQ(CurrentCpk()->Value.Count, 0);
+}
+
+TEST(ComputeFailure, NumberBeyondSingleOverflowsWhereItIsStored)
+{
+    TFakeWindow limit = SampleWindow();
+    limit.Texts["Edit7"] = "1e39";
+    ExpectCommandEndsAt<EOverflow>(limit, "Floating point overflow", "");
+    EXPECT_EQ(CurrentCpk()->Value.USL, 28.0f);  // stored before the target failed
+
+    TFakeWindow cell = SampleWindow();
+    cell.Cells[{4, 4}] = "-3.5e38";
+    ExpectCommandEndsAt<EOverflow>(cell, "Floating point overflow", "");
+
+    // Each reading fits a Single, their sum does not.
+    TFakeWindow sum;
+    sum.LoadReadings({"3e38", "3e38", "1"});
+    ExpectCommandEndsAt<EOverflow>(sum, "Floating point overflow", "");
+    EXPECT_EQ(CurrentCpk()->Value.Count, 2);
+}
+
+TEST(ComputeFailure, SubgroupSizeThatIsNotAnIntegerOrZero)
+{
+    TFakeWindow text = SampleWindow();
+    text.Texts["Edit32"] = "5.0";
+    ExpectCommandEndsAt<EConvertError>(text, "'5.0' is not a valid integer value", "");
+
+    TFakeWindow zero = SampleWindow();
+    zero.Texts["Edit32"] = "0";
+    ExpectCommandEndsAt<EDivByZero>(zero, "Division by zero", "");
+    // The readings were taken before the size was read.
+    EXPECT_EQ(CurrentCpk()->Value.Count, 25);
+    EXPECT_EQ(CurrentCpk()->Value.Mean, 0.0f);
+}
+
+TEST(ComputeFailure, SingleReadingHasNoStandardDeviation)
+{
+    TFakeWindow window;
+    window.LoadReadings({"25"});
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit5");
+    EXPECT_EQ(window.Text("Edit1"), "1");
+    EXPECT_EQ(window.Text("Edit33"), "0");
+}
+
+TEST(ComputeFailure, FewerReadingsThanOneSubgroup)
+{
+    TFakeWindow window;
+    window.LoadReadings({"25", "26", "24.5"});
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit31");
+    EXPECT_EQ(CurrentCpk()->Value.SubgroupCount, 0);
+}
+
+TEST(ComputeFailure, SubgroupSizeOneFailsAtTheSubgroupDeviations)
+{
+    TFakeWindow window = SampleWindow();
+    window.Texts["Edit32"] = "1";
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit31");
+    EXPECT_EQ(window.Text("Edit33"), "25");
+    EXPECT_EQ(CurrentCpk()->Value.SubgroupSums.size(), 25u);  // sums come before the deviations
+}
+
+TEST(ComputeFailure, ZeroOverallSigmaFailsAtCP)
+{
+    TFakeWindow different;
+    different.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
+    ExpectCommandEndsAt<EZeroDivide>(different, "Floating point division by zero", "Edit12");
+    EXPECT_EQ(different.Text("Edit12"), "0");
+
+    TFakeWindow equalLimits;
+    equalLimits.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
+    equalLimits.Texts["Edit6"] = "25";
+    equalLimits.Texts["Edit8"] = "25";
+    ExpectCommandEndsAt<EInvalidOp>(equalLimits, "Invalid floating point operation", "Edit12");
+}
+
+TEST(ComputeFailure, EqualLimitsFailAtCA)
+{
+    TFakeWindow window = SampleWindow();
+    window.Texts["Edit6"] = "25";
+    window.Texts["Edit8"] = "25";
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Edit14");
+    EXPECT_EQ(window.Text("Edit16"), "0");
+
+    // Mean exactly at the centre: 0 / 0.
+    TFakeWindow centred;
+    centred.LoadReadings({"24", "26", "24", "26", "25"});
+    centred.Texts["Edit6"] = "25";
+    centred.Texts["Edit8"] = "25";
+    ExpectCommandEndsAt<EInvalidOp>(centred, "Invalid floating point operation", "Edit14");
+}
+
+TEST(ComputeFailure, ZeroWithinSigmaFailsAtTheWithinCP)
+{
+    // Subgroups of two equal readings: spread between subgroups only.
+    TFakeWindow window;
+    window.Texts["Edit32"] = "2";
+    window.LoadReadings({"24", "24", "26", "26", "25", "25"});
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Edit10");
+    EXPECT_EQ(window.Text("Edit11"), "0");
+}
+
+TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
+{
+    // Readings that differ as Doubles but not as Singles: a spread, yet every
+    // subgroup range is 0.
+    TFakeWindow window;
+    window.LoadReadings({"25", "25.0000009", "25", "25.0000009", "25",
+                         "25.0000009", "25", "25.0000009", "25", "25.0000009"});
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Memo5");
+    EXPECT_EQ(window.Memo("Memo5").size(), 8u);
+    EXPECT_EQ(window.Memo("Memo5").back(), "平均极差估计稳定的过程标准差Sigma=:0.000");
+    EXPECT_EQ(window.Memo("Memo6").size(), 2u);
+    EXPECT_EQ(window.Memo("Memo8").size(), 2u);
+    EXPECT_TRUE(CurrentCpk()->HistogramComplete);
+}
+
+TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
+{
+    TFakeWindow window = SampleWindow();
+    RunComputeCommand(window, nullptr);
+    const TarryCpk* complete = CurrentCpk();
+    EXPECT_TRUE(complete->HistogramComplete);
+
+    window.Texts["Edit32"] = "x";
+    EXPECT_THROW(RunComputeCommand(window, nullptr), EConvertError);
+    const TCPKValue& partial = CurrentCpk()->Value;
+    EXPECT_FALSE(CurrentCpk()->HistogramComplete);
+    EXPECT_EQ(partial.Count, 25);
+    EXPECT_EQ(partial.DataMax, 30.77f);
+    // Nothing of the finished computation leaks into the new record.
+    EXPECT_EQ(partial.SubgroupSize, 0);
+    EXPECT_EQ(partial.Mean, 0.0f);
+    EXPECT_EQ(partial.StdDevAll, 0.0L);
+    EXPECT_EQ(partial.RBar, 0.0f);
+    EXPECT_EQ(partial.ClassLimits[1], 0.0f);
+    EXPECT_TRUE(partial.SubgroupMeans.empty());
+}

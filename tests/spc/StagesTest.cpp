@@ -1,0 +1,151 @@
+// The stages one by one: where the chart steps come in the order, what a
+// partial last subgroup counts in, the measured and expected nonconformance
+// figures, and the control limits beyond the default subgroup size.
+#include "ComputeTestSupport.h"
+#include "app/core/NumberText.h"
+
+namespace {
+
+// Records, at each chart step, what the window and record showed then.
+class TRecordingCharts : public TComputeCharts {
+public:
+    explicit TRecordingCharts(const TFakeWindow& window) : window(window) {}
+    void FillIndividualsChart(const TCPKValue& v) override
+    {
+        steps.push_back("Chart2");
+        chartMax = v.ChartMax;
+        chartMin = v.ChartMin;
+        lastWrittenBefore.push_back(window.Written.back());
+    }
+    void DrawDistributionChart(const TCPKValue&) override
+    {
+        steps.push_back("cht1");
+        histogramCompleteAtDraw = CurrentCpk()->HistogramComplete;
+        lastWrittenBefore.push_back(window.Written.back());
+    }
+    void FillControlCharts(const TCPKValue&) override
+    {
+        steps.push_back("Chart1+Chart3");
+        lastWrittenBefore.push_back(window.Written.back());
+    }
+    const TFakeWindow& window;
+    std::vector<std::string> steps, lastWrittenBefore;
+    float chartMax = 0, chartMin = 0;
+    bool histogramCompleteAtDraw = false;
+};
+
+} // namespace
+
+TEST(ComputeStages, ChartStepsComeAtTheirPlaceInTheOrder)
+{
+    TFakeWindow window;
+    window.LoadSampleData();
+    TRecordingCharts charts(window);
+    RunComputeCommand(window, &charts);
+    EXPECT_EQ(charts.steps, (std::vector<std::string>{"Chart2", "cht1", "Chart1+Chart3"}));
+    // Chart2 after the summary labels, before the class count; cht1 after the
+    // within curve; the control charts after the last key value.
+    EXPECT_EQ(charts.lastWrittenBefore, (std::vector<std::string>{"Label30", "Memo4", "Memo5"}));
+    EXPECT_EQ(charts.chartMax, 30.77f);
+    EXPECT_EQ(charts.chartMin, 23.0f);
+    EXPECT_TRUE(charts.histogramCompleteAtDraw);
+}
+
+TEST(ComputeStages, ChartRangeTakesTheWiderOfDataAndLimits)
+{
+    TFakeWindow window;
+    window.LoadSampleData();
+    window.Texts["Edit6"] = "35";
+    window.Texts["Edit8"] = "24";
+    RunComputeCommand(window, nullptr);
+    EXPECT_EQ(CurrentCpk()->Value.ChartMax, 35.0f);
+    EXPECT_EQ(CurrentCpk()->Value.ChartMin, 23.41f);
+}
+
+TEST(ComputeStages, ReadingsAfterTheLastWholeSubgroupCountOnlyOverall)
+{
+    TFakeWindow window;
+    window.LoadSampleData();
+    window.Cells[{0, 5}] = "40";
+    window.Cells[{1, 5}] = "10";
+    RunComputeCommand(window, nullptr);
+    const TCPKValue& v = CurrentCpk()->Value;
+    EXPECT_EQ(window.Text("Edit1"), "27");
+    EXPECT_EQ(window.Text("Edit33"), "5");
+    EXPECT_EQ(window.Text("Edit4"), "40");
+    EXPECT_EQ(window.Text("Edit5"), "10");
+    EXPECT_EQ(v.AboveUSLCount, 5);
+    EXPECT_EQ(v.BelowLSLCount, 1);
+    EXPECT_EQ(window.Memo("Memo6").size(), 5u);
+    int classified = 0;
+    for (const int32_t frequency : v.Frequencies)
+        classified += frequency;
+    EXPECT_LE(classified, 25);
+    // The X-bar centre is the mean of all 27 readings.
+    EXPECT_EQ(window.Memo("Memo5")[2], "子组均值的均值=:" + PatternNumberText("0.000", v.Mean));
+    EXPECT_NE(window.Memo("Memo5")[2], "子组均值的均值=:26.401");
+}
+
+TEST(ComputeStages, MeasuredNonconformanceOfOneInThirty)
+{
+    std::vector<std::string> readings(30, "25");
+    for (size_t i = 0; i < readings.size(); ++i)
+        readings[i] = "25." + std::to_string(i % 10);
+    readings[17] = "28.5";
+    TFakeWindow window;
+    window.LoadReadings(readings);
+    RunComputeCommand(window, nullptr);
+    EXPECT_EQ(window.Text("Edit24"), "0");
+    EXPECT_EQ(window.Text("Edit25"), "33333.3333333333");
+    EXPECT_EQ(window.Text("Edit27"), "33333.3333333333");
+    EXPECT_EQ(window.Text("Label27"), "高于规格28数量=1百分比 3.33333333333333%");
+    EXPECT_EQ(window.Text("Label29"), "低于规格23数量=0百分比 0%");
+}
+
+TEST(ComputeStages, MeanOnTheLowerLimitExpectsHalfBelowIt)
+{
+    TFakeWindow window;
+    window.Texts["Edit32"] = "2";
+    window.LoadReadings({"22", "24"});
+    RunComputeCommand(window, nullptr);
+    EXPECT_EQ(window.Text("Edit3"), "23");
+    EXPECT_EQ(window.Text("Edit22"), "500000");
+    EXPECT_EQ(window.Text("Edit28"), "500000");
+    EXPECT_EQ(window.Text("Edit18"), "0");
+    // Mean below the centre: CA negative.
+    EXPECT_EQ(window.Text("Edit21"), "-1");
+}
+
+TEST(ComputeStages, RangeLowerLimitFromSevenOn)
+{
+    std::vector<std::string> readings;
+    for (int i = 0; i < 42; ++i)
+        readings.push_back(std::to_string(23 + (i * 3) % 5) + "." + std::to_string((i * 7) % 10));
+    TFakeWindow window;
+    window.LoadReadings(readings);
+    window.Texts["Edit32"] = "7";
+    RunComputeCommand(window, nullptr);
+    const TCPKValue& v = CurrentCpk()->Value;
+    EXPECT_EQ(window.Text("Edit33"), "6");
+    EXPECT_GT(v.RangeLCL, 0.0f);
+    EXPECT_EQ(v.RangeLCL, ToSingle(Extended(0.076f) * Extended(v.RBar)));
+    EXPECT_EQ(v.RangeUCL, ToSingle(Extended(1.924f) * Extended(v.RBar)));
+    EXPECT_EQ(v.SigmaR, ToSingle(Extended(v.RBar) / Extended(2.704f)));
+    EXPECT_EQ(window.Memo("Memo6").size(), 6u);
+}
+
+TEST(ComputeStages, WithinSigmaUsesTheBiasFactorOfTheSubgroupSize)
+{
+    TFakeWindow window;
+    window.LoadSampleData();
+    window.Texts["Edit32"] = "3";
+    RunComputeCommand(window, nullptr);
+    const TCPKValue& v = CurrentCpk()->Value;
+    EXPECT_EQ(v.SubgroupCount, 8);
+    EXPECT_EQ(v.SigmaWithin, ToSingle(Extended(v.SBar) / Extended(0.8862f)));
+    EXPECT_EQ(v.Plus3Sigma, ToSingle(3.0L * v.SigmaWithin + Extended(v.Mean)));
+    // Subgroups are consecutive readings regardless of rows: the third holds
+    // readings 7 to 9, the second to fourth cells of row 1.
+    EXPECT_EQ(v.Subgroups[2].Data, (std::vector<double>{23.65, 26.86, 30.77}));
+    EXPECT_EQ(window.Memo("Memo8")[2], "子组3极差=:7.120");
+}
