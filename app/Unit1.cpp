@@ -14,6 +14,7 @@
 #include "FormLayout.h"
 #include "LocaleSettings.h"
 #include "grid/StringGrid.h"
+#include "spc/ComputeCommand.h"
 
 namespace {
 
@@ -233,7 +234,7 @@ void TForm1::Button2Click()
     sampleColumns_ = std::make_unique<TSampleColumns>(LoadSampleData(*grid_));
 }
 
-void TForm1::Button3Click() {}
+void TForm1::Button3Click() { RunComputeCommand(*this, nullptr); }
 
 void TForm1::Button6Click() {}
 
