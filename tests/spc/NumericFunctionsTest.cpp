@@ -53,15 +53,17 @@ TEST(SampleStdDev, EqualReadingsGiveExactlyZero)
 
 TEST(SampleStdDev, RoundingBelowZeroCountsAsZero)
 {
-    // Readings one unit apart in the last place: the one-pass formula cancels
-    // to a residue that may fall below zero; the result is never an error.
-    for (double reading : {0.1, 26.39, 1e8 + 0.1, 33554432.5}) {
-        const double next = std::nextafter(reading, 1e300);
-        const std::vector<double> nearlyEqual = {reading, reading, reading, next, reading};
-        const Extended deviation = SampleStdDev(nearlyEqual);
-        EXPECT_GE(deviation, 0.0L);
-        EXPECT_LT(deviation, 1e-6L * std::fabs(reading) + 1e-12L);
+    // Two readings one unit apart in the last place: the one-pass formula
+    // cancels to a small negative variance here.
+    const double reading = 100.15625;
+    const std::vector<double> nearlyEqual = {reading, std::nextafter(reading, 200.0)};
+    Extended sum = 0, sumOfSquares = 0;
+    for (const double value : nearlyEqual) {
+        sum += value;
+        sumOfSquares += Extended(value) * Extended(value);
     }
+    ASSERT_LT(sumOfSquares - sum * sum / 2, 0.0L);
+    EXPECT_EQ(SampleStdDev(nearlyEqual), 0.0L);
 }
 
 TEST(NormalFunctions, AgreeWithTheStandardNormalCurve)
