@@ -1,6 +1,5 @@
 // The chart range of all values, the Sturges class count, and the histogram
 // of twelve classes with the overall and within-subgroup density curves.
-#include <algorithm>
 
 #include "ComputeStages.h"
 #include "NumericFunctions.h"

@@ -4,7 +4,6 @@
 // float, Double is double, Extended is long double, Integer is int32_t.
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "app/core/Extended.h"
