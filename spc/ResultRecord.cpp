@@ -1,5 +1,7 @@
 #include "ResultRecord.h"
 
+#include <memory>
+
 namespace {
 std::unique_ptr<TarryCpk>& CurrentCpkHolder()
 {
