@@ -1,0 +1,113 @@
+// The distribution chart on cht1: the histogram as bars, six labelled vertical
+// reference lines, and the overall and within-subgroup normal curves on the
+// right axis. It is rebuilt from nothing at every drawing.
+#include "ChartDisplays.h"
+#include "engine/BarSeries.h"
+#include "engine/CustomSeries.h"
+#include "app/core/Extended.h"
+#include "app/core/NumberText.h"
+
+namespace {
+
+constexpr TColor BarColor = 15453831;  // red 135, green 206, blue 235
+
+struct TReferenceLine {
+    const char* Label;
+    float X;
+    double Top;
+    TColor Color;
+    bool Dashed;
+    bool TakesItsColor;  // the "-3Sigma" line keeps the colour the chart gives it
+};
+
+void AddBars(TChart& chart, const TCPKValue& v)
+{
+    auto& bars = chart.CreateSeries<TBarSeries>();
+    bars.SetParentChart(&chart);
+    bars.Marks().SetVisible(true);
+    bars.Marks().SetTransparent(true);
+    bars.Marks().SetArrowLength(5);
+    bars.SetSeriesColor(BarColor);
+    for (int i = 0; i < 12; ++i) {
+        // An empty class gets a blank label, so its bar shows no count.
+        const char* label = v.Frequencies[i] != 0 ? "" : " ";
+        bars.AddPoint(RoundAtPowerOfTen(v.ClassLimits[i + 1], -3), v.Frequencies[i], label, BarColor);
+    }
+    chart.AttachSeries(bars);
+}
+
+void AddReferenceLine(TChart& chart, const TReferenceLine& reference)
+{
+    auto& line = chart.CreateSeries<TLineSeries>();
+    line.Marks().SetVisible(true);
+    line.Marks().SetTransparent(true);
+    line.Marks().Font().SetColor(reference.Color);
+    if (reference.Dashed)
+        line.LinePen().SetStyle(psDash);
+    line.SetParentChart(&chart);
+    line.AddPoint(reference.X, 0, " ", reference.Color);
+    line.AddPoint(reference.X, reference.Top, reference.Label, reference.Color);
+    if (reference.TakesItsColor)
+        line.SetSeriesColor(reference.Color);
+    line.LinePen().SetWidth(2);
+    chart.AttachSeries(line);
+}
+
+void AddCurve(TChart& chart, const TCPKValue& v, const std::array<float, 12>& curve, TColor color)
+{
+    auto& line = chart.CreateSeries<TLineSeries>();
+    line.SetParentChart(&chart);
+    line.SetVertAxis(aRightAxis);
+    line.LinePen().SetWidth(2);
+    line.SetSeriesColor(color);
+    // The curve starts on the bottom edge about two units left of the first limit.
+    line.AddPoint(RoundAtPowerOfTen(ToDouble(static_cast<Extended>(v.ClassLimits[1]) - 2), 0), 0, "", color);
+    for (int i = 0; i < 12; ++i)
+        line.AddPoint(RoundAtPowerOfTen(v.ClassLimits[i + 1], -3), RoundAtPowerOfTen(curve[i], -5), "", color);
+    chart.AttachSeries(line);
+}
+
+}  // namespace
+
+void TChartDisplays::DrawDistributionChart(const TCPKValue& v)
+{
+    TChart& chart = cht1_;
+    chart.DestroyAllSeries();
+    chart.BottomAxis().Grid().SetVisible(false);
+    chart.LeftAxis().Grid().SetVisible(false);
+    chart.RightAxis().Grid().SetVisible(false);
+    chart.BottomAxis().SetLabelStyle(talValue);
+
+    const Extended maxFrequency = v.MaxFrequency;
+    chart.RightAxis().SetAutomatic(false);
+    chart.RightAxis().SetMinimum(0);
+    chart.RightAxis().SetMaximum(ToDouble(static_cast<Extended>(v.MaxCurve) + 0.01L));
+    chart.LeftAxis().SetAutomatic(false);
+    chart.LeftAxis().SetMinimum(0);
+    chart.LeftAxis().SetMaximum(ToDouble(maxFrequency + 0.1L * maxFrequency));
+
+    AddBars(chart, v);
+
+    // Red labels at nine tenths of the largest bar, green ones at eight tenths.
+    const double redTop = ToDouble(maxFrequency - 0.1L * maxFrequency);
+    const double greenTop = ToDouble(maxFrequency - 0.2L * maxFrequency);
+    const TReferenceLine references[] = {
+        {"-3Sigma", v.Minus3Sigma, redTop, clRed, true, false},
+        {"+3Sigma", v.Plus3Sigma, redTop, clRed, true, true},
+        {"Target", v.Target, redTop, clRed, true, true},
+        {"LSL", v.LSL, greenTop, clGreen, false, true},
+        {"USL", v.USL, greenTop, clGreen, false, true},
+        {"Average", v.Mean, greenTop, clGreen, false, true},
+    };
+    for (const TReferenceLine& reference : references)
+        AddReferenceLine(chart, reference);
+
+    AddCurve(chart, v, v.OverallCurve, clRed);
+    AddCurve(chart, v, v.WithinCurve, clGreen);
+}
+
+void TChartDisplays::ShowDistributionChart(const TarryCpk* record)
+{
+    if (record && record->HistogramComplete)
+        DrawDistributionChart(record->Value);
+}

@@ -1,0 +1,59 @@
+#include "FormCharts.h"
+
+#include "LimitChart.h"
+
+namespace {
+
+constexpr TColor LaidOutCentreColor = 33023;  // orange of the laid-out centre lines
+
+struct TLaidOutSeries {
+    const char* Upper;
+    const char* Lower;
+    const char* Centre;
+    const char* Data;
+    const char* Points;
+};
+
+void AddFastLine(TChart& chart, const char* name, TColor color)
+{
+    auto& line = chart.CreateSeries<TFastLineSeries>(name);
+    line.SetSeriesColor(color);
+    line.SetParentChart(&chart);
+}
+
+void AddLimitChartSeries(TChart& chart, const TLaidOutSeries& names)
+{
+    AddFastLine(chart, names.Upper, clRed);
+    AddFastLine(chart, names.Lower, clGreen);
+    AddFastLine(chart, names.Centre, LaidOutCentreColor);
+    AddFastLine(chart, names.Data, clBlue);
+    auto& points = chart.CreateSeries<TPointSeries>(names.Points);
+    points.Pointer().SetStyle(psRectangle);
+    points.SetParentChart(&chart);
+}
+
+}  // namespace
+
+void LayOutFormChart(TChart& chart, std::string_view chartName)
+{
+    // Laid-out values are taken without the axis checks.
+    chart.SetLoading(true);
+    chart.SetColor(clWhite);
+    chart.SetView3D(false);
+    chart.SetLegendVisible(false);
+    if (chartName == "Chart1") {
+        chart.Title().SetText({"均值控制图"});
+        AddLimitChartSeries(chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
+                                    "PointSeries1"});
+    } else if (chartName == "Chart3") {
+        chart.Title().SetText({"极差控制图"});
+        AddLimitChartSeries(chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
+                                    "PointSeries2"});
+    } else {
+        chart.Title().SetText({"TChart"});
+        chart.Title().SetVisible(false);
+        if (chartName == "Chart2")
+            AddLimitChartSeries(chart, {"Series3", "Series4", "Series5", "Series6", "Series7"});
+    }
+    chart.SetLoading(false);
+}
