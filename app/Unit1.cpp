@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "Errors.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
@@ -169,6 +170,8 @@ void TForm1::RunCommand(const std::function<void()>& command)
     try {
         command();
         return;
+    } catch (const Exception& error) {
+        message = error.Message();
     } catch (const std::bad_alloc&) {
         message = "Out of memory";
     } catch (const std::exception& error) {

@@ -1,13 +1,19 @@
 #pragma once
 // The system's error classes. Every error is an exception with a fixed English
 // message; a command that raises one ends there and the error display shows it.
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
-class Exception : public std::runtime_error {
+// The message is kept whole, embedded NUL characters included.
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A text that is not a number, or a number pattern that is too long.

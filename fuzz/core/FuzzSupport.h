@@ -28,9 +28,9 @@ inline void UseSeparatorsFor(uint8_t choice)
     std::abort();
 }
 
-// The message carries the whole text; as a C string it ends at a NUL.
+// The message carries the whole text, NUL characters included.
 inline void CheckMessage(const Exception& error, const std::string& expected)
 {
-    if (std::strcmp(error.what(), expected.c_str()) != 0)
-        Fail("wrong message", error.what());
+    if (error.Message() != expected)
+        Fail("wrong message", error.Message());
 }
