@@ -1,99 +1,283 @@
 #include "StringGrid.h"
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 
-class TGridModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
+#include <algorithm>
 
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols; }
+#include "GridModel.h"
+#include "InplaceEdit.h"
 
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
-            return {};
-        return cells.Get(index.column(), index.row());
-    }
+namespace {
 
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        if (!index.isValid() || role != Qt::EditRole)
-            return false;
-        SetCell(index.column(), index.row(), value.toString());
+bool IsTypedCharacter(const QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event->key() == Qt::Key_Backspace)
         return true;
-    }
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
+}
 
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    }
+}  // namespace
 
-    void SetCell(int col, int row, const QString& text)
-    {
-        if (cells.Get(col, row) == text)
-            return;
-        cells.Set(col, row, text);
-        if (col < cols && row < rows) {
-            const QModelIndex at = index(row, col);
-            emit dataChanged(at, at);
-        }
-    }
-
-    void Resize(int newCols, int newRows)
-    {
-        beginResetModel();
-        cols = newCols;
-        rows = newRows;
-        endResetModel();
-    }
-
-    TGridCells cells;
-    int cols = 5;
-    int rows = 10;
-};
-
-TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), model_(new TGridModel(this))
+TStringGrid::TStringGrid(QWidget* parent)
+    : QTableView(parent), model_(new TGridModel(this)), delegate_(new TInplaceEditDelegate(*this))
 {
     setModel(model_);
+    setItemDelegate(delegate_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    horizontalHeader()->setDefaultSectionSize(64 + 1);
-    verticalHeader()->setDefaultSectionSize(24 + 1);
+    // Each section holds its cell and the grid line after it.
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(DefaultColWidth + GridLineWidth);
+    verticalHeader()->setDefaultSectionSize(DefaultRowHeight + GridLineWidth);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setWordWrap(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setCurrentIndex(model_->index(0, 0));
+    // The grid opens its editor itself; Tab leaves the grid.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setDragEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    SetCurrentCell(0, 0);
 }
 
 TStringGrid::~TStringGrid() = default;
 
-int TStringGrid::ColCount() const { return model_->cols; }
-int TStringGrid::RowCount() const { return model_->rows; }
+int TStringGrid::ColCount() const { return model_->ColCount(); }
+int TStringGrid::RowCount() const { return model_->RowCount(); }
+void TStringGrid::SetColCount(int count) { model_->SetCounts(std::max(count, 1), model_->RowCount()); }
+void TStringGrid::SetRowCount(int count) { model_->SetCounts(model_->ColCount(), std::max(count, 1)); }
 
-void TStringGrid::SetColCount(int count) { model_->Resize(count <= 0 ? 1 : count, model_->rows); }
-void TStringGrid::SetRowCount(int count) { model_->Resize(model_->cols, count <= 0 ? 1 : count); }
-
-QString TStringGrid::Cells(int col, int row) const { return model_->cells.Get(col, row); }
+QString TStringGrid::Cells(int col, int row) const { return model_->Cell(col, row); }
 void TStringGrid::SetCells(int col, int row, const QString& text) { model_->SetCell(col, row, text); }
-std::vector<TStoredCell> TStringGrid::StoredCells() const { return model_->cells.NonEmpty(); }
+std::vector<TStoredCell> TStringGrid::StoredCells() const { return model_->StoredCells(); }
 
 int TStringGrid::Col() const { return currentIndex().isValid() ? currentIndex().column() : 0; }
 int TStringGrid::Row() const { return currentIndex().isValid() ? currentIndex().row() : 0; }
 
-void TStringGrid::SetCurrentCell(int col, int row)
+void TStringGrid::SetCurrentCell(int col, int row) { MoveCurrent(model_->index(row, col), false); }
+
+QRect TStringGrid::Selection() const
 {
-    const QModelIndex at = model_->index(row, col);
-    if (at.isValid())
-        selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    const int col = Col(), row = Row();
+    return QRect(QPoint(std::min(col, anchorCol_), std::min(row, anchorRow_)),
+                 QPoint(std::max(col, anchorCol_), std::max(row, anchorRow_)));
+}
+
+void TStringGrid::MoveCurrent(const QModelIndex& to, bool keepAnchor)
+{
+    if (!to.isValid())
+        return;
+    if (!keepAnchor || anchorCol_ >= ColCount() || anchorRow_ >= RowCount()) {
+        anchorCol_ = to.column();
+        anchorRow_ = to.row();
+    }
+    selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
+    const QRect range = Selection();
+    selectionModel()->select(QItemSelection(model_->index(range.top(), range.left()),
+                                            model_->index(range.bottom(), range.right())),
+                             QItemSelectionModel::ClearAndSelect);
+    scrollTo(to);
+}
+
+// The editor
+
+QLineEdit* TStringGrid::InplaceEditor() const { return editor_ && !editor_->isHidden() ? editor_.data() : nullptr; }
+
+void TStringGrid::EditorCreated(QLineEdit* editor) { editor_ = editor; }
+
+void TStringGrid::ShowEditor(TEditorSelection selection)
+{
+    if (!EditorMode() && !edit(currentIndex(), QAbstractItemView::AllEditTriggers, nullptr))
+        return;
+    QLineEdit* editor = InplaceEditor();
+    if (!editor)
+        return;
+    if (selection == TEditorSelection::esAll) {
+        editor->selectAll();
+    } else {
+        editor->deselect();
+        editor->end(false);
+    }
+}
+
+void TStringGrid::HideEditor()
+{
+    if (QLineEdit* editor = InplaceEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint)
+{
+    if (editor == editor_)
+        editor_ = nullptr;
+    // Tab and Enter are the grid's own keys: the editor never moves on by itself.
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    const bool editing = EditorMode();
+    QTableView::currentChanged(current, previous);
+    // The open editor moves with the current cell.
+    if (editing && current.isValid())
+        ShowEditor(TEditorSelection::esAll);
+}
+
+// Keys
+
+void TStringGrid::FireKeyDown(const QKeyEvent* event)
+{
+    if (OnKeyDown)
+        OnKeyDown(event->key(), event->modifiers());
+}
+
+bool TStringGrid::MoveByKey(const QKeyEvent* event)
+{
+    CursorAction action;
+    switch (event->key()) {
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    case Qt::Key_Left: action = MoveLeft; break;
+    case Qt::Key_Right: action = MoveRight; break;
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    default: return false;
+    }
+    const QModelIndex to = moveCursor(action, event->modifiers());
+    // Shift and the arrow keys select a range: the anchor stays.
+    MoveCurrent(to.isValid() ? to : currentIndex(), event->modifiers() & Qt::ShiftModifier);
+    return true;
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
-    if (OnKeyDown)
-        OnKeyDown(event->key(), event->modifiers());
-    QTableView::keyPressEvent(event);
+    FireKeyDown(event);
+    event->accept();
+    if (MoveByKey(event))
+        return;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (EditorMode())
+            HideEditor();
+        else
+            ShowEditor(TEditorSelection::esAll);
+        return;
+    case Qt::Key_F2:
+        ShowEditor(TEditorSelection::esCaretAtEnd);
+        return;
+    default:
+        break;
+    }
+    // A typed character opens the editor with the whole text selected and
+    // replaces it; Backspace empties it.
+    if (!EditorMode() && IsTypedCharacter(event)) {
+        ShowEditor(TEditorSelection::esAll);
+        if (QLineEdit* editor = InplaceEditor()) {
+            if (event->key() == Qt::Key_Backspace)
+                editor->backspace();
+            else
+                editor->insert(event->text());
+        }
+        return;
+    }
+    // Everything else, Ctrl+C and Ctrl+V included, the grid itself ignores.
+    event->ignore();
 }
+
+bool TStringGrid::EditorKeyPress(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return false;  // caret movement inside the text
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        keyPressEvent(event);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        HideEditor();
+        focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return true;
+    default:
+        break;
+    }
+    const QPointer<QLineEdit> editor = editor_;
+    FireKeyDown(event);
+    // The handler may have ended editing (an error message takes the focus).
+    if (!editor || editor != InplaceEditor())
+        return true;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        HideEditor();
+        return true;
+    case Qt::Key_F2:
+        editor->deselect();
+        editor->end(false);
+        return true;
+    case Qt::Key_V:
+        // The handler has pasted the clipboard into the grid from this cell and
+        // the editor shows the cell's new text: pasting the whole clipboard text
+        // into the cell a second time would spoil it.
+        return (event->modifiers() & Qt::ControlModifier) != 0;
+    default:
+        return false;
+    }
+}
+
+void TStringGrid::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Text composed by an input method is typing, too.
+    if (!EditorMode() && !event->commitString().isEmpty()) {
+        ShowEditor(TEditorSelection::esAll);
+        if (QLineEdit* editor = InplaceEditor())
+            editor->insert(event->commitString());
+        event->accept();
+        return;
+    }
+    QTableView::inputMethodEvent(event);
+}
+
+// Mouse: a click makes a cell current, a click on the current cell opens its
+// editor; dragging selects nothing.
+
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
+    const QModelIndex at = indexAt(event->position().toPoint());
+    event->accept();
+    if (event->button() != Qt::LeftButton || !at.isValid())
+        return;
+    if (at == currentIndex() && !EditorMode())
+        ShowEditor(TEditorSelection::esAll);
+    else
+        MoveCurrent(at, false);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void TStringGrid::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }

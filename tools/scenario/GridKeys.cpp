@@ -3,26 +3,57 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 
 #include "grid/StringGrid.h"
 
 namespace {
 
+// A user's keys go to the control with the focus: the open cell editor, or
+// else the grid, which the user has clicked into first.
 QWidget* KeyTarget(TStringGrid& grid)
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && grid.isAncestorOf(focus))
-        return focus;
+    if (QLineEdit* editor = grid.InplaceEditor())
+        return editor;
+    if (!grid.hasFocus())
+        grid.setFocus(Qt::OtherFocusReason);
     return &grid;
 }
 
+// As the platform delivers a key: a shortcut override first, then the press
+// (handed on to the parent when ignored), then the release where the focus
+// is now, since the press may have opened or closed the editor.
 void PressAndRelease(TStringGrid& grid, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
+    QWidget* target = KeyTarget(grid);
+    QKeyEvent override(QEvent::ShortcutOverride, key, modifiers, text);
+    QApplication::sendEvent(target, &override);
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(KeyTarget(grid), &press);
-    // The press may have opened or closed the editor: the release goes where focus is now.
+    QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(KeyTarget(grid), &release);
+}
+
+// The text a key produces, as the keyboard gives it: Ctrl+letter gives a
+// control character, which no text field inserts.
+QString KeyText(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & Qt::AltModifier)
+        return {};
+    if (modifiers & Qt::ControlModifier)
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key - Qt::Key_A + 1)) : QString();
+    if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+        const QString text(QChar(static_cast<char16_t>(key)));
+        return (modifiers & Qt::ShiftModifier) ? text : text.toLower();
+    }
+    switch (key) {
+    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Escape: return QStringLiteral("\x1b");
+    default: return {};
+    }
 }
 
 }  // namespace
@@ -30,30 +61,34 @@ void PressAndRelease(TStringGrid& grid, int key, Qt::KeyboardModifiers modifiers
 bool SendGridKey(TStringGrid& grid, const QString& sequence)
 {
     const QKeySequence keys = QKeySequence::fromString(sequence, QKeySequence::PortableText);
-    if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown)
+    if (keys.count() != 1 || keys[0].key() == Qt::Key_unknown)
         return false;
     const QKeyCombination combination = keys[0];
     const int key = combination.key();
     const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
-    QString text;
-    if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde)
-            text = (modifiers & Qt::ShiftModifier) ? QString(QChar(key)) : QString(QChar(key)).toLower();
-        else if (key == Qt::Key_Backspace)
-            text = QStringLiteral("\b");
-        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            text = QStringLiteral("\r");
-    }
-    PressAndRelease(grid, key, modifiers, text);
+    PressAndRelease(grid, key, modifiers, KeyText(key, modifiers));
     return true;
 }
 
 void TypeIntoGrid(TStringGrid& grid, const QString& text)
 {
-    for (const QChar c : text) {
-        const int key = c.isLetter() && c.unicode() < 128 ? int(c.toUpper().unicode())
-                        : c.unicode() < 128              ? int(c.unicode())
-                                                         : int(Qt::Key_unknown);
-        PressAndRelease(grid, key, Qt::NoModifier, QString(c));
+    // One key press per character (a surrogate pair is one character).
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        const char32_t code = character.toUcs4().value(0);
+        switch (code) {
+        case U'\t': PressAndRelease(grid, Qt::Key_Tab, Qt::NoModifier, character); continue;
+        case U'\r':
+        case U'\n': PressAndRelease(grid, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); continue;
+        case U'\b': PressAndRelease(grid, Qt::Key_Backspace, Qt::NoModifier, character); continue;
+        default: break;
+        }
+        // Letters are keyed by their capital, as keyboards name their keys.
+        const QString upper = character.toUpper();
+        const int key = upper.size() == character.size() ? static_cast<int>(upper.toUcs4().value(0)) : static_cast<int>(code);
+        const bool shifted = character != character.toLower();
+        PressAndRelease(grid, key, shifted ? Qt::ShiftModifier : Qt::NoModifier, character);
     }
 }

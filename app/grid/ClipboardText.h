@@ -1,0 +1,26 @@
+#pragma once
+// The grid's clipboard text format, without any windowing library:
+// - written: every cell text followed by a tab, every line ended by CR LF;
+// - read: lines end at CR, LF or CR LF; fields are separated by runs of
+//   characters 1 to 32 (blanks, tabs, control characters) and may be
+//   enclosed in double quotes, a doubled quote standing for one.
+// The clipboard holds a zero-terminated text, so reading stops at the first
+// NUL character.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using TClipboardLine = std::vector<std::u16string>;
+
+// The lines of fields of a clipboard text, read no further than needed:
+// at most maxLines lines and at most maxFields fields of each line. An empty
+// or blank line gives an empty field list but still counts as a line.
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
+                                               std::size_t maxFields);
+
+// The fields of one line (no line break inside), at most maxFields of them.
+TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields);
+
+// The text up to its first NUL character.
+std::u16string_view ZeroTerminated(std::u16string_view text);

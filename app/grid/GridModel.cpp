@@ -1,0 +1,57 @@
+#include "GridModel.h"
+
+int TGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int TGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cells_.Get(index.column(), index.row());
+}
+
+bool TGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    SetCell(index.column(), index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+void TGridModel::SetCounts(int cols, int rows)
+{
+    if (rows > rows_) {
+        beginInsertRows({}, rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows({}, rows, rows_ - 1);
+        rows_ = rows;
+        endRemoveRows();
+    }
+    if (cols > cols_) {
+        beginInsertColumns({}, cols_, cols - 1);
+        cols_ = cols;
+        endInsertColumns();
+    } else if (cols < cols_) {
+        beginRemoveColumns({}, cols, cols_ - 1);
+        cols_ = cols;
+        endRemoveColumns();
+    }
+}
+
+void TGridModel::SetCell(int col, int row, const QString& text)
+{
+    if (cells_.Get(col, row) == text)
+        return;
+    cells_.Set(col, row, text);
+    if (col < cols_ && row < rows_) {
+        const QModelIndex at = index(row, col);
+        emit dataChanged(at, at);
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The grid's single-line cell editor and the delegate that creates it. The
+// editor writes every change of its text into its cell at once, so the cell
+// always holds what the editor shows; a write into the cell from elsewhere
+// shows the new text in the editor, all of it selected.
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+class TStringGrid;
+
+class TInplaceEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+};
+
+class TInplaceEditDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit TInplaceEditDelegate(TStringGrid& grid);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+protected:
+    // Key presses in the editor go to the grid first (see TStringGrid).
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    TStringGrid& grid_;
+};
