@@ -1,0 +1,202 @@
+#include "BarSeries.h"
+
+#include <algorithm>
+
+#include "Chart.h"
+#include "Extended.h"
+
+TBarSeries::TBarSeries(TChart* owner) : TChartSeries(owner, true, 20) {}
+
+void TBarSeries::SetBarWidthPercent(int value) { Set(barWidthPercent_, value); }
+void TBarSeries::SetSideMargins(bool value) { Set(sideMargins_, value); }
+void TBarSeries::SetMultiBar(TMultiBar value) { Set(multiBar_, value); }
+void TBarSeries::SetUseYOrigin(bool value) { Set(useYOrigin_, value); }
+void TBarSeries::SetYOrigin(double value) { Set(yOrigin_, value); }
+void TBarSeries::SetCustomBarWidth(int value) { Set(customBarWidth_, value); }
+void TBarSeries::SetAutoBarSize(bool value) { Set(autoBarSize_, value); }
+void TBarSeries::SetOffsetPercent(int value) { Set(offsetPercent_, value); }
+void TBarSeries::SetAutoMarkPosition(bool value) { Set(autoMarkPosition_, value); }
+void TBarSeries::SetBarBrushColor(TColor value) { Set(barBrushColor_, value); }
+
+void TBarSeries::PrepareForPaint(TCanvas& canvas)
+{
+    canvas.SetFont(Marks().Font().Spec());
+    markLineHeight_ = canvas.TextHeight("W");
+    numBars_ = 0;
+    barPosition_ = 0;
+    maxBarPoints_ = 0;
+    const TChart* chart = ParentChart();
+    if (!chart)
+        return;
+    for (const TChartSeries* other : chart->SeriesList()) {
+        if (!other->Active() || std::string_view(other->ClassName()) != ClassName())
+            continue;
+        const auto* bars = static_cast<const TBarSeries*>(other);
+        if (bars->multiBar_ == mbSide || numBars_ == 0)
+            ++numBars_;
+        if (other == this)
+            barPosition_ = numBars_;
+        maxBarPoints_ = std::max(maxBarPoints_, static_cast<int>(other->Count()));
+    }
+    if (sideMargins_ && maxBarPoints_ > 0)
+        ++maxBarPoints_;
+}
+
+void TBarSeries::CalcBarSize() const
+{
+    if (customBarWidth_ != 0) {
+        barSize_ = customBarWidth_;
+        return;
+    }
+    const TChartAxis* axis = GetHorizAxis();
+    if (maxBarPoints_ <= 0 || !axis || numBars_ <= 0) {
+        barSize_ = 0;
+        return;
+    }
+    int64_t room;
+    if (autoBarSize_) {
+        const long double span = static_cast<long double>(axis->Maximum()) + 2 - axis->Minimum();
+        room = span > 0 ? RoundHalfEven(axis->AxisSize() / span) : 0;
+    } else {
+        room = axis->AxisSize() / maxBarPoints_;
+    }
+    int size = static_cast<int>(RoundHalfEven(barWidthPercent_ * 0.01L * room) / numBars_);
+    if (size % 2 != 0)
+        ++size;
+    barSize_ = size;
+}
+
+void TBarSeries::CalcHorizMargins(int& left, int& right) const
+{
+    CalcBarSize();
+    const int margin = barSize_ * numBars_;
+    left = right = sideMargins_ ? margin : margin / 2;
+}
+
+void TBarSeries::CalcVerticalMargins(int& top, int& bottom) const
+{
+    top = bottom = 0;
+    if (!Marks().Visible() || Count() == 0 || !ParentChart())
+        return;
+    // Room for the marks beyond the bar ends, on the side away from the origin.
+    const int frame = Marks().Frame().Visible() ? 2 * Marks().Frame().Width() : 0;
+    const int markHeight = markLineHeight_ + Marks().ArrowLength() + frame + 1;
+    if (YValues().MaxValue() > yOrigin_)
+        top = markHeight;
+    if (YValues().MinValue() < yOrigin_)
+        bottom = markHeight;
+}
+
+double TBarSeries::MinYValue() const
+{
+    const double low = TChartSeries::MinYValue();
+    return useYOrigin_ ? std::min(low, yOrigin_) : low;
+}
+
+double TBarSeries::MaxYValue() const
+{
+    const double high = TChartSeries::MaxYValue();
+    return useYOrigin_ ? std::max(high, yOrigin_) : high;
+}
+
+int TBarSeries::OriginPixel() const
+{
+    const TChartAxis* axis = GetVertAxis();
+    if (!axis)
+        return 0;
+    return useYOrigin_ ? axis->CalcPosValue(yOrigin_) : axis->EndPos();
+}
+
+TRect TBarSeries::BarRect(std::size_t index) const
+{
+    const TPoint point = PointPixel(index);
+    TRect rect;
+    rect.Left = point.X + static_cast<int>(RoundHalfEven((barPosition_ - numBars_ * 0.5L - 1) * barSize_));
+    if (offsetPercent_ != 0)
+        rect.Left += static_cast<int>(RoundHalfEven(offsetPercent_ * static_cast<long double>(barSize_) * 0.01L));
+    rect.Right = rect.Left + barSize_ + 1;
+    if (barWidthPercent_ == 100 && customBarWidth_ == 0 && index + 1 < Count()) {
+        const TPoint next = PointPixel(index + 1);
+        rect.Right = next.X + static_cast<int>(RoundHalfEven((barPosition_ - numBars_ * 0.5L - 1) * barSize_));
+    }
+    rect.Top = point.Y;
+    rect.Bottom = OriginPixel();
+    return rect;
+}
+
+void TBarSeries::DrawAllValues(TCanvas& canvas, const TRect&)
+{
+    const bool penVisible = Pen().Visible();
+    for (int i = FirstVisible(); i <= LastVisible(); ++i) {
+        const std::size_t index = static_cast<std::size_t>(i);
+        if (IsNull(index))
+            continue;
+        const TColor fill = barBrushColor_ == DefaultColorMarker ? ValueColor(index) : barBrushColor_;
+        TRect rect = BarRect(index);
+        const bool rises = rect.Bottom >= rect.Top;
+        if (!penVisible) {
+            ++rect.Right;
+            if (rises)
+                ++rect.Bottom;
+            else
+                --rect.Bottom;
+        }
+        if (!rises)
+            std::swap(rect.Top, rect.Bottom);
+
+        if (rect.Height() == 0 || rect.Width() == 0) {
+            canvas.SetPen({fill, 1, psSolid, esRound});
+            canvas.Line(rect.Left, rect.Top, rect.Right, rect.Bottom);
+        } else if (penVisible && rect.Width() - 1 < Pen().Width()) {
+            canvas.SetPen(Pen().SpecWithColor(fill));
+            canvas.SetBrush({true, fill});
+            canvas.Rectangle(rect);
+        } else {
+            canvas.SetPen(Pen().Spec());
+            canvas.SetBrush({false, fill});
+            canvas.Rectangle(rect);
+        }
+    }
+}
+
+void TBarSeries::PlaceMark(TMarkPosition& position, std::size_t index) const
+{
+    // The anchor is the bar's left edge; half a bar to the right centres
+    // the mark over the bar.
+    const TPoint point = PointPixel(index);
+    const int shift = BarRect(index).Left - point.X + barSize_ / 2;
+    position.Left += shift;
+    position.ArrowFrom.X += shift;
+    position.ArrowTo.X += shift;
+
+    const int length = Marks().ArrowLength() + Marks().CalloutDistance();
+    if (OriginPixel() > point.Y) {
+        position.ArrowFrom.Y -= Marks().CalloutDistance();
+        position.Top -= length;
+        position.ArrowTo.Y -= length;
+    } else {
+        position.ArrowFrom.Y += Marks().CalloutDistance();
+        position.Top += length + position.Height;
+        position.ArrowTo.Y += length + position.Height;
+    }
+    if (autoMarkPosition_)
+        AvoidOverlap(position, index);
+}
+
+void TBarSeries::AvoidOverlap(TMarkPosition& position, std::size_t index) const
+{
+    const TRect mine = Marks().OverlapRect(position);
+    for (int j = FirstVisible(); j >= 0 && static_cast<std::size_t>(j) < index; ++j) {
+        const std::optional<TMarkPosition>& other = Marks().StoredPosition(static_cast<std::size_t>(j));
+        if (!other)
+            continue;
+        const TRect theirs = Marks().OverlapRect(*other);
+        const bool overlap = mine.Left < theirs.Right && theirs.Left < mine.Right && mine.Top < theirs.Bottom &&
+                             theirs.Top < mine.Bottom;
+        if (!overlap)
+            continue;
+        const int shift = mine.Top < theirs.Top ? mine.Bottom - theirs.Top : mine.Top - theirs.Bottom;
+        position.Top -= shift;
+        position.ArrowTo.Y -= shift;
+    }
+}

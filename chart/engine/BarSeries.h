@@ -1,0 +1,81 @@
+#pragma once
+// Vertical bars from the origin to each point, side by side with the other
+// bar series of the chart.
+#include "ChartSeries.h"
+
+class TBarSeries : public TChartSeries {
+public:
+    explicit TBarSeries(TChart* owner);
+    const char* ClassName() const override { return "TBarSeries"; }
+
+    int BarWidthPercent() const { return barWidthPercent_; }
+    void SetBarWidthPercent(int value);
+    bool SideMargins() const { return sideMargins_; }
+    void SetSideMargins(bool value);
+    TMultiBar MultiBar() const { return multiBar_; }
+    void SetMultiBar(TMultiBar value);
+    bool UseYOrigin() const { return useYOrigin_; }
+    void SetUseYOrigin(bool value);
+    double YOrigin() const { return yOrigin_; }
+    void SetYOrigin(double value);
+    int CustomBarWidth() const { return customBarWidth_; }
+    void SetCustomBarWidth(int value);
+    bool AutoBarSize() const { return autoBarSize_; }
+    void SetAutoBarSize(bool value);
+    int OffsetPercent() const { return offsetPercent_; }
+    void SetOffsetPercent(int value);
+    bool AutoMarkPosition() const { return autoMarkPosition_; }
+    void SetAutoMarkPosition(bool value);
+    TChartPen& BarPen() { return Pen(); }
+    // DefaultColorMarker: each bar in its point's colour.
+    TColor BarBrushColor() const { return barBrushColor_; }
+    void SetBarBrushColor(TColor value);
+
+    // Run-time values of the last paint.
+    int BarSize() const { return barSize_; }
+    int NumBars() const { return numBars_; }
+    int BarPosition() const { return barPosition_; }
+    int MaxBarPoints() const { return maxBarPoints_; }
+    TRect BarRect(std::size_t index) const;
+
+    void PrepareForPaint(TCanvas& canvas) override;
+    void CalcHorizMargins(int& left, int& right) const override;
+    void CalcVerticalMargins(int& top, int& bottom) const override;
+    double MinYValue() const override;
+    double MaxYValue() const override;
+    void PlaceMark(TMarkPosition& position, std::size_t index) const override;
+
+protected:
+    void DrawAllValues(TCanvas& canvas, const TRect& plotRect) override;
+
+private:
+    void CalcBarSize() const;
+    int OriginPixel() const;
+    void AvoidOverlap(TMarkPosition& position, std::size_t index) const;
+    template <class T>
+    void Set(T& field, const T& value)
+    {
+        if (field != value) {
+            field = value;
+            Repaint();
+        }
+    }
+
+    int barWidthPercent_ = 70;
+    bool sideMargins_ = true;
+    TMultiBar multiBar_ = mbSide;
+    bool useYOrigin_ = true;
+    double yOrigin_ = 0;
+    int customBarWidth_ = 0;
+    bool autoBarSize_ = false;
+    int offsetPercent_ = 0;
+    bool autoMarkPosition_ = true;
+    TColor barBrushColor_ = DefaultColorMarker;
+
+    int numBars_ = 0;
+    int barPosition_ = 0;
+    int maxBarPoints_ = 0;
+    // Computed when the chart asks for the margins, after the axis pixels.
+    mutable int barSize_ = 0;
+    int markLineHeight_ = 0;
+};

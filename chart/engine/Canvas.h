@@ -1,0 +1,68 @@
+#pragma once
+// The drawing surface a chart paints on. The chart computes every pixel
+// position itself; the surface only draws with the state last set.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ChartTypes.h"
+
+struct TPenSpec {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;    // psClear draws no line
+    TPenEndStyle EndStyle = esRound;  // ends and joins of pens 2 pixels or wider
+    friend bool operator==(const TPenSpec&, const TPenSpec&) = default;
+};
+
+struct TFontSpec {
+    std::string Name = "Arial";
+    int Size = 8;  // points
+    TColor Color = clBlack;
+    bool Bold = false;
+    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+struct TBrushSpec {
+    bool Clear = true;  // no fill
+    TColor Color = clWhite;
+    friend bool operator==(const TBrushSpec&, const TBrushSpec&) = default;
+};
+
+enum TTextAlign { taLeftJustify, taCenter, taRightJustify };
+enum TTextAnchor { tvTop, tvBottom };
+
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    // Drawing state.
+    virtual void SetPen(const TPenSpec& pen) = 0;
+    virtual void SetBrush(const TBrushSpec& brush) = 0;
+    virtual void SetFont(const TFontSpec& font) = 0;
+
+    // Drawing operations, integer pixels of the chart control.
+    virtual void FillRect(const TRect& rect, TColor color) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    // A connected line through the points with the current pen; the fast
+    // path of long lines.
+    virtual void Polyline(const std::vector<TPoint>& points) = 0;
+    // Filled with the brush, outlined with the pen; right and bottom exclusive.
+    virtual void Rectangle(const TRect& rect) = 0;
+    virtual void Polygon(const std::vector<TPoint>& points) = 0;
+    // Text with no background; x is the left edge, centre or right edge by
+    // align, y the top or bottom edge by anchor.
+    virtual void TextOut(int x, int y, std::string_view text, TTextAlign align,
+                         TTextAnchor anchor) = 0;
+
+    // Measurement in the current font.
+    virtual int TextWidth(std::string_view text) = 0;
+    virtual int TextHeight(std::string_view text) = 0;
+
+    virtual void ClipRectangle(const TRect& rect) = 0;
+    virtual void UnClipRectangle() = 0;
+
+    virtual TColor SystemColor(TSystemColor which) = 0;
+};

@@ -1,0 +1,307 @@
+#include "ChartAxis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Chart.h"
+#include "Errors.h"
+#include "Extended.h"
+#include "NumberText.h"
+
+TChartAxis::TChartAxis(TChart& chart, TAxisKind kind) : chart_(chart), kind_(kind)
+{
+    for (TChangeLink* link : std::initializer_list<TChangeLink*>{
+             &labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_, &minorGrid_})
+        link->SetOnChange([this] { Changed(); });
+    scale_.Horizontal = Horizontal();
+}
+
+void TChartAxis::Changed() { chart_.Invalidate(); }
+
+// --- Properties
+
+void TChartAxis::SetAutomatic(bool value)
+{
+    if (automatic_ == value && automaticMinimum_ == value && automaticMaximum_ == value)
+        return;
+    automatic_ = automaticMinimum_ = automaticMaximum_ = value;
+    Changed();
+}
+
+void TChartAxis::SetAutomaticMinimum(bool value)
+{
+    Set(automaticMinimum_, value);
+    if (!value)
+        Set(automatic_, false);
+}
+
+void TChartAxis::SetAutomaticMaximum(bool value)
+{
+    Set(automaticMaximum_, value);
+    if (!value)
+        Set(automatic_, false);
+}
+
+void TChartAxis::SetMinimum(double value)
+{
+    if (!chart_.Loading() && value > maximum_)
+        throw AxisException("Axis Minimum Value must be <= Maximum");
+    Set(minimum_, value);
+}
+
+void TChartAxis::SetMaximum(double value)
+{
+    if (!chart_.Loading() && value < minimum_)
+        throw AxisException("Axis Maximum Value must be >= Minimum");
+    Set(maximum_, value);
+}
+
+void TChartAxis::SetMinimumOffset(int value) { Set(minimumOffset_, value); }
+void TChartAxis::SetMaximumOffset(int value) { Set(maximumOffset_, value); }
+void TChartAxis::SetStartPosition(double value) { Set(startPosition_, value); }
+void TChartAxis::SetEndPosition(double value) { Set(endPosition_, value); }
+
+void TChartAxis::SetIncrement(double value)
+{
+    if (value < 0)
+        throw AxisException("Axis increment must be >= 0");
+    Set(increment_, value);
+}
+
+void TChartAxis::SetLabelsSeparation(int value)
+{
+    if (value < 0)
+        throw AxisException("Labels Separation % must be greater than 0");
+    Set(labelsSeparation_, value);
+}
+
+void TChartAxis::SetLabelStyle(TAxisLabelStyle value) { Set(labelStyle_, value); }
+void TChartAxis::SetAxisValuesFormat(const std::string& value) { Set(axisValuesFormat_, value); }
+void TChartAxis::SetRoundFirstLabel(bool value) { Set(roundFirstLabel_, value); }
+void TChartAxis::SetLabelsOnAxis(bool value) { Set(labelsOnAxis_, value); }
+void TChartAxis::SetTickOnLabelsOnly(bool value) { Set(tickOnLabelsOnly_, value); }
+void TChartAxis::SetLabels(bool value) { Set(labels_, value); }
+void TChartAxis::SetLabelsSize(int value) { Set(labelsSize_, value); }
+void TChartAxis::SetTickLength(int value) { Set(tickLength_, value); }
+void TChartAxis::SetMinorTickLength(int value) { Set(minorTickLength_, value); }
+void TChartAxis::SetMinorTickCount(int value) { Set(minorTickCount_, value); }
+void TChartAxis::SetTickInnerLength(int value) { Set(tickInnerLength_, value); }
+void TChartAxis::SetVisible(bool value) { Set(visible_, value); }
+
+// --- Series that use the axis
+
+std::vector<TChartSeries*> TChartAxis::SeriesUsingAxis() const
+{
+    std::vector<TChartSeries*> result;
+    for (TChartSeries* series : chart_.SeriesList())
+        if (series->Active() && series->UsesAxis(*this))
+            result.push_back(series);
+    return result;
+}
+
+TAxisLabelStyle TChartAxis::EffectiveLabelStyle() const
+{
+    if (labelStyle_ != talAuto)
+        return labelStyle_;
+    const std::vector<TChartSeries*> users = SeriesUsingAxis();
+    if (users.empty())
+        return talNone;
+    if (Horizontal())
+        for (const TChartSeries* series : users)
+            if (series->GetHorizAxis() == this && series->HasNonEmptyLabel())
+                return talText;
+    return talValue;
+}
+
+std::string TChartAxis::LabelText(double value) const
+{
+    return PatternNumberText(axisValuesFormat_, value);
+}
+
+// --- Layout
+
+void TChartAxis::CalcVisibility()
+{
+    shownNow_ = chart_.AxisVisible() && visible_ && (!chart_.HasActiveSeries() || !SeriesUsingAxis().empty());
+}
+
+void TChartAxis::CalcAutomaticRange()
+{
+    const bool autoMinimum = automatic_ || automaticMinimum_;
+    const bool autoMaximum = automatic_ || automaticMaximum_;
+    if (autoMinimum || autoMaximum) {
+        bool found = false;
+        double low = 0, high = 0;
+        for (const TChartSeries* series : SeriesUsingAxis()) {
+            if (series->Count() == 0)
+                continue;
+            const bool alongX = Horizontal();
+            if (alongX ? series->GetHorizAxis() != this : series->GetVertAxis() != this)
+                continue;
+            const double seriesLow = alongX ? series->MinXValue() : series->MinYValue();
+            const double seriesHigh = alongX ? series->MaxXValue() : series->MaxYValue();
+            if (!found) {
+                low = seriesLow;
+                high = seriesHigh;
+                found = true;
+            } else {
+                if (seriesLow < low)
+                    low = seriesLow;
+                if (seriesHigh > high)
+                    high = seriesHigh;
+            }
+        }
+        if (autoMinimum)
+            minimum_ = low;
+        if (autoMaximum)
+            maximum_ = high;
+    }
+    scale_.SetWorkRange(minimum_, maximum_);
+}
+
+int TChartAxis::LabelSize(TCanvas& canvas, double value) const
+{
+    if (Horizontal())
+        return canvas.TextWidth(LabelText(value));
+    return canvas.TextHeight("W");
+}
+
+double TChartAxis::CalcLabelStep(TCanvas& canvas) const
+{
+    canvas.SetFont(labelsFont_.Spec());
+    const double low = scale_.WorkMinimum;
+    const double high = scale_.WorkMaximum;
+    int size = std::max(LabelSize(canvas, high), LabelSize(canvas, low));
+    if (increment_ == 0) {
+        size = std::max(size, LabelSize(canvas, static_cast<double>((static_cast<long double>(high) + low) * 0.5L)));
+    } else {
+        size = std::max(size, LabelSize(canvas, static_cast<double>(static_cast<long double>(low) + increment_)));
+        size = std::max(size, LabelSize(canvas, static_cast<double>(static_cast<long double>(high) - increment_)));
+    }
+
+    TLabelStepInput input;
+    input.AxisSize = scale_.AxisSize();
+    input.LabelSize = size;
+    input.LabelsSeparation = labelsSeparation_;
+    input.Increment = increment_;
+    input.WorkRange = scale_.WorkRange;
+    for (const TChartSeries* series : SeriesUsingAxis())
+        if (series->GetHorizAxis() == this && Horizontal())
+            if (!input.FewestXPoints || series->Count() < *input.FewestXPoints)
+                input.FewestXPoints = series->Count();
+    return LabelStep(input);
+}
+
+int TChartAxis::VerticalLabelsWidth(TCanvas& canvas)
+{
+    const TAxisLabelStyle style = EffectiveLabelStyle();
+    if (style == talNone)
+        return 0;
+    if (style == talText || style == talMark) {
+        canvas.SetFont(labelsFont_.Spec());
+        int widest = 0;
+        for (const TChartSeries* series : SeriesUsingAxis())
+            for (std::size_t i = 0; i < series->Count(); ++i)
+                widest = std::max(widest, canvas.TextWidth(style == talText ? series->Label(i)
+                                                                            : series->Marks().MarkText(i)));
+        return widest;
+    }
+    const double step = CalcLabelStep(canvas);
+    double low = scale_.WorkMinimum;
+    double high = scale_.WorkMaximum;
+    if (roundFirstLabel_) {
+        low = RoundToStep(low, step);
+        high = RoundToStep(high, step);
+    }
+    return std::max(canvas.TextWidth(LabelText(low)), canvas.TextWidth(LabelText(high))) +
+           canvas.TextWidth(" ");
+}
+
+void TChartAxis::ReserveBands(TRect& rect, TCanvas& canvas)
+{
+    int labelBand = 0;
+    if (labels_) {
+        if (labelsSize_ != 0) {
+            labelBand = labelsSize_;
+        } else if (Horizontal()) {
+            canvas.SetFont(labelsFont_.Spec());
+            labelBand = canvas.TextHeight("W");
+        } else {
+            // The horizontal bands are already off the rectangle, so its
+            // height is the vertical axis size the labels will get.
+            CalcPositions(rect);
+            labelBand = VerticalLabelsWidth(canvas);
+        }
+    }
+
+    int tickBand = 0;
+    if (axisPen_.Visible())
+        tickBand += axisPen_.Width() + 1;
+    if (ticks_.Visible())
+        tickBand += tickLength_;
+    if (minorTicks_.Visible() && minorTickLength_ > tickBand)
+        tickBand = minorTickLength_;
+
+    const auto takeOff = [&](int thickness) {
+        switch (kind_) {
+        case akBottom: rect.Bottom -= thickness; return rect.Bottom;
+        case akTop: rect.Top += thickness; return rect.Top;
+        case akLeft: rect.Left += thickness; return rect.Left;
+        case akRight: rect.Right -= thickness; return rect.Right;
+        }
+        return 0;
+    };
+    labelsPos_ = takeOff(labelBand);
+    takeOff(tickBand);
+}
+
+void TChartAxis::CalcPositions(const TRect& plotRect)
+{
+    const int origin = Horizontal() ? plotRect.Left : plotRect.Top;
+    const long double size = Horizontal() ? plotRect.Width() : plotRect.Height();
+    scale_.StartPos = origin + static_cast<int>(RoundHalfEven(size * startPosition_ / 100));
+    scale_.EndPos = origin + static_cast<int>(RoundHalfEven(size * endPosition_ / 100));
+    switch (kind_) {
+    case akBottom: axisPos_ = plotRect.Bottom; break;
+    case akTop: axisPos_ = plotRect.Top; break;
+    case akLeft: axisPos_ = plotRect.Left; break;
+    case akRight: axisPos_ = plotRect.Right; break;
+    }
+}
+
+void TChartAxis::ApplySeriesMargins()
+{
+    const bool autoMinimum = automatic_ || automaticMinimum_;
+    const bool autoMaximum = automatic_ || automaticMaximum_;
+    int first = 0, second = 0;  // left/top, right/bottom
+    for (const TChartSeries* series : SeriesUsingAxis()) {
+        if (Horizontal()) {
+            if (series->GetHorizAxis() != this)
+                continue;
+            int left = 0, right = 0;
+            series->CalcHorizMargins(left, right);
+            if (autoMinimum)
+                first = std::max(first, left);
+            if (autoMaximum)
+                second = std::max(second, right);
+        } else {
+            if (series->GetVertAxis() != this)
+                continue;
+            int top = 0, bottom = 0;
+            series->CalcVerticalMargins(top, bottom);
+            if (autoMaximum)
+                first = std::max(first, top);
+            if (autoMinimum)
+                second = std::max(second, bottom);
+        }
+    }
+    if (Horizontal()) {
+        first += minimumOffset_;
+        second += maximumOffset_;
+    } else {
+        first += maximumOffset_;
+        second += minimumOffset_;
+    }
+    if (first != 0 || second != 0)
+        scale_.WidenByMargins(first, second);
+}

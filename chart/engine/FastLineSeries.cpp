@@ -1,0 +1,75 @@
+#include "FastLineSeries.h"
+
+#include <vector>
+
+void TFastLineSeries::SetLinePen(const TChartPen& pen)
+{
+    LinePen().Assign(pen);
+    SetSeriesColor(pen.Color());
+}
+
+void TFastLineSeries::SetSeriesColor(TColor value)
+{
+    if (SeriesColor() == DefaultColorMarker && value == AssignedColor())
+        return;
+    TChartSeries::SetSeriesColor(value);
+    LinePen().SetColor(value);
+}
+
+void TFastLineSeries::SetDrawAllPoints(bool value)
+{
+    if (drawAllPoints_ != value) {
+        drawAllPoints_ = value;
+        Repaint();
+    }
+}
+
+void TFastLineSeries::SetIgnoreNulls(bool value)
+{
+    if (ignoreNulls_ != value) {
+        ignoreNulls_ = value;
+        Repaint();
+    }
+}
+
+int TFastLineSeries::PenMargin() const
+{
+    const int width = LinePen().Width();
+    return width - (width - 2) / 2;
+}
+
+void TFastLineSeries::CalcHorizMargins(int& left, int& right) const { left = right = PenMargin(); }
+void TFastLineSeries::CalcVerticalMargins(int& top, int& bottom) const { top = bottom = PenMargin(); }
+
+void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TRect&)
+{
+    canvas.SetPen(LinePen().Spec());
+    canvas.SetBrush({true, clWhite});
+
+    const int first = FirstVisible();
+    const int last = LastVisible();
+    const int start = first > 0 ? first - 1 : first;
+    // Runs of connected points go to the canvas as one polyline: the same
+    // pixels as move-to and line-to, far fewer calls for long lines.
+    std::vector<TPoint> run;
+    run.reserve(static_cast<std::size_t>(last - start + 1));
+    const auto flush = [&] {
+        if (run.size() >= 2)
+            canvas.Polyline(run);
+        run.clear();
+    };
+
+    TPoint previous = PointPixel(static_cast<std::size_t>(start));
+    run.push_back(previous);
+    for (int i = start + 1; i <= last; ++i) {
+        const TPoint point = PointPixel(static_cast<std::size_t>(i));
+        if (point.X == previous.X && (!drawAllPoints_ || point.Y == previous.Y))
+            continue;
+        if (!ignoreNulls_ && IsNull(static_cast<std::size_t>(i))) {
+            flush();  // a move, no line
+        }
+        run.push_back(point);
+        previous = point;
+    }
+    flush();
+}

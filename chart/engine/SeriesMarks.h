@@ -1,0 +1,117 @@
+#pragma once
+// The marks of a series: small text boxes next to its points.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Canvas.h"
+#include "ChartFont.h"
+#include "ChartPen.h"
+
+class TChartSeries;
+
+// Where one mark went: its box and its connector.
+struct TMarkPosition {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    TPoint ArrowFrom;
+    TPoint ArrowTo;
+    friend bool operator==(const TMarkPosition&, const TMarkPosition&) = default;
+};
+
+// One mark drawn by the last paint.
+struct TDrawnMark {
+    int Index = 0;
+    std::string Text;
+    TMarkPosition Position;
+};
+
+class TSeriesMarks {
+public:
+    TSeriesMarks(TChartSeries& series, bool visible, int arrowLength);
+    TSeriesMarks(const TSeriesMarks&) = delete;
+    TSeriesMarks& operator=(const TSeriesMarks&) = delete;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value) { Set(visible_, value); }
+    TSeriesMarksStyle Style() const { return style_; }
+    void SetStyle(TSeriesMarksStyle value) { Set(style_, value); }
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value) { Set(transparent_, value); }
+    // DefaultColorMarker stands for the platform's tooltip background.
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { Set(color_, value); }
+    TChartFont& Font() { return font_; }
+    const TChartFont& Font() const { return font_; }
+    TChartPen& Frame() { return frame_; }
+    const TChartPen& Frame() const { return frame_; }
+    TChartPen& Arrow() { return arrow_; }
+    const TChartPen& Arrow() const { return arrow_; }
+    // The connector length (the callout's Length).
+    int ArrowLength() const { return arrowLength_; }
+    void SetArrowLength(int value) { Set(arrowLength_, value); }
+    int CalloutDistance() const { return calloutDistance_; }
+    void SetCalloutDistance(int value) { Set(calloutDistance_, value); }
+    bool CalloutVisible() const { return calloutVisible_; }
+    void SetCalloutVisible(bool value) { Set(calloutVisible_, value); }
+    int DrawEvery() const { return drawEvery_; }
+    void SetDrawEvery(int value) { Set(drawEvery_, value < 1 ? 1 : value); }
+    bool Clip() const { return clip_; }
+    void SetClip(bool value) { Set(clip_, value); }
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool value) { Set(multiLine_, value); }
+    int ShadowSize() const { return shadowSize_; }
+    TColor ShadowColor() const { return shadowColor_; }
+
+    // Text of the mark of point i by the style.
+    std::string MarkText(std::size_t index) const;
+
+    // Positions kept between paints, one per point index.
+    const std::optional<TMarkPosition>& StoredPosition(std::size_t index) const;
+    void ClearPositions() { positions_.clear(); }
+    // Marks drawn by the last paint.
+    const std::vector<TDrawnMark>& DrawnMarks() const { return drawn_; }
+
+    // Computes, stores and paints the marks of the visible points.
+    void Draw(TCanvas& canvas, const TRect& plotRect);
+
+    // The box a mark occupies for overlap tests: grown by the frame width and
+    // the shadow size at the right and bottom.
+    TRect OverlapRect(const TMarkPosition& position) const;
+
+private:
+    void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines,
+               int lineHeight);
+    std::vector<std::string> TextLines(const std::string& text) const;
+    void Changed();
+    template <class T>
+    void Set(T& field, const T& value)
+    {
+        if (field != value) {
+            field = value;
+            Changed();
+        }
+    }
+
+    TChartSeries& series_;
+    bool visible_;
+    TSeriesMarksStyle style_ = smsLabel;
+    bool transparent_ = false;
+    TColor color_ = DefaultColorMarker;
+    TChartFont font_;
+    TChartPen frame_;
+    TChartPen arrow_{clWhite, 1, psSolid, true};
+    int arrowLength_;
+    int calloutDistance_ = 0;
+    bool calloutVisible_ = false;
+    int drawEvery_ = 1;
+    bool clip_ = false;
+    bool multiLine_ = false;
+    int shadowSize_ = 1;
+    TColor shadowColor_ = clGray;
+
+    std::vector<std::optional<TMarkPosition>> positions_;
+    std::vector<TDrawnMark> drawn_;
+};
