@@ -1,0 +1,88 @@
+// Fuzzer of the paste splitter and the pair loader's item cutting. The input
+// is read as UTF-16 code units (NULs, lone surrogates and control characters
+// included), after two bytes that choose the grid's room for the paste.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ClipboardPairs.h"
+#include "ClipboardText.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what)
+{
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
+}
+
+bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+void CheckSplit(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
+{
+    const auto clipped = SplitClipboardText(text, maxLines, maxFields);
+    const auto whole = SplitClipboardText(text, SIZE_MAX, SIZE_MAX);
+    if (clipped.size() > maxLines)
+        Fail("more lines than the grid has room for");
+    if (clipped.size() > whole.size())
+        Fail("clipping added lines");
+    std::size_t characters = 0;
+    for (std::size_t k = 0; k < clipped.size(); ++k) {
+        if (clipped[k].size() > maxFields)
+            Fail("more fields than the grid has room for");
+        // The clipped split is the corner of the whole split.
+        for (std::size_t j = 0; j < clipped[k].size(); ++j)
+            if (j >= whole[k].size() || clipped[k][j] != whole[k][j])
+                Fail("clipped field differs from the whole split");
+        if (clipped[k].size() < maxFields && clipped[k].size() != whole[k].size())
+            Fail("fields missing below the limit");
+    }
+    if (clipped.size() < maxLines && clipped.size() != whole.size())
+        Fail("lines missing below the limit");
+    for (const auto& line : whole)
+        for (const auto& field : line) {
+            characters += field.size();
+            for (const char16_t c : field)
+                if (IsLineBreak(c) || c == u'\0')
+                    Fail("line break or NUL inside a field");
+        }
+    // Fields never hold more characters than the text (doubled quotes shrink).
+    if (characters > ZeroTerminated(text).size())
+        Fail("fields longer than the text");
+}
+
+void CheckPairs(std::u16string_view text)
+{
+    std::size_t characters = 0;
+    for (const auto& item : SplitPairItems(text)) {
+        characters += item.size();
+        for (const char16_t c : item)
+            if (c == u',' || c == u'\t')
+                Fail("separator inside an item");
+    }
+    if (characters > text.size())
+        Fail("items longer than the text");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const std::size_t maxLines = data[0] % 16;
+    const std::size_t maxFields = data[1] % 16;
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < size; i += 2)
+        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+    // Single bytes as characters too, so that plain ASCII inputs reach the quotes.
+    std::u16string narrow(data + 2, data + size);
+    for (const std::u16string& candidate : {text, narrow}) {
+        CheckSplit(candidate, maxLines, maxFields);
+        CheckPairs(candidate);
+    }
+    return 0;
+}
