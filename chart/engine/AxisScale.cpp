@@ -32,11 +32,18 @@ void TAxisScale::SetWorkRange(double minimum, double maximum)
     WorkRange = StoreClamped(static_cast<long double>(maximum) - minimum);
 }
 
+long double TAxisScale::Span() const
+{
+    if (WorkRange == DBL_MAX)
+        return static_cast<long double>(WorkMaximum) - WorkMinimum;
+    return WorkRange;
+}
+
 int TAxisScale::CalcPosValue(double value) const
 {
     if (ZeroRange())
         return CenterPos();
-    const long double scale = static_cast<long double>(AxisSize()) / WorkRange;
+    const long double scale = AxisSize() / Span();
     long double offset = (static_cast<long double>(value) - WorkMinimum) * scale;
     if (std::isnan(offset))
         offset = 0;
@@ -53,7 +60,7 @@ double TAxisScale::CalcPosPoint(int pixel) const
     if (AxisSize() < 1)
         return 0;
     const long double delta =
-        static_cast<long double>(pixel - StartPos) * WorkRange / AxisSize();
+        static_cast<long double>(pixel - StartPos) * Span() / AxisSize();
     return StoreClamped(Horizontal ? WorkMinimum + delta : WorkMaximum - delta);
 }
 

@@ -18,6 +18,9 @@ struct TAxisScale {
     int AxisSize() const { return EndPos - StartPos; }
     int CenterPos() const { return (StartPos + EndPos) / 2; }
     bool ZeroRange() const { return WorkRange == 0; }
+    // The range the mapping divides by: WorkRange, or the exact Extended
+    // difference when WorkRange had to be held at the largest double.
+    long double Span() const;
 
     // WorkRange from the two ends; a difference beyond the double range is
     // held at the largest double so that the scale stays finite.

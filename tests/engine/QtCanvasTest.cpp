@@ -1,0 +1,107 @@
+// The QPainter canvas and the chart control on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "ChartControl.h"
+#include "ChartDump.h"
+#include "FormCharts.h"
+#include "QtCanvas.h"
+
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "engine_qt_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class QtCanvasTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { App(); }
+};
+
+}  // namespace
+
+TEST_F(QtCanvasTest, ColoursAreBlueGreenRed)
+{
+    EXPECT_EQ(ToQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(16711680), QColor(0, 0, 255));
+    EXPECT_EQ(ToQColor(15453831), QColor(135, 206, 235));
+}
+
+TEST_F(QtCanvasTest, RectanglesExcludeRightAndBottomEdges)
+{
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TQtCanvas canvas(painter);
+        canvas.SetPen({clBlack, 1, psSolid, esRound});
+        canvas.SetBrush({false, clRed});
+        canvas.Rectangle({2, 2, 11, 11});  // 9 x 9: columns 2..10
+    }
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(11, 11), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(6, 6), QColor(255, 0, 0));
+}
+
+TEST_F(QtCanvasTest, DashedWidthTwoLineStaysDashed)
+{
+    QImage image(200, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TQtCanvas canvas(painter);
+        canvas.SetPen({clBlack, 2, psDash, esRound});
+        canvas.Line(10, 5, 190, 5);
+    }
+    int gaps = 0;
+    for (int x = 20; x < 180; ++x)
+        gaps += image.pixelColor(x, 5) == QColor(Qt::white);
+    EXPECT_GT(gaps, 20);
+    EXPECT_LT(gaps, 140);
+}
+
+TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)
+{
+    TChartControl control;
+    control.resize(772, 190);
+    LayOutFormChart(control.Chart(), "Chart1");
+    const QImage image = PaintChartImage(control.Chart(), 772, 190);
+    EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::white));
+
+    const QJsonObject dump = ChartDumpJson(control.Chart());
+    EXPECT_EQ(dump["title"]["text"].toString(), QString::fromUtf8("均值控制图"));
+    EXPECT_TRUE(dump["title"]["visible"].toBool());
+    const QJsonArray series = dump["series"].toArray();
+    ASSERT_EQ(series.size(), 5);
+    EXPECT_EQ(series[0]["name"].toString(), "FastLineSeries1");
+    EXPECT_EQ(series[0]["class"].toString(), "TFastLineSeries");
+    EXPECT_EQ(series[0]["color"].toInt(), 255);
+    EXPECT_TRUE(series[0]["pointerStyle"].isNull());
+    EXPECT_EQ(series[4]["pointerStyle"].toString(), "psRectangle");
+    const QJsonObject paint = dump["paint"].toObject();
+    EXPECT_EQ(paint["plotRect"].toArray().size(), 4);
+    EXPECT_TRUE(paint["axes"]["left"]["visible"].toBool());
+    EXPECT_FALSE(paint["axes"]["top"]["visible"].toBool());
+    EXPECT_EQ(paint["series"].toArray().size(), 5);
+}
+
+TEST_F(QtCanvasTest, ControlRepaintsOnChange)
+{
+    TChartControl control;
+    control.resize(300, 200);
+    const QImage before = control.grab().toImage();
+    control.Chart().SetColor(clRed);
+    const QImage after = control.grab().toImage();
+    EXPECT_NE(before.pixelColor(150, 100), after.pixelColor(150, 100));
+}
