@@ -11,24 +11,29 @@ bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
 // A quoted field from just after its opening quote; pos ends after the
 // closing quote, or at the end of the line when the quote is never closed.
+// The field is measured first, so that a long one is copied only once.
 std::u16string ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
-    std::u16string field;
-    while (pos < line.size()) {
-        const std::size_t quote = line.find(Quote, pos);
-        if (quote == std::u16string_view::npos)
-            break;
-        field.append(line.substr(pos, quote - pos));
-        pos = quote + 1;
-        if (pos < line.size() && line[pos] == Quote) {
-            field.push_back(Quote);
-            ++pos;
+    std::size_t end = pos, length = 0;
+    while (end < line.size()) {
+        if (line[end] != Quote) {
+            ++end;
+            ++length;
+        } else if (end + 1 < line.size() && line[end + 1] == Quote) {
+            end += 2;
+            ++length;
         } else {
-            return field;
+            break;
         }
     }
-    field.append(line.substr(pos));
-    pos = line.size();
+    std::u16string field;
+    field.reserve(length);
+    for (std::size_t i = pos; i < end; ++i) {
+        field.push_back(line[i]);
+        if (line[i] == Quote)
+            ++i;  // the second of a doubled quote
+    }
+    pos = end < line.size() ? end + 1 : end;
     return field;
 }
 

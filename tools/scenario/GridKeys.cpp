@@ -30,8 +30,9 @@ void PressAndRelease(TStringGrid& grid, int key, Qt::KeyboardModifiers modifiers
     QApplication::sendEvent(target, &override);
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
+    QWidget* focus = grid.InplaceEditor() ? grid.InplaceEditor() : QApplication::focusWidget();
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(KeyTarget(grid), &release);
+    QApplication::sendEvent(focus ? focus : &grid, &release);
 }
 
 // The text a key produces, as the keyboard gives it: Ctrl+letter gives a

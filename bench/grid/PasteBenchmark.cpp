@@ -1,0 +1,87 @@
+// Paste of large clipboard texts into the 5 x 10 grid (target: under 100 ms
+// for 10 MB), the splitter alone, and the copy of the grid.
+#include <QApplication>
+#include <QClipboard>
+
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+
+#include "grid/ClipboardText.h"
+#include "grid/GridCommands.h"
+#include "grid/StringGrid.h"
+
+namespace {
+
+constexpr int TenMegabytes = 10 * 1024 * 1024;
+
+// Clipboard texts of about 10 MB (UTF-8 on the wire) in three shapes.
+QString BigText(int shape)
+{
+    QString text;
+    text.reserve(TenMegabytes);
+    switch (shape) {
+    case 0:  // one line of fields
+        while (text.size() < TenMegabytes)
+            text += QStringLiteral("26.39\t");
+        break;
+    case 1:  // many short lines
+        while (text.size() < TenMegabytes)
+            text += QStringLiteral("26.39\t27.41\t28.11\t24.06\t25.88\r\n");
+        break;
+    default:  // one quoted field that never closes
+        text += QLatin1Char('"');
+        while (text.size() < TenMegabytes)
+            text += QStringLiteral("a b\t\"\"");
+        break;
+    }
+    return text;
+}
+
+const char* ShapeName(int shape) { return shape == 0 ? "one line" : shape == 1 ? "many lines" : "open quote"; }
+
+void BM_PasteTenMegabytes(benchmark::State& state)
+{
+    const QString text = BigText(static_cast<int>(state.range(0)));
+    QApplication::clipboard()->setText(text);
+    TStringGrid grid;
+    for (auto _ : state)
+        PasteClipboardIntoGrid(grid);
+    state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
+    state.SetBytesProcessed(state.iterations() * text.size() * 2);
+}
+BENCHMARK(BM_PasteTenMegabytes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_SplitTenMegabytes(benchmark::State& state)
+{
+    const QString text = BigText(static_cast<int>(state.range(0)));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SplitClipboardText(view, 10, 5));
+    state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_SplitTenMegabytes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_CopyFullGrid(benchmark::State& state)
+{
+    TStringGrid grid;
+    grid.SetRowCount(static_cast<int>(state.range(0)));
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < 5; ++col)
+            grid.SetCells(col, row, QStringLiteral("26.39"));
+    for (auto _ : state)
+        CopyGridToClipboard(grid);
+}
+BENCHMARK(BM_CopyFullGrid)->Arg(10)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,97 @@
+// The clipboard text formats without a grid: lines, fields, quotes, the
+// clipping at the grid's room, and the pair loader's items.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/ClipboardPairs.h"
+#include "grid/ClipboardText.h"
+
+namespace {
+
+using TLines = std::vector<TClipboardLine>;
+constexpr std::size_t All = SIZE_MAX;
+
+TLines Split(std::u16string_view text) { return SplitClipboardText(text, All, All); }
+
+}  // namespace
+
+TEST(ClipboardText, LinesEndAtCrLfOrCrLf)
+{
+    EXPECT_EQ(Split(u"a\r\nb\nc\rd"), (TLines{{u"a"}, {u"b"}, {u"c"}, {u"d"}}));
+    // LF CR is two breaks: an empty line between.
+    EXPECT_EQ(Split(u"a\n\rb"), (TLines{{u"a"}, {}, {u"b"}}));
+    EXPECT_EQ(Split(u"a\r\n\r\nb"), (TLines{{u"a"}, {}, {u"b"}}));
+}
+
+TEST(ClipboardText, BreakAtTheEndStartsNoFurtherLine)
+{
+    EXPECT_EQ(Split(u"a\r\n"), (TLines{{u"a"}}));
+    EXPECT_EQ(Split(u"a\r"), (TLines{{u"a"}}));
+    EXPECT_EQ(Split(u"\r\n"), (TLines{{}}));
+    EXPECT_EQ(Split(u"a\r\n\r\n"), (TLines{{u"a"}, {}}));
+    EXPECT_TRUE(Split(u"").empty());
+}
+
+TEST(ClipboardText, FieldsAreSeparatedByRunsOfCharactersOneTo32)
+{
+    EXPECT_EQ(Split(u"1.5\t\t2.5"), (TLines{{u"1.5", u"2.5"}}));
+    EXPECT_EQ(Split(u"1 2"), (TLines{{u"1", u"2"}}));
+    EXPECT_EQ(Split(u"  \x01\x1f 7 \t"), (TLines{{u"7"}}));
+    EXPECT_EQ(Split(u" \t "), (TLines{{}}));
+    // Characters above 32 are field characters: DEL, no-break space, Chinese.
+    EXPECT_EQ(Split(u"a\x7f\xa0\u4e2d b"), (TLines{{u"a\x7f\xa0\u4e2d", u"b"}}));
+}
+
+TEST(ClipboardText, QuotedFields)
+{
+    EXPECT_EQ(Split(u"\"a b\"\tc"), (TLines{{u"a b", u"c"}}));
+    EXPECT_EQ(Split(u"\"\" x"), (TLines{{u"", u"x"}}));
+    EXPECT_EQ(Split(u"\"say \"\"hi\"\"\""), (TLines{{u"say \"hi\""}}));
+    // A field without its closing quote runs to the end of the line only.
+    EXPECT_EQ(Split(u"\"open\tstill\r\nnext"), (TLines{{u"open\tstill"}, {u"next"}}));
+    EXPECT_EQ(Split(u"\""), (TLines{{u""}}));
+    // After the closing quote a new field begins.
+    EXPECT_EQ(Split(u"\"a\"b"), (TLines{{u"a", u"b"}}));
+    // A quote inside an unquoted field is an ordinary character.
+    EXPECT_EQ(Split(u"5\"7 x\"y"), (TLines{{u"5\"7", u"x\"y"}}));
+}
+
+TEST(ClipboardText, TextEndsAtItsFirstNul)
+{
+    EXPECT_EQ(Split(std::u16string(u"1\t2\0003\r\n4", 9)), (TLines{{u"1", u"2"}}));
+    EXPECT_EQ(Split(std::u16string(u"\0001", 2)), TLines{});
+    EXPECT_EQ(SplitClipboardLine(std::u16string(u"\"a\0b\"", 5), All), (TClipboardLine{u"a"}));
+}
+
+TEST(ClipboardText, ClippedAtTheRoomOfTheGrid)
+{
+    const std::u16string text = u"1 2 3 4\r\n5 6 7 8\r\n9 10 11 12";
+    EXPECT_EQ(SplitClipboardText(text, 2, 2), (TLines{{u"1", u"2"}, {u"5", u"6"}}));
+    EXPECT_EQ(SplitClipboardText(text, 0, 5), TLines{});
+    EXPECT_EQ(SplitClipboardText(text, 1, 0), (TLines{{}}));
+}
+
+TEST(ClipboardText, LargeTextsAreSplitOnlyAsFarAsTheGridReaches)
+{
+    std::u16string manyFields;
+    for (int i = 0; i < 100000; ++i)
+        manyFields += u"1.5\t";
+    const TLines lines = SplitClipboardText(manyFields + u"\r\nlast", 10, 5);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], TClipboardLine(5, u"1.5"));
+    EXPECT_EQ(lines[1], TClipboardLine{u"last"});
+}
+
+TEST(ClipboardPairs, ItemsAreTheWholeCommaSeparatedValues)
+{
+    using TItems = std::vector<std::u16string>;
+    EXPECT_EQ(SplitPairItems(u"26.39,27.41"), (TItems{u"26.39", u"27.41"}));
+    EXPECT_EQ(SplitPairItems(u"1\t2\r\n3\t4\r\n"), (TItems{u"1", u"2", u"3", u"4"}));
+    // Only the CR LF pair becomes a comma; a lone LF stays in its value.
+    EXPECT_EQ(SplitPairItems(u"1\n2"), (TItems{u"1\n2"}));
+    // Empty values keep the pairs in step.
+    EXPECT_EQ(SplitPairItems(u"a,,b,"), (TItems{u"a", u"", u"b"}));
+    EXPECT_TRUE(SplitPairItems(u"").empty());
+}

@@ -1,0 +1,64 @@
+// The scenario runner's grid commands behave as a user at the keyboard.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<QJsonObject> RunScenario(const QString& script)
+{
+    QProcess runner;
+    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
+    runner.write(script.toUtf8());
+    runner.closeWriteChannel();
+    EXPECT_TRUE(runner.waitForFinished(60000));
+    EXPECT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
+    QList<QJsonObject> dumps;
+    for (const QByteArray& line : runner.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            dumps << QJsonDocument::fromJson(line).object();
+    return dumps;
+}
+
+QJsonArray Cells(const QJsonObject& dump) { return dump[QStringLiteral("grid")][QStringLiteral("cells")].toArray(); }
+
+QJsonArray CellEntry(int col, int row, const QString& text) { return QJsonArray{col, row, text}; }
+
+}  // namespace
+
+TEST(GridScenario, TypingChineseAndEditorKeys)
+{
+    const auto dumps = RunScenario(QStringLiteral("cell 2 2 old\n"
+                                                  "current 2 2\n"
+                                                  "type 中文x\n"
+                                                  "key F2\n"
+                                                  "type 9\n"
+                                                  "key Return\n"
+                                                  "key Down\n"
+                                                  "key Shift+Down\n"
+                                                  "dump\n"));
+    ASSERT_EQ(dumps.size(), 1);
+    EXPECT_EQ(Cells(dumps[0]), QJsonArray{CellEntry(2, 2, QStringLiteral("中文x9"))});
+    EXPECT_EQ(dumps[0][QStringLiteral("grid")][QStringLiteral("current")].toArray(), (QJsonArray{2, 4}));
+}
+
+TEST(GridScenario, ClipboardKeysWithTheEditorOpen)
+{
+    const auto dumps = RunScenario(QStringLiteral("click Button2\n"
+                                                  "current 4 4\n"
+                                                  "key Return\n"
+                                                  "clipboard 1\\t2\\r\\n3\\t4\n"
+                                                  "key Ctrl+V\n"
+                                                  "key Ctrl+C\n"
+                                                  "dump\n"));
+    ASSERT_EQ(dumps.size(), 1);
+    const QJsonArray cells = Cells(dumps[0]);
+    EXPECT_TRUE(cells.contains(CellEntry(4, 4, QStringLiteral("1"))));
+    EXPECT_TRUE(cells.contains(CellEntry(4, 5, QStringLiteral("3"))));
+    EXPECT_FALSE(cells.contains(CellEntry(3, 4, QStringLiteral("1"))));
+    // The editor shows the pasted "1" all selected, so its own copy follows the grid's.
+    EXPECT_EQ(dumps[0][QStringLiteral("clipboard")].toString(), QStringLiteral("1"));
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The real main window for grid tests: shown and active on the offscreen
+// platform, its error messages recorded, keys pressed as a user presses them.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GridKeys.h"
+#include "Unit1.h"
+#include "grid/StringGrid.h"
+
+class TRecordedErrors : public TErrorDisplay {
+public:
+    explicit TRecordedErrors(QStringList& messages) : messages_(messages) {}
+    void ShowError(const QString&, const QString& text) override { messages_ << text; }
+
+private:
+    QStringList& messages_;
+};
+
+class GridWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form_ = std::make_unique<TForm1>();
+        form_->SetErrorDisplay(std::make_unique<TRecordedErrors>(errors_));
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QApplication::processEvents();
+        QApplication::clipboard()->clear();
+    }
+    void TearDown() override { EXPECT_TRUE(errors_.isEmpty()) << errors_.join(QLatin1Char('\n')).toStdString(); }
+
+    TStringGrid& Grid() { return *form_->StringGrid1(); }
+    void Key(const char* sequence) { ASSERT_TRUE(SendGridKey(Grid(), QString::fromUtf8(sequence))); }
+    void Type(const QString& text) { TypeIntoGrid(Grid(), text); }
+    QString Cell(int col, int row) { return Grid().Cells(col, row); }
+    QString Clipboard() { return QApplication::clipboard()->text(); }
+    void SetClipboard(const QString& text) { QApplication::clipboard()->setText(text); }
+    QLineEdit* Editor() { return Grid().InplaceEditor(); }
+
+    std::unique_ptr<TForm1> form_;
+    QStringList errors_;
+};
