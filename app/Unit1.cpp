@@ -2,15 +2,18 @@
 
 #include <QEvent>
 #include <QFont>
-#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <vector>
 
+#include "ChartControl.h"
+#include "ChartDisplays.h"
 #include "Errors.h"
+#include "FormCharts.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
@@ -21,17 +24,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QWidget* CreateChartPlaceholder(QWidget* parent)
-{
-    auto* frame = new QFrame(parent);
-    frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    frame->setPalette(palette);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
-}
 
 }  // namespace
 
@@ -45,6 +37,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     resize(FormClientWidth, FormClientHeight);
     CreateControls();
     SetTabOrder();
+    displays_ = std::make_unique<TChartDisplays>(Chart(QStringLiteral("Chart1"))->Chart(),
+                                                 Chart(QStringLiteral("Chart2"))->Chart(),
+                                                 Chart(QStringLiteral("Chart3"))->Chart(),
+                                                 Chart(QStringLiteral("cht1"))->Chart());
     errorDisplay_ = std::make_unique<TMessageBoxErrorDisplay>(this);
 }
 
@@ -69,6 +65,8 @@ void TForm1::CreateControls()
             break;
         case TControlKind::Edit: {
             auto* edit = new QLineEdit(text, this);
+            // Qt would cut a longer text silently; the system keeps what is typed or pasted.
+            edit->setMaxLength(std::numeric_limits<int>::max());
             edit->setCursorPosition(0);
             widget = edit;
             break;
@@ -90,9 +88,12 @@ void TForm1::CreateControls()
             widget = button;
             break;
         }
-        case TControlKind::Chart:
-            widget = CreateChartPlaceholder(this);
+        case TControlKind::Chart: {
+            auto* chart = new TChartControl(this);
+            LayOutFormChart(chart->Chart(), spec.Name);
+            widget = chart;
             break;
+        }
         }
         widget->setObjectName(name);
         widget->setAccessibleName(name);
@@ -142,13 +143,7 @@ TLabel* TForm1::Label(const QString& name) const { return qobject_cast<TLabel*>(
 TMemo* TForm1::Memo(const QString& name) const { return qobject_cast<TMemo*>(Control(name)); }
 QPushButton* TForm1::Button(const QString& name) const { return qobject_cast<QPushButton*>(Control(name)); }
 
-QWidget* TForm1::Chart(const QString& name) const
-{
-    for (const TControlSpec& spec : FormControls())
-        if (spec.Kind == TControlKind::Chart && name == QString::fromUtf8(spec.Name))
-            return Control(name);
-    return nullptr;
-}
+TChartControl* TForm1::Chart(const QString& name) const { return qobject_cast<TChartControl*>(Control(name)); }
 
 bool TForm1::ClickButton(const QString& name)
 {
@@ -237,11 +232,11 @@ void TForm1::Button2Click()
     sampleColumns_ = std::make_unique<TSampleColumns>(LoadSampleData(*grid_));
 }
 
-void TForm1::Button3Click() { RunComputeCommand(*this, nullptr); }
+void TForm1::Button3Click() { RunComputeCommand(*this, displays_.get()); }
 
-void TForm1::Button6Click() {}
+void TForm1::Button6Click() { displays_->ShowDistributionChart(CurrentCpk()); }
 
-void TForm1::Button7Click() {}
+void TForm1::Button7Click() { displays_->DemonstrationFill(); }
 
 void TForm1::Button8Click() { ClearGridCells(*grid_); }
 

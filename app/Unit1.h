@@ -17,6 +17,8 @@ class QPushButton;
 class TLabel;
 class TMemo;
 class TStringGrid;
+class TChartControl;
+class TChartDisplays;
 
 class TForm1 : public QWidget, public TWindowModel {
     Q_OBJECT
@@ -30,7 +32,7 @@ public:
     TLabel* Label(const QString& name) const;
     TMemo* Memo(const QString& name) const;
     QPushButton* Button(const QString& name) const;
-    QWidget* Chart(const QString& name) const;
+    TChartControl* Chart(const QString& name) const;
     TStringGrid* StringGrid1() const { return grid_; }
 
     // Runs a button's command as a click does; a hidden button's handler runs
@@ -78,4 +80,5 @@ private:
     std::unique_ptr<TErrorDisplay> errorDisplay_;
     QString applicationTitle_;
     std::unique_ptr<TSampleColumns> sampleColumns_;
+    std::unique_ptr<TChartDisplays> displays_;
 };

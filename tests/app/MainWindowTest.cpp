@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "Errors.h"
+#include "ChartControl.h"
 #include "FormControls.h"
 #include "LocaleSettings.h"
 #include "NumberSettings.h"

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ChartControl.h"
+#include "ChartDump.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "Unit1.h"
@@ -56,7 +58,18 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         if (spec.TabOrder >= 0)
             tabOrder[name] = spec.TabOrder;
     }
+    QJsonObject charts;
+    for (const TControlSpec& spec : FormControls()) {
+        if (spec.Kind != TControlKind::Chart)
+            continue;
+        const QString name = QString::fromUtf8(spec.Name);
+        // The dump carries what a paint at the chart's window size computes.
+        TChartControl* control = form.Chart(name);
+        PaintChartImage(control->Chart(), control->width(), control->height());
+        charts[name] = ChartDumpJson(control->Chart());
+    }
     return {
+        {QStringLiteral("charts"), charts},
         {QStringLiteral("edits"), edits},
         {QStringLiteral("labels"), labels},
         {QStringLiteral("memos"), memos},
