@@ -14,26 +14,25 @@ bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 // The field is measured first, so that a long one is copied only once.
 std::u16string ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
-    std::size_t end = pos, length = 0;
-    while (end < line.size()) {
-        if (line[end] != Quote) {
-            ++end;
-            ++length;
-        } else if (end + 1 < line.size() && line[end + 1] == Quote) {
-            end += 2;
-            ++length;
-        } else {
-            break;
+    // Each pass walks the runs between quotes; a doubled quote stands for one.
+    const auto walk = [line](std::size_t from, auto&& takeRun) {
+        for (;;) {
+            const std::size_t quote = std::min(line.find(Quote, from), line.size());
+            takeRun(line.substr(from, quote - from));
+            if (quote + 1 < line.size() && line[quote + 1] == Quote) {
+                takeRun(line.substr(quote, 1));
+                from = quote + 2;
+            } else {
+                return quote;  // the closing quote, or the end of the line
+            }
         }
-    }
+    };
+    std::size_t length = 0;
+    walk(pos, [&length](std::u16string_view run) { length += run.size(); });
     std::u16string field;
     field.reserve(length);
-    for (std::size_t i = pos; i < end; ++i) {
-        field.push_back(line[i]);
-        if (line[i] == Quote)
-            ++i;  // the second of a doubled quote
-    }
-    pos = end < line.size() ? end + 1 : end;
+    const std::size_t end = walk(pos, [&field](std::u16string_view run) { field.append(run); });
+    pos = std::min(end + 1, line.size());
     return field;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <limits>
+
 #include "StringGrid.h"
 
 TInplaceEditDelegate::TInplaceEditDelegate(TStringGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
@@ -11,6 +13,8 @@ QWidget* TInplaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionV
 {
     auto* editor = new TInplaceEdit(parent);
     editor->setFrame(false);
+    // No length limit: opening the editor must not cut a long cell text.
+    editor->setMaxLength(std::numeric_limits<int>::max());
     const int col = index.column(), row = index.row();
     TStringGrid* grid = &grid_;
     connect(editor, &QLineEdit::textChanged, editor,
@@ -33,6 +37,14 @@ void TInplaceEditDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
 void TInplaceEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+}
+
+void TInplaceEditDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    constexpr qsizetype ShownCharacters = 1000;
+    if (option->text.size() > ShownCharacters)
+        option->text.truncate(ShownCharacters);
 }
 
 bool TInplaceEditDelegate::eventFilter(QObject* object, QEvent* event)

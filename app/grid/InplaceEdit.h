@@ -25,6 +25,9 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 protected:
+    // A cell shows at most the start of a very long text: laying out megabytes
+    // for a 64-pixel cell would stall every repaint.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
     // Key presses in the editor go to the grid first (see TStringGrid).
     bool eventFilter(QObject* object, QEvent* event) override;
 

@@ -74,6 +74,17 @@ void BM_CopyFullGrid(benchmark::State& state)
 }
 BENCHMARK(BM_CopyFullGrid)->Arg(10)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Repaint of the grid after a 10 MB field was pasted into one cell.
+void BM_PaintGridWithTenMegabyteCell(benchmark::State& state)
+{
+    TStringGrid grid;
+    grid.resize(345, 265);
+    grid.SetCells(0, 0, BigText(2));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(grid.grab());
+}
+BENCHMARK(BM_PaintGridWithTenMegabyteCell)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv)

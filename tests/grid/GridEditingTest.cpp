@@ -179,3 +179,14 @@ TEST_F(GridEditing, TextsBeyondTheCountsAreKeptAndShownWhenTheGridGrows)
     Grid().SetRowCount(13);
     EXPECT_EQ(Grid().model()->index(12, 1).data().toString(), QStringLiteral("hidden"));
 }
+
+TEST_F(GridEditing, TheEditorKeepsLongTextsWhole)
+{
+    const QString longText = QStringLiteral("1234567890").repeated(5000);
+    Grid().SetCells(0, 0, longText);
+    Key("F2");
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->text().size(), longText.size());
+    Type(QStringLiteral("x"));
+    EXPECT_EQ(Cell(0, 0), longText + QStringLiteral("x"));
+}
