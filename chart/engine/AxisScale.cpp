@@ -25,6 +25,17 @@ double StoreClamped(long double value)
 
 }  // namespace
 
+int RoundPixel(long double offset)
+{
+    // Adding and removing 1.5 * 2^63 leaves the Extended value rounded to an
+    // integer, ties to even, as the rounding mode of the environment does;
+    // exact for the clamped pixel range and far cheaper than nearbyintl on
+    // the per-point path of long lines.
+    constexpr long double shifter = 0x1.8p63L;
+    volatile long double shifted = offset + shifter;
+    return static_cast<int>(shifted - shifter);
+}
+
 void TAxisScale::SetWorkRange(double minimum, double maximum)
 {
     WorkMinimum = minimum;
@@ -51,7 +62,7 @@ int TAxisScale::CalcPosValue(double value) const
         offset = PixelLimit;
     else if (offset < -PixelLimit)
         offset = -PixelLimit;
-    const int rounded = static_cast<int>(RoundHalfEven(offset));
+    const int rounded = RoundPixel(offset);
     return Horizontal ? StartPos + rounded : EndPos - rounded;
 }
 

@@ -38,6 +38,9 @@ struct TAxisScale {
     void WidenByMargins(int firstMargin, int secondMargin);
 };
 
+// Round half to even of a pixel offset within +-67,108,863.
+int RoundPixel(long double offset);
+
 // The next 1-2-5 number strictly above x (x positive); 1 for an infinite x.
 double NextStep(double x);
 

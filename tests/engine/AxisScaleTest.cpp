@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "AxisScale.h"
+#include "Extended.h"
 
 namespace {
 
@@ -141,6 +142,13 @@ TEST(AxisScale, MapsValuesToPixels)
     EXPECT_EQ(left.CalcPosValue(0), 630);  // larger values higher up
     EXPECT_EQ(left.CalcPosValue(12), 30);
     EXPECT_DOUBLE_EQ(left.CalcPosPoint(30), 12);
+}
+
+TEST(AxisScale, PixelRoundingIsHalfToEven)
+{
+    for (long double x : {0.5L, 1.5L, 2.5L, -0.5L, -1.5L, -2.5L, 2.5000000000000000001L, 67108862.5L, -67108863.0L,
+                          0.49999999999999999997L, 1234.567L, -0.0L})
+        EXPECT_EQ(RoundPixel(x), RoundHalfEven(x)) << static_cast<double>(x);
 }
 
 TEST(AxisScale, ZeroRangeAndDegenerateAxes)
