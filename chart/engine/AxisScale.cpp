@@ -170,18 +170,21 @@ std::vector<double> LabelValues(double workMinimum, double workMaximum, double w
     if (!(step > 0) || std::fabs(static_cast<long double>(workRange) / step) >= MaxLabelCount)
         return values;
 
+    // Each next label is the Extended difference stored as a double.
+    const auto below = [step](double value) { return static_cast<long double>(value) - step; };
+
     double t = workMaximum;
     if (GeneralNumberText(workMinimum) != GeneralNumberText(workMaximum) && roundFirstLabel)
         t = RoundToStep(workMaximum, step);
     while (t > workMaximum) {
-        const double lower = t - step;
+        const double lower = static_cast<double>(below(t));
         if (!(lower < t))
             break;
         t = lower;
     }
 
     if (workRange == 0 || std::fabs(static_cast<long double>(workMaximum) - workMinimum) < 1e-10L ||
-        GeneralNumberText(t) == GeneralNumberText(t - step)) {
+        GeneralNumberText(t) == GeneralNumberText(below(t))) {
         values.push_back(t);
         return values;
     }
@@ -192,7 +195,7 @@ std::vector<double> LabelValues(double workMinimum, double workMaximum, double w
     // step below the spacing of doubles at t.
     while (t >= bound && values.size() < MaxLabelCount) {
         values.push_back(t);
-        const double lower = t - step;
+        const double lower = static_cast<double>(below(t));
         if (!(lower < t))
             break;
         t = lower;

@@ -122,6 +122,10 @@ std::string TChartAxis::LabelText(double value) const
 
 void TChartAxis::CalcVisibility()
 {
+    // A hidden axis draws nothing, so a paint starts with no labels or ticks.
+    drawnLabels_.clear();
+    tickPositions_.clear();
+    stepUsed_ = 0;
     shownNow_ = chart_.AxisVisible() && visible_ && (!chart_.HasActiveSeries() || !SeriesUsingAxis().empty());
 }
 

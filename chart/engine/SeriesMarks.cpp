@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ChartAxis.h"
 #include "ChartSeries.h"
 #include "NumberText.h"
 
@@ -20,12 +21,18 @@ std::string TSeriesMarks::MarkText(std::size_t index) const
     const std::string valueText = PatternNumberText(series_.ValueFormat(), value);
     const std::string& label = series_.Label(index);
     const std::string& labelOrValue = label.empty() ? valueText : label;
+    // X values are written as the horizontal axis writes its value labels.
+    const auto xText = [&] {
+        const double x = series_.XValues()[index];
+        const TChartAxis* axis = series_.GetHorizAxis();
+        return axis ? axis->LabelText(x) : PatternNumberText("#,##0.###", x);
+    };
     switch (style_) {
     case smsValue: return valueText;
     case smsLabel: return labelOrValue;
     case smsLabelValue: return labelOrValue + " " + valueText;
-    case smsXValue: return PatternNumberText(series_.ValueFormat(), series_.XValues()[index]);
-    case smsXY: return PatternNumberText(series_.ValueFormat(), series_.XValues()[index]) + " " + valueText;
+    case smsXValue: return xText();
+    case smsXY: return xText() + " " + valueText;
     default: return labelOrValue;  // percent and legend texts are not offered
     }
 }

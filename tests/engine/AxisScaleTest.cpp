@@ -111,6 +111,19 @@ TEST(LabelValues, FromTheTopValueDownToTheMinimum)
     EXPECT_EQ(LabelValues(-2, 2, 4, 2, true), (std::vector<double>{2, 0, -2}));
 }
 
+TEST(LabelValues, EachNextLabelIsTheExtendedDifferenceStoredAsADouble)
+{
+    // 4097 - step is 4096 + 2^-41 + 2^-52: just above the midpoint of two
+    // doubles, but exactly on a midpoint at Extended precision, where it
+    // rounds to 4096 + 2^-41 and from there to the even double 4096. A plain
+    // double subtraction would give 4096 + 2^-40.
+    const double step = 1 - 0x1p-41 - 0x1p-52;
+    const std::vector<double> values = LabelValues(4095, 4097, 2, step, false);
+    ASSERT_GE(values.size(), 2u);
+    EXPECT_EQ(values[0], 4097);
+    EXPECT_EQ(values[1], 4096);
+}
+
 TEST(LabelValues, SingleLabelCases)
 {
     EXPECT_EQ(LabelValues(5, 5, 0, 1, true), (std::vector<double>{5}));

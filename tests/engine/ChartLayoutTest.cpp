@@ -280,6 +280,28 @@ TEST(ChartLayout, RightAxisSeriesMakesTheRightAxisVisible)
     EXPECT_EQ(chart.RightAxis().LabelsPos(), chart.PlotRect().Right + 7);
 }
 
+TEST(ChartLayout, AnAxisHiddenByALaterPaintKeepsNoLabelsOrTicks)
+{
+    TChart chart;
+    LayOutPlain(chart);
+    auto& curve = chart.CreateSeries<TLineSeries>();
+    curve.SetParentChart(&chart);
+    curve.SetVertAxis(aRightAxis);
+    curve.AddPoint(0, 0.25);
+    curve.AddPoint(2, 0.5);
+    TRecordingCanvas canvas;
+    chart.Paint(canvas, 772, 486);
+    ASSERT_FALSE(chart.RightAxis().DrawnLabels().empty());
+
+    curve.SetVertAxis(aLeftAxis);
+    chart.Paint(canvas, 772, 486);
+    EXPECT_FALSE(chart.RightAxis().IsVisible());
+    EXPECT_TRUE(chart.RightAxis().DrawnLabels().empty());
+    EXPECT_TRUE(chart.RightAxis().TickPositions().empty());
+    EXPECT_EQ(chart.RightAxis().LabelStepUsed(), 0);
+    EXPECT_FALSE(chart.LeftAxis().DrawnLabels().empty());
+}
+
 TEST(AxisProperties, MinimumAndMaximumChecks)
 {
     TChart chart;

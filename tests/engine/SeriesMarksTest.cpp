@@ -47,6 +47,21 @@ TEST(MarkText, LabelOrFormattedValue)
     EXPECT_EQ(series.Marks().MarkText(4), "Target");
 }
 
+TEST(MarkText, XValuesFollowTheHorizontalAxisFormat)
+{
+    NumberSettings() = {".", ","};
+    TChart chart;
+    auto& series = chart.CreateSeries<TLineSeries>();
+    series.SetParentChart(&chart);
+    series.SetValueFormat("0.00");
+    chart.BottomAxis().SetAxisValuesFormat("0.0");
+    series.AddPoint(2, 5);
+    series.Marks().SetStyle(smsXValue);
+    EXPECT_EQ(series.Marks().MarkText(0), "2.0");
+    series.Marks().SetStyle(smsXY);
+    EXPECT_EQ(series.Marks().MarkText(0), "2.0 5.00");
+}
+
 TEST(LineMarks, LimitLineShowsItsValueAtTheRightEnd)
 {
     TChart chart;
