@@ -24,7 +24,8 @@ private:
 class TMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit TMemo(QWidget* parent) : QPlainTextEdit(parent) {}
+    // Tab moves on to the next control in tab order instead of being typed.
+    explicit TMemo(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
     QStringList Lines() const;
     void Clear() { clear(); }
     void Append(const QString& line) { appendPlainText(line); }

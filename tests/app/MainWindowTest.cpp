@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -102,6 +103,19 @@ TEST(MainWindow, TabGoesThroughTheControlsInTabOrder)
     EXPECT_EQ(NextTabStop(form, form.Edit("Edit20")), form.Edit("Edit21"));
     EXPECT_EQ(NextTabStop(form, form.Edit("Edit21")), form.Edit("Edit22"));
     EXPECT_EQ(NextTabStop(form, form.Memo("Memo5")), form.Button("Button8"));
+}
+
+TEST(MainWindow, TabInAMemoBoxMovesOnInsteadOfTypingATab)
+{
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Memo("Memo4")->setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QApplication::sendEvent(form.Memo("Memo4"), &tab);
+    EXPECT_TRUE(form.Memo("Memo4")->Lines().isEmpty());
+    // Memo4 (41), then Edit32 (43): the distribution chart (42) takes no focus.
+    EXPECT_EQ(QApplication::focusWidget(), form.Edit("Edit32"));
 }
 
 TEST(MainWindow, AnErrorEndsTheCommandAndTheWindowStaysUsable)
