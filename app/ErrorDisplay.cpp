@@ -25,5 +25,7 @@ QString ApplicationTitle(const QString& programPath)
 void TMessageBoxErrorDisplay::ShowError(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent_);
+    // The message quotes what the user typed; it is shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

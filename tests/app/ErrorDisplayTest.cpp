@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include "ErrorDisplay.h"
 
 TEST(ErrorDisplay, FullStopFollowsLettersDigitsAndChineseOnly)
@@ -24,4 +28,31 @@ TEST(ErrorDisplay, TitleIsTheProgramNameWithoutExtension)
     EXPECT_EQ(ApplicationTitle(QStringLiteral("C:/Tools/CPK.Test.EXE")), QStringLiteral("Cpk"));
     EXPECT_EQ(ApplicationTitle(QStringLiteral("/opt/Project1.exe")), QStringLiteral("Project1"));
     EXPECT_EQ(ApplicationTitle(QStringLiteral("/opt/xRAY")), QStringLiteral("xray"));
+}
+
+TEST(ErrorDisplay, TheMessageBoxShowsTheMessageAsWritten)
+{
+    // A cell text that looks like markup comes back inside the conversion message.
+    const QString message = QStringLiteral("'<b>1</b>' is not a valid floating point value.");
+    QString title, text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            format = box->textFormat();
+            icon = box->icon();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    closer.start();
+    TMessageBoxErrorDisplay(nullptr).ShowError(QStringLiteral("cpk-xr"), message);
+    closer.stop();
+    EXPECT_EQ(title, QStringLiteral("cpk-xr"));
+    EXPECT_EQ(text, message);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(icon, QMessageBox::Critical);
 }
