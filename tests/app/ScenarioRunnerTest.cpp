@@ -86,3 +86,12 @@ TEST(ScenarioRunner, UnknownCommandEndsWithStatusTwoNamingTheLine)
     EXPECT_EQ(run.Dumps.size(), 1);
     EXPECT_TRUE(run.Errors.contains(QStringLiteral("line 3"))) << run.Errors.toStdString();
 }
+
+TEST(ScenarioRunner, ACurrentCellOutsideTheGridIsRefused)
+{
+    const TRun run = RunScenario(QStringLiteral("current 4 9\ndump\ncurrent 5 0\ndump\n"));
+    EXPECT_EQ(run.ExitCode, 2);
+    ASSERT_EQ(run.Dumps.size(), 1);
+    EXPECT_EQ(run.Dumps[0]["grid"].toObject()["current"].toArray(), (QJsonArray{4, 9}));
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("line 3"))) << run.Errors.toStdString();
+}

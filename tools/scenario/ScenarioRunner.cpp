@@ -52,7 +52,12 @@ void TScenarioRunner::Run(const TScenarioLine& line)
     } else if (command == QLatin1String("clipboard")) {
         QApplication::clipboard()->setText(line.Value);
     } else if (command == QLatin1String("current")) {
-        form_.StringGrid1()->SetCurrentCell(line.Words[0].toInt(), line.Words[1].toInt());
+        TStringGrid& grid = *form_.StringGrid1();
+        const int col = line.Words[0].toInt(), row = line.Words[1].toInt();
+        // Only a cell inside the counts can be the current cell.
+        if (col >= grid.ColCount() || row >= grid.RowCount())
+            throw Refused(QStringLiteral("no cell (%1, %2) inside the grid").arg(col).arg(row));
+        grid.SetCurrentCell(col, row);
     } else if (command == QLatin1String("key")) {
         if (!SendGridKey(*form_.StringGrid1(), line.Value))
             throw Refused(QStringLiteral("not a key: '%1'").arg(line.Value));
