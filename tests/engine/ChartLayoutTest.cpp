@@ -210,6 +210,26 @@ TEST(ChartLayout, FixedLeftAxisIsNotWidenedAndLabelsStayInside)
     EXPECT_EQ(chart.PlotRect().Left, left.LabelsPos() + 7);
 }
 
+TEST(ChartLayout, VerticalLabelBandMeasuresTheEndsRoundedToTheStep)
+{
+    TChart chart;
+    LayOutPlain(chart);
+    auto& points = chart.CreateSeries<TPointSeries>();
+    points.SetParentChart(&chart);
+    points.AddPoint(0, 1);
+    points.AddPoint(1, 2);
+    chart.LeftAxis().SetAutomatic(false);
+    chart.LeftAxis().SetMaximum(13.2);
+    chart.LeftAxis().SetMinimum(-7.3);
+    TRecordingCanvas canvas;
+    chart.Paint(canvas, 772, 486);
+
+    const TChartAxis& left = chart.LeftAxis();
+    EXPECT_EQ(left.LabelStepUsed(), 1);
+    // "13" and "-7" (truncated towards zero), not "13.2" and "-7.3", plus a blank.
+    EXPECT_EQ(left.LabelsPos(), 24 + 12 + 6);
+}
+
 TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
 {
     TChart chart;

@@ -54,6 +54,26 @@ TEST_F(QtCanvasTest, RectanglesExcludeRightAndBottomEdges)
     EXPECT_EQ(image.pixelColor(6, 6), QColor(255, 0, 0));
 }
 
+TEST_F(QtCanvasTest, OnePixelLinesLeaveOutTheirEndPoint)
+{
+    // A tick of TickLength pixels is a line TickLength pixels long.
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TQtCanvas canvas(painter);
+        canvas.SetPen({clBlack, 1, psSolid, esRound});
+        canvas.Line(2, 5, 6, 5);
+        canvas.MoveTo(10, 2);
+        canvas.LineTo(10, 6);
+    }
+    EXPECT_EQ(image.pixelColor(2, 5), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(6, 5), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(10, 5), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(10, 6), QColor(Qt::white));
+}
+
 TEST_F(QtCanvasTest, DashedWidthTwoLineStaysDashed)
 {
     QImage image(200, 10, QImage::Format_RGB32);
