@@ -71,8 +71,10 @@ double ToDouble(Extended value)
 
 int64_t RoundHalfEven(Extended value)
 {
-    // nearbyintl rounds in the current mode, which start-up sets to nearest-even.
-    const Extended rounded = std::nearbyintl(value);
+    // rint (frndint) rounds in the current mode, which start-up sets to
+    // nearest-even; unlike nearbyintl it does not save and restore the whole
+    // floating-point environment, and the exceptions it may flag are masked.
+    const Extended rounded = std::rint(value);
     // 2^63 is exact in Extended; the range is [-2^63, 2^63).
     constexpr Extended limit = 9223372036854775808.0L;
     if (std::isnan(rounded) || rounded >= limit || rounded < -limit)

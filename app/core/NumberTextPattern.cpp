@@ -78,6 +78,7 @@ std::vector<std::string_view> SplitSections(std::string_view pattern)
 TSectionLayout LayoutOf(std::string_view section)
 {
     TSectionLayout layout;
+    layout.Items.reserve(section.size());  // one allocation: at most one item per character
     bool afterPoint = false;
     auto addText = [&layout](std::string_view text) {
         if (layout.Items.empty() || layout.Items.back().IsDigitPlace)
