@@ -24,7 +24,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
@@ -51,11 +50,11 @@ void TForm1::FormDestroy() { sampleColumns_.reset(); }
 void TForm1::CreateControls()
 {
     const auto handlers = ClickHandlers();
-    for (const TControlSpec& spec : FormControls()) {
-        const QString name = QString::fromUtf8(spec.Name);
-        const QString text = QString::fromUtf8(spec.Text);
+    for (const TControlSpec& control : FormControls()) {
+        const QString name = QString::fromUtf8(control.Name);
+        const QString text = QString::fromUtf8(control.Text);
         QWidget* widget = nullptr;
-        switch (spec.Kind) {
+        switch (control.Kind) {
         case TControlKind::Grid:
             grid_ = new TStringGrid(this);
             grid_->OnKeyDown = [this](int key, Qt::KeyboardModifiers shift) {
@@ -90,16 +89,16 @@ void TForm1::CreateControls()
         }
         case TControlKind::Chart: {
             auto* chart = new TChartControl(this);
-            LayOutFormChart(chart->Chart(), spec.Name);
+            LayOutFormChart(chart->Chart(), control.Name);
             widget = chart;
             break;
         }
         }
         widget->setObjectName(name);
         widget->setAccessibleName(name);
-        widget->setGeometry(spec.Left, spec.Top, spec.Width, spec.Height);
-        widget->setVisible(spec.Visible);
-        if (spec.TabOrder < 0)
+        widget->setGeometry(control.Left, control.Top, control.Width, control.Height);
+        widget->setVisible(control.Visible);
+        if (control.TabOrder < 0)
             widget->setFocusPolicy(Qt::NoFocus);
         controls_[name] = widget;
     }
@@ -108,9 +107,9 @@ void TForm1::CreateControls()
 void TForm1::SetTabOrder()
 {
     std::vector<const TControlSpec*> ordered;
-    for (const TControlSpec& spec : FormControls())
-        if (spec.TabOrder >= 0 && spec.Visible && spec.Kind != TControlKind::Chart)
-            ordered.push_back(&spec);
+    for (const TControlSpec& control : FormControls())
+        if (control.TabOrder >= 0 && control.Visible && control.Kind != TControlKind::Chart)
+            ordered.push_back(&control);
     std::sort(ordered.begin(), ordered.end(),
               [](const TControlSpec* a, const TControlSpec* b) { return a->TabOrder < b->TabOrder; });
     for (std::size_t i = 1; i < ordered.size(); ++i)

@@ -32,10 +32,10 @@ QJsonObject DumpGrid(const TStringGrid& grid)
 QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
 {
     QJsonObject edits, labels, memos, buttons, geometry, tabOrder;
-    for (const TControlSpec& spec : FormControls()) {
-        const QString name = QString::fromUtf8(spec.Name);
+    for (const TControlSpec& control : FormControls()) {
+        const QString name = QString::fromUtf8(control.Name);
         const QWidget* widget = form.Control(name);
-        switch (spec.Kind) {
+        switch (control.Kind) {
         case TControlKind::Edit:
             edits[name] = form.Edit(name)->text();
             break;
@@ -55,18 +55,18 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         }
         const QRect place = widget->geometry();
         geometry[name] = QJsonArray{place.left(), place.top(), place.width(), place.height()};
-        if (spec.TabOrder >= 0)
-            tabOrder[name] = spec.TabOrder;
+        if (control.TabOrder >= 0)
+            tabOrder[name] = control.TabOrder;
     }
     QJsonObject charts;
-    for (const TControlSpec& spec : FormControls()) {
-        if (spec.Kind != TControlKind::Chart)
+    for (const TControlSpec& control : FormControls()) {
+        if (control.Kind != TControlKind::Chart)
             continue;
-        const QString name = QString::fromUtf8(spec.Name);
+        const QString name = QString::fromUtf8(control.Name);
         // The dump carries what a paint at the chart's window size computes.
-        TChartControl* control = form.Chart(name);
-        PaintChartImage(control->Chart(), control->width(), control->height());
-        charts[name] = ChartDumpJson(control->Chart());
+        TChartControl* chart = form.Chart(name);
+        PaintChartImage(chart->Chart(), chart->width(), chart->height());
+        charts[name] = ChartDumpJson(chart->Chart());
     }
     return {
         {QStringLiteral("charts"), charts},
