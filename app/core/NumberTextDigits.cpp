@@ -17,12 +17,10 @@ constexpr Extended ExactPowersOfTen[LargestExactPower + 1] = {
     1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
     1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
-// 5^n by repeated squaring: 10^n = 5^n * 2^n, so the significand is the same
-// as that of 10^n while the range stays far from overflow.
-Extended PowerOfFive(int n)
+// base^n for n >= 0 by repeated squaring in Extended.
+Extended RepeatedSquaring(Extended base, int n)
 {
     Extended result = 1.0L;
-    Extended base = 5.0L;
     for (;;) {
         if (n & 1)
             result *= base;
@@ -32,6 +30,10 @@ Extended PowerOfFive(int n)
         base *= base;
     }
 }
+
+// 10^n = 5^n * 2^n, so 5^n has the significand of 10^n while the range stays
+// far from overflow.
+Extended PowerOfFive(int n) { return RepeatedSquaring(5.0L, n); }
 
 // magnitude * 10^k with one rounding of the product, even where 10^k itself
 // lies outside the Extended range (denormal and huge magnitudes). With an
@@ -80,19 +82,7 @@ uint64_t WholeNumberBits(Extended whole)
 
 }  // namespace
 
-Extended PowerOfTen(int n)
-{
-    Extended result = 1.0L;
-    Extended base = 10.0L;
-    for (;;) {
-        if (n & 1)
-            result *= base;
-        n >>= 1;
-        if (n == 0)
-            return result;
-        base *= base;
-    }
-}
+Extended PowerOfTen(int n) { return RepeatedSquaring(10.0L, n); }
 
 TDecimalDigits DecimalDigitsOf(Extended value)
 {
