@@ -1,6 +1,7 @@
 #pragma once
 // Vertical bars from the origin to each point, side by side with the other
 // bar series of the chart.
+#include "ChangeLink.h"
 #include "ChartSeries.h"
 
 class TBarSeries : public TChartSeries {
@@ -55,10 +56,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Repaint();
-        }
+        AssignAndNotify(field, value, [this] { Repaint(); });
     }
 
     int barWidthPercent_ = 70;

@@ -18,3 +18,13 @@ protected:
 private:
     std::function<void()> handler_;
 };
+
+// Stores value into a property field and notifies only when that changed it.
+template <class T, class Notify>
+void AssignAndNotify(T& field, const T& value, Notify notify)
+{
+    if (field != value) {
+        field = value;
+        notify();
+    }
+}

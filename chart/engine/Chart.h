@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Canvas.h"
+#include "ChangeLink.h"
 #include "ChartAxis.h"
 #include "ChartSeries.h"
 #include "ChartTitle.h"
@@ -115,10 +116,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Invalidate();
-        }
+        AssignAndNotify(field, value, [this] { Invalidate(); });
     }
 
     TColor color_ = DefaultColorMarker;  // the platform's button face until set

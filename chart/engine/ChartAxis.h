@@ -6,6 +6,7 @@
 
 #include "AxisScale.h"
 #include "Canvas.h"
+#include "ChangeLink.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
 
@@ -143,10 +144,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
+        AssignAndNotify(field, value, [this] { Changed(); });
     }
 
     TChart& chart_;

@@ -26,10 +26,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
+        AssignAndNotify(field, value, [this] { Changed(); });
     }
 
     TFontSpec spec_;

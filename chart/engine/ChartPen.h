@@ -46,12 +46,9 @@ public:
 
 private:
     template <class T>
-    void Set(T& field, T value)
+    void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
+        AssignAndNotify(field, value, [this] { Changed(); });
     }
 
     TColor color_ = clBlack;

@@ -1,6 +1,7 @@
 #pragma once
 // Line and point series: a line through the points and/or a pointer shape at
 // every point.
+#include "ChangeLink.h"
 #include "ChartSeries.h"
 
 class TSeriesPointer : public TChangeLink {
@@ -30,10 +31,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
+        AssignAndNotify(field, value, [this] { Changed(); });
     }
 
     bool visible_;

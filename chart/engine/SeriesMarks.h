@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Canvas.h"
+#include "ChangeLink.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
 
@@ -89,10 +90,7 @@ private:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
+        AssignAndNotify(field, value, [this] { Changed(); });
     }
 
     TChartSeries& series_;
