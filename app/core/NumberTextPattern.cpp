@@ -38,13 +38,11 @@ size_t CharacterCount(std::string_view text)
     }));
 }
 
-// Up to three sections split at ";" outside quotes.
-std::vector<std::string_view> SplitSections(std::string_view pattern)
+// The first ";" outside quotes at or after start, or npos.
+size_t NextSectionBreak(std::string_view pattern, size_t start)
 {
-    std::vector<std::string_view> sections;
-    size_t start = 0;
     char quote = 0;
-    for (size_t i = 0; i < pattern.size() && sections.size() < 2; ++i) {
+    for (size_t i = start; i < pattern.size(); ++i) {
         const char c = pattern[i];
         if (quote != 0) {
             if (c == quote)
@@ -52,26 +50,27 @@ std::vector<std::string_view> SplitSections(std::string_view pattern)
         } else if (c == '\'' || c == '"') {
             quote = c;
         } else if (c == ';') {
-            sections.push_back(pattern.substr(start, i - start));
-            start = i + 1;
+            return i;
         }
     }
-    // The third section ends at the next ";" outside quotes, if any.
-    std::string_view rest = pattern.substr(start);
-    quote = 0;
-    for (size_t i = 0; i < rest.size(); ++i) {
-        const char c = rest[i];
-        if (quote != 0) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '\'' || c == '"') {
-            quote = c;
-        } else if (c == ';') {
-            rest = rest.substr(0, i);
+    return std::string_view::npos;
+}
+
+// Up to three sections split at ";" outside quotes; anything after a third
+// ";" is ignored.
+std::vector<std::string_view> SplitSections(std::string_view pattern)
+{
+    std::vector<std::string_view> sections;
+    size_t start = 0;
+    while (sections.size() < 3) {
+        const size_t end = NextSectionBreak(pattern, start);
+        if (end == std::string_view::npos) {
+            sections.push_back(pattern.substr(start));
             break;
         }
+        sections.push_back(pattern.substr(start, end - start));
+        start = end + 1;
     }
-    sections.push_back(rest);
     return sections;
 }
 
