@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "ChartControl.h"
+#include "accessibility/AccessibleNames.h"
+#include "accessibility/OverflowToolTips.h"
 #include "ChartDisplays.h"
 #include "Errors.h"
 #include "FormCharts.h"
@@ -36,6 +38,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     resize(FormClientWidth, FormClientHeight);
     CreateControls();
     SetTabOrder();
+    DescribeForAccessibility(*this);
+    ShowOverflowAsToolTips(*this);
     displays_ = std::make_unique<TChartDisplays>(Chart(QStringLiteral("Chart1"))->Chart(),
                                                  Chart(QStringLiteral("Chart2"))->Chart(),
                                                  Chart(QStringLiteral("Chart3"))->Chart(),
@@ -95,7 +99,6 @@ void TForm1::CreateControls()
         }
         }
         widget->setObjectName(name);
-        widget->setAccessibleName(name);
         widget->setGeometry(control.Left, control.Top, control.Width, control.Height);
         widget->setVisible(control.Visible);
         if (control.TabOrder < 0)

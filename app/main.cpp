@@ -1,25 +1,24 @@
 // cpk-xr: start-up and shut-down of the application.
 #include <QApplication>
-#include <QScreen>
 
 #include "Extended.h"
 #include "LocaleSettings.h"
+#include "MainWindow.h"
 #include "Unit1.h"
+#include "startup/ApplicationFonts.h"
+#include "startup/QtTranslations.h"
 
 int main(int argc, char* argv[])
 {
     InitFloatingPointEnvironment();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("cpk-xr"));
+    RegisterApplicationFonts();
+    InstallChineseQtTranslations(application);
     ReadNumberSettingsFromLocale();
 
-    TForm1 form;
-    form.SetApplicationTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
-    // Centred on the screen when first shown.
-    if (const QScreen* screen = application.primaryScreen()) {
-        QRect frame(QPoint(0, 0), form.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form.move(frame.topLeft());
-    }
-    form.show();
+    TMainWindow window;
+    window.Form().SetApplicationTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
+    window.ShowPlaced();
     return application.exec();
 }

@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev
   fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig
   xvfb xauth xdotool xclip
+  qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {
@@ -27,16 +28,13 @@ install_missing() {
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
   fi
-  # Debian's Tahoma (from fonts-wine) lies outside fontconfig's search path.
+  # Earlier set-ups registered Wine's fonts for the whole machine; the
+  # application now registers Tahoma for itself.
   local conf=/etc/fonts/conf.d/60-cpk-xr-wine-fonts.conf
-  if [ -d /usr/share/wine/fonts ] && [ ! -f "$conf" ]; then
+  if [ -f "$conf" ]; then
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo tee "$conf" >/dev/null <<'XML'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig><dir>/usr/share/wine/fonts</dir></fontconfig>
-XML
+    $sudo rm -f "$conf"
     fc-cache -f >/dev/null 2>&1 || true
   fi
 }

@@ -11,7 +11,9 @@
 
 #include "Extended.h"
 #include "LocaleSettings.h"
-#include "Unit1.h"
+#include "MainWindow.h"
+#include "startup/ApplicationFonts.h"
+#include "startup/QtTranslations.h"
 
 namespace {
 
@@ -41,8 +43,13 @@ int main(int argc, char* argv[])
         window = new QWidget;
         window->resize(1904, 908);
     } else {
+        RegisterApplicationFonts();
+        InstallChineseQtTranslations(application);
         ReadNumberSettingsFromLocale();
-        window = new TForm1;
+        auto* mainWindow = new TMainWindow;
+        mainWindow->installEventFilter(&firstPaint);
+        mainWindow->ShowPlaced();
+        return application.exec();
     }
     window->installEventFilter(&firstPaint);
     window->show();

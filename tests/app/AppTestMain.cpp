@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "Extended.h"
+#include "startup/ApplicationFonts.h"
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     InitFloatingPointEnvironment();
     QApplication application(argc, argv);
+    RegisterApplicationFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

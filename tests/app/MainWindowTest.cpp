@@ -89,7 +89,7 @@ TEST(MainWindow, HiddenButtonsAreNeverShownAndControlsSitAtTheirPlaces)
     // "显示分布图" lies over the lower left corner of the distribution chart.
     EXPECT_EQ(form.childAt(1115, 480), form.Button("Button6"));
     EXPECT_EQ(form.Control("Edit6")->objectName(), QStringLiteral("Edit6"));
-    EXPECT_EQ(form.Control("Edit6")->accessibleName(), QStringLiteral("Edit6"));
+    EXPECT_EQ(form.Control("Edit6")->accessibleName(), U("上规格"));
 }
 
 TEST(MainWindow, TabGoesThroughTheControlsInTabOrder)

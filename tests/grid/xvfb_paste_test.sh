@@ -47,10 +47,13 @@ sleep 0.3
 
 # Values with a blank line, a quoted field and CR LF line ends.
 printf '1.5\t2.5\t3.5\r\n\r\n"中 文"\t7\r\n' | xclip -selection clipboard -i
-# The grid lies at (40, 8) in the client area; each cell is 65 x 25 pixels
-# with its grid line. Cell (1, 1) is clicked: it becomes the current cell.
+# The grid lies at (40, 8) in the form, which sits under the menu bar (about
+# 22 pixels high; the click lands inside the row for any height from 12 to 36).
+# Each cell is 65 x 25 pixels with its grid line. Cell (1, 1) is clicked: it
+# becomes the current cell.
+menubar=24
 read -r x y < <(xdotool getwindowgeometry --shell "$window" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
-xdotool mousemove --sync $((x + 40 + 65 + 30)) $((y + 8 + 25 + 12)) click 1
+xdotool mousemove --sync $((x + 40 + 65 + 30)) $((y + menubar + 8 + 25 + 12)) click 1
 sleep 0.2
 xdotool key --window "$window" --clearmodifiers ctrl+v
 sleep 0.3

@@ -1,5 +1,6 @@
 #include "ScenarioRunner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QJsonDocument>
@@ -29,6 +30,15 @@ private:
 };
 
 std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
+
+// A menu or context-menu action of any window of the application, by objectName.
+QAction* FindAction(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (QAction* action : window->findChildren<QAction*>(name))
+            return action;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -66,6 +76,11 @@ void TScenarioRunner::Run(const TScenarioLine& line)
     } else if (command == QLatin1String("click")) {
         if (!form_.ClickButton(line.Words[0]))
             throw Refused(QStringLiteral("no button named '%1'").arg(line.Words[0]));
+    } else if (command == QLatin1String("action")) {
+        QAction* action = FindAction(line.Words[0]);
+        if (!action)
+            throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
+        action->trigger();
     } else if (command == QLatin1String("locale")) {
         // Two characters separated by one blank.
         const QStringList symbols = line.Value.split(QLatin1Char(' '));

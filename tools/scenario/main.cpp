@@ -9,21 +9,27 @@
 
 #include "Extended.h"
 #include "LocaleSettings.h"
+#include "MainWindow.h"
 #include "ScenarioRunner.h"
 #include "Unit1.h"
+#include "startup/ApplicationFonts.h"
+#include "startup/QtTranslations.h"
 
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     InitFloatingPointEnvironment();
     QApplication application(argc, argv);
+    RegisterApplicationFonts();
+    InstallChineseQtTranslations(application);
     ReadNumberSettingsFromLocale();
 
-    TForm1 form;
+    TMainWindow window;
+    TForm1& form = window.Form();
     // Error titles are those of the application, whose program file is cpk-xr.
     form.SetApplicationTitle(ApplicationTitle(QStringLiteral("cpk-xr")));
-    form.show();
-    QApplication::setActiveWindow(&form);
+    window.show();
+    QApplication::setActiveWindow(&window);
     QApplication::processEvents();
 
     QTextStream out(stdout);

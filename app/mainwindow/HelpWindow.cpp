@@ -1,0 +1,44 @@
+#include "HelpWindow.h"
+
+#include <QDialog>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "NumberSettings.h"
+
+QString HelpText()
+{
+    const QString separator = QString::fromStdString(NumberSettings().DecimalSeparator);
+    return QString::fromUtf8(
+               "<h3>CPK-X-R控制图 使用说明</h3>"
+               "<p><b>输入</b>：左上的表格放测量数据，每行一个子组，每列子组中的一个测量值；"
+               "上规格、目标值、下规格和子组大小（手动）是输入框。其余的框和列表显示结果。</p>"
+               "<p><b>按钮</b>：单元格赋值 填入 25 个示例数据；清空单元格 清除表格；"
+               "计算CPK(整体) 计算统计量、过程能力、直方图和控制图（F9）；显示分布图 重画分布图。</p>"
+               "<p><b>表格与剪贴板</b>：F2 或直接输入编辑单元格，回车确认；Ctrl+C 把表格复制为制表符分隔的文本，"
+               "Ctrl+V 从当前单元格起粘贴电子表格中复制的数据。</p>"
+               "<p><b>小数点</b>：数字按系统区域设置的小数点书写，当前为 “%1”。</p>"
+               "<p><b>整体与组内</b>：“整体” 用全部数据的标准差（长期波动），“组内” 用子组内的波动"
+               "（各子组标准差的平均值除以 c4，短期波动）。两者相差大时，说明过程在子组之间有漂移。</p>")
+        .arg(separator.toHtmlEscaped());
+}
+
+QWidget* ShowHelpWindow(QWidget& owner)
+{
+    auto* window = owner.findChild<QDialog*>(QStringLiteral("HelpWindow"));
+    if (!window) {
+        window = new QDialog(&owner);
+        window->setObjectName(QStringLiteral("HelpWindow"));
+        window->setWindowTitle(QString::fromUtf8("使用说明"));
+        auto* text = new QTextBrowser(window);
+        text->setObjectName(QStringLiteral("HelpText"));
+        auto* layout = new QVBoxLayout(window);
+        layout->addWidget(text);
+        window->resize(520, 420);
+    }
+    // The decimal separator may have changed since the last opening.
+    window->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->setHtml(HelpText());
+    window->show();
+    window->raise();
+    return window;
+}

@@ -1,0 +1,56 @@
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <functional>
+
+#include "AboutWindow.h"
+#include "HelpWindow.h"
+#include "Unit1.h"
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+QAction* AddEntry(QMenu& menu, const char* objectName, const char* text, const QKeySequence& shortcut,
+                  std::function<void()> run)
+{
+    QAction* action = menu.addAction(U(text));
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, &menu, [run = std::move(run)] { run(); });
+    return action;
+}
+
+}  // namespace
+
+void BuildMainMenu(QMainWindow& window, TForm1& form)
+{
+    QMenuBar& bar = *window.menuBar();
+    const auto command = [&form](void (TForm1::*handler)()) {
+        return [&form, handler] { form.RunCommand([&form, handler] { (form.*handler)(); }); };
+    };
+
+    QMenu& file = *bar.addMenu(U("文件(&F)"));
+    file.setObjectName(QStringLiteral("menuFile"));
+    AddEntry(file, "actionQuit", "退出(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q), [&window] { window.close(); });
+
+    QMenu& edit = *bar.addMenu(U("编辑(&E)"));
+    edit.setObjectName(QStringLiteral("menuEdit"));
+    AddEntry(edit, "actionClear", "清空单元格(&L)", {}, command(&TForm1::Button8Click));
+
+    QMenu& compute = *bar.addMenu(U("计算(&C)"));
+    compute.setObjectName(QStringLiteral("menuCompute"));
+    AddEntry(compute, "actionSampleData", "单元格赋值(&A)", {}, command(&TForm1::Button2Click));
+    AddEntry(compute, "actionCompute", "计算CPK(整体)(&C)", QKeySequence(Qt::Key_F9), command(&TForm1::Button3Click));
+    AddEntry(compute, "actionDistributionChart", "显示分布图(&D)", {}, command(&TForm1::Button6Click));
+
+    QMenu& help = *bar.addMenu(U("帮助(&H)"));
+    help.setObjectName(QStringLiteral("menuHelp"));
+    AddEntry(help, "actionHelp", "使用说明(&H)", QKeySequence(Qt::Key_F1), [&window] { ShowHelpWindow(window); });
+    AddEntry(help, "actionAbout", "关于(&A)", {}, [&window] { ShowAboutWindow(window); });
+}

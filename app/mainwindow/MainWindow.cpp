@@ -1,0 +1,64 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+
+#include "MainMenu.h"
+#include "Unit1.h"
+#include "WindowPlacement.h"
+
+// The icons live in this static library's resources, which the linker keeps only when referenced.
+static void LoadIconResources() { Q_INIT_RESOURCE(icons); }
+
+namespace {
+
+QIcon ApplicationIcon()
+{
+    LoadIconResources();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/cpk-xr-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("FormScrollArea"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
+    form_ = new TForm1;
+    scrollArea_->setWidget(form_);
+    setCentralWidget(scrollArea_);
+    setWindowTitle(form_->windowTitle());
+    setWindowIcon(ApplicationIcon());
+    BuildMainMenu(*this, *form_);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
+}
+
+void TMainWindow::FollowFocus(QWidget* focused)
+{
+    if (focused && form_->isAncestorOf(focused))
+        scrollArea_->ensureWidgetVisible(focused, 0, 0);
+}
+
+void TMainWindow::ShowPlaced()
+{
+    const QSize natural(form_->width(), form_->height() + menuBar()->sizeHint().height());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    // The frame is known only once the window exists; a typical title bar and border stand in.
+    const QMargins frame = available.isEmpty() ? QMargins() : QMargins(4, 30, 4, 4);
+    const TWindowPlacement placement = PlaceWindow(available, natural, frame);
+    setGeometry(placement.Geometry);
+    if (placement.Maximized)
+        showMaximized();
+    else
+        show();
+}
