@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "AboutWindow.h"
+#include "ChartControl.h"
+#include "FormControls.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "NumberSettings.h"
+#include "Unit1.h"
+#include "grid/StringGrid.h"
+#include "startup/QtTranslations.h"
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+class TRecordedErrors : public TErrorDisplay {
+public:
+    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
+    void ShowError(const QString&, const QString& text) override { shown_ << text; }
+
+private:
+    QStringList& shown_;
+};
+
+QAction* Action(const TMainWindow& window, const char* name)
+{
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+}  // namespace
+
+TEST(MainWindowShell, MenuEntriesRunTheButtonsCommandsThroughTheErrorDisplay)
+{
+    TMainWindow window;
+    QStringList errors;
+    window.Form().SetErrorDisplay(std::make_unique<TRecordedErrors>(errors));
+    EXPECT_EQ(window.windowTitle(), U("CPK-X-R控制图"));
+    for (const char* name : {"actionQuit", "actionClear", "actionSampleData", "actionCompute",
+                             "actionDistributionChart", "actionHelp", "actionAbout"})
+        EXPECT_NE(Action(window, name), nullptr) << name;
+    EXPECT_EQ(Action(window, "actionCompute")->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(Action(window, "actionQuit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    // An empty grid: the compute command's own error reaches the one display.
+    Action(window, "actionCompute")->trigger();
+    ASSERT_EQ(errors.size(), 1);
+
+    Action(window, "actionSampleData")->trigger();
+    EXPECT_FALSE(window.Form().StringGrid1()->StoredCells().empty());
+    Action(window, "actionCompute")->trigger();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_FALSE(window.Form().Edit(QStringLiteral("Edit3"))->text().isEmpty());
+    Action(window, "actionClear")->trigger();
+    EXPECT_TRUE(window.Form().StringGrid1()->StoredCells().empty());
+}
+
+TEST(MainWindowShell, TheFormKeepsItsSizeAndScrollsTheFocusedControlIntoView)
+{
+    TMainWindow window;
+    window.resize(500, 400);
+    window.show();
+    QApplication::processEvents();
+    TForm1& form = window.Form();
+    EXPECT_EQ(form.size(), QSize(1904, 908));
+    EXPECT_EQ(form.Edit(QStringLiteral("Edit21"))->geometry(), QRect(278, 765, 79, 21));
+
+    QWidget* viewport = window.ScrollArea().viewport();
+    for (const char* name : {"Edit21", "Button6", "StringGrid1"}) {
+        QWidget* control = form.Control(QLatin1String(name));
+        control->setFocus();
+        QApplication::processEvents();
+        const QRect shown(control->mapTo(viewport, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(viewport->rect().intersects(shown)) << name;
+    }
+}
+
+TEST(MainWindowShell, ControlsAreNamedAsTheUserReadsThem)
+{
+    TForm1 form;
+    const std::map<const char*, const char*> spoken = {
+        {"Edit3", "平均值"},       {"Edit11", "组内 STDEV"},  {"Edit12", "整体 STDEV"},
+        {"Edit24", "实测 PPM<LSL"}, {"Button3", "计算CPK(整体)"}, {"Chart2", "单值图"},
+        {"cht1", "分布图"},         {"Chart3", "极差控制图"},   {"Memo5", "关键值"}};
+    for (const auto& [name, text] : spoken)
+        EXPECT_EQ(form.Control(QLatin1String(name))->accessibleName(), U(text)) << name;
+    EXPECT_EQ(form.Label(QStringLiteral("Label6"))->buddy(), form.Edit(QStringLiteral("Edit6")));
+    EXPECT_EQ(form.Control(QStringLiteral("Edit6"))->objectName(), QStringLiteral("Edit6"));
+}
+
+TEST(MainWindowShell, AResultWiderThanItsFieldShowsWhollyAsToolTip)
+{
+    TForm1 form;
+    QLineEdit& field = *form.Edit(QStringLiteral("Edit3"));
+    field.setText(QStringLiteral("26.4011993408203"));
+    EXPECT_EQ(field.toolTip(), QStringLiteral("26.4011993408203"));
+    field.setText(QStringLiteral("26.4"));
+    EXPECT_TRUE(field.toolTip().isEmpty());
+    const QString huge(1000000, QLatin1Char('7'));
+    field.setText(huge);
+    EXPECT_EQ(field.toolTip(), huge);
+}
+
+TEST(MainWindowShell, HelpAndAboutSayWhatTheyShould)
+{
+    NumberSettings().DecimalSeparator = ",";
+    EXPECT_TRUE(HelpText().contains(U("当前为 “,”")));
+    NumberSettings().DecimalSeparator = ".";
+    for (const char* part : {"整体", "组内", "Ctrl+V", "上规格"})
+        EXPECT_TRUE(HelpText().contains(U(part))) << part;
+    EXPECT_TRUE(AboutText().contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(AboutText().contains(QStringLiteral(CPK_XR_VERSION_TEXT)));
+
+    TMainWindow window;
+    window.findChild<QAction*>(QStringLiteral("actionHelp"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("actionAbout"))->trigger();
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("HelpWindow"))->isVisible());
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("AboutWindow"))->isVisible());
+}
+
+TEST(MainWindowShell, QtsOwnTextsAreChinese)
+{
+    ASSERT_TRUE(InstallChineseQtTranslations(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), U("确定"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Copy"));
+}
