@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it: metadata valid, the expected files
+# inside, and the extracted application starting and showing its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --workflow --preset package
+deb=$(ls build/package/cpk-xr_*.deb | head -n1)
+echo "== $deb"
+
+desktop-file-validate packaging/cpk-xr.desktop
+# The component id is the package's own name: the project has no domain to
+# build a reverse-DNS id from.
+appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info packaging/cpk-xr.metainfo.xml
+
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/cpk-xr ./usr/share/applications/cpk-xr.desktop ./usr/share/metainfo/cpk-xr.metainfo.xml \
+            ./usr/share/icons/hicolor/scalable/apps/cpk-xr.svg ./usr/share/icons/hicolor/48x48/apps/cpk-xr.png; do
+  grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
+done
+if grep -qE 'scenario|_tests|bench' <<<"$contents"; then
+  echo "package holds developer files" >&2
+  exit 1
+fi
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the Qt libraries" >&2; exit 1; }
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+# Started from the extracted files under a virtual X server: its window must appear.
+xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+  "$1/usr/bin/cpk-xr" & app=$!
+  found=1
+  for _ in $(seq 1 50); do
+    if xdotool search --onlyvisible --name "CPK-X-R" >/dev/null 2>&1; then found=0; break; fi
+    sleep 0.2
+  done
+  kill "$app" 2>/dev/null || true
+  exit $found' _ "$root"
+echo "package check: passed"
