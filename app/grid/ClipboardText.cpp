@@ -1,10 +1,12 @@
 #include "ClipboardText.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
 constexpr char16_t Quote = u'"';
+constexpr char16_t Tab = u'\t';
 
 bool IsSeparator(char16_t c) { return c >= 1 && c <= 32; }
 bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
@@ -43,9 +45,40 @@ std::u16string_view ZeroTerminated(std::u16string_view text)
     return text.substr(0, std::min(text.find(u'\0'), text.size()));
 }
 
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+namespace {
+
+// Spreadsheet text: every tab ends a field, so an empty cell gives an empty
+// field. Characters 1 to 32 around a field are dropped, those inside it kept.
+TClipboardLine SplitTabbedLine(std::u16string_view line, std::size_t maxFields)
 {
-    line = ZeroTerminated(line);
+    TClipboardLine fields;
+    std::size_t pos = 0;
+    // A tab at the end of the line ends its last field; no empty one follows.
+    while (fields.size() < maxFields && pos < line.size()) {
+        while (pos < line.size() && line[pos] != Tab && IsSeparator(line[pos]))
+            ++pos;
+        std::u16string field;
+        if (pos < line.size() && line[pos] == Quote) {
+            ++pos;
+            field = ReadQuotedField(line, pos);
+        }
+        // Up to the next tab; text after a closing quote stays part of the field.
+        const std::size_t tab = std::min(line.find(Tab, pos), line.size());
+        std::size_t end = tab;
+        while (end > pos && IsSeparator(line[end - 1]))
+            --end;
+        while (pos < end && IsSeparator(line[pos]))
+            ++pos;
+        field.append(line.substr(pos, end - pos));
+        fields.push_back(std::move(field));
+        pos = tab + 1;
+    }
+    return fields;
+}
+
+// Text from a file or a report: fields are separated by runs of characters 1 to 32.
+TClipboardLine SplitBlankSeparatedLine(std::u16string_view line, std::size_t maxFields)
+{
     TClipboardLine fields;
     std::size_t pos = 0;
     while (fields.size() < maxFields) {
@@ -66,21 +99,68 @@ TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxField
     return fields;
 }
 
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
-                                               std::size_t maxFields)
+}  // namespace
+
+TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+{
+    line = ZeroTerminated(line);
+    if (line.find(Tab) != std::u16string_view::npos)
+        return SplitTabbedLine(line, maxFields);
+    return SplitBlankSeparatedLine(line, maxFields);
+}
+
+namespace {
+
+// Calls take(line) for each line of the text until it returns false.
+template <typename Take>
+void ForEachLine(std::u16string_view text, Take&& take)
 {
     text = ZeroTerminated(text);
-    std::vector<TClipboardLine> lines;
     std::size_t pos = 0;
     // A break at the very end does not start a further line.
-    while (pos < text.size() && lines.size() < maxLines) {
+    while (pos < text.size()) {
         std::size_t end = pos;
         while (end < text.size() && !IsLineBreak(text[end]))
             ++end;
-        lines.push_back(SplitClipboardLine(text.substr(pos, end - pos), maxFields));
+        if (!take(text.substr(pos, end - pos)))
+            return;
         pos = end + 1;
         if (end < text.size() && text[end] == u'\r' && pos < text.size() && text[pos] == u'\n')
             ++pos;
     }
+}
+
+}  // namespace
+
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
+                                               std::size_t maxFields)
+{
+    std::vector<TClipboardLine> lines;
+    if (maxLines == 0)
+        return lines;
+    ForEachLine(text, [&](std::u16string_view line) {
+        lines.push_back(SplitClipboardLine(line, maxFields));
+        return lines.size() < maxLines;
+    });
     return lines;
+}
+
+TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+{
+    TClipboardBlock block;
+    std::size_t k = 0;
+    ForEachLine(text, [&](std::u16string_view line) {
+        const TClipboardLine fields = SplitClipboardLine(line, SIZE_MAX);
+        for (std::size_t j = 0; j < fields.size(); ++j) {
+            if (fields[j].empty())
+                continue;
+            block.Cols = std::max(block.Cols, j + 1);
+            block.Rows = k + 1;
+            if (k >= roomLines || j >= roomFields)
+                ++block.Outside;
+        }
+        ++k;
+        return true;
+    });
+    return block;
 }

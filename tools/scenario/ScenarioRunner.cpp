@@ -1,5 +1,6 @@
 #include "ScenarioRunner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QJsonDocument>
@@ -28,6 +29,42 @@ private:
     QJsonArray& errors_;
 };
 
+// Question boxes are recorded too, answered as the script says or by their default button.
+class TRecordingQuestionDisplay : public TQuestionDisplay {
+public:
+    TRecordingQuestionDisplay(QJsonArray& questions, std::optional<QString>& answer)
+        : questions_(questions), answer_(answer) {}
+    int Ask(const TQuestion& question) override
+    {
+        int chosen = question.DefaultButton;
+        if (answer_) {
+            const qsizetype named = question.Buttons.indexOf(*answer_);
+            if (named >= 0)
+                chosen = static_cast<int>(named);
+            answer_.reset();
+        }
+        questions_.append(QJsonObject{{QStringLiteral("title"), question.Title},
+                                      {QStringLiteral("text"), question.Text},
+                                      {QStringLiteral("buttons"), QJsonArray::fromStringList(question.Buttons)},
+                                      {QStringLiteral("answer"), question.Buttons.value(chosen)}});
+        return chosen;
+    }
+
+private:
+    QJsonArray& questions_;
+    std::optional<QString>& answer_;
+};
+
+// The action of that objectName among the top-level widgets' children.
+QAction* FindAction(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (QAction* action : window->findChildren<QAction*>())
+            if (action->objectName() == name)
+                return action;
+    return nullptr;
+}
+
 std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
 
 }  // namespace
@@ -35,6 +72,7 @@ std::invalid_argument Refused(const QString& why) { return std::invalid_argument
 TScenarioRunner::TScenarioRunner(TForm1& form, QTextStream& out) : form_(form), out_(out)
 {
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
+    form_.SetQuestionDisplay(std::make_unique<TRecordingQuestionDisplay>(questions_, answer_));
 }
 
 void TScenarioRunner::Settle() { QApplication::processEvents(); }
@@ -75,11 +113,21 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         SetLocaleSymbolsSource([decimal, thousands] { return std::pair{decimal, thousands}; });
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(&form_, &change);
+    } else if (command == QLatin1String("answer")) {
+        answer_ = line.Value;
+    } else if (command == QLatin1String("action")) {
+        QAction* action = FindAction(line.Words[0]);
+        if (!action)
+            throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
+        action->trigger();
     } else if (command == QLatin1String("dump")) {
         Settle();
-        out_ << QJsonDocument(DumpWindow(form_, errors_)).toJson(QJsonDocument::Compact) << '\n';
+        QJsonObject dump = DumpWindow(form_, errors_);
+        dump[QStringLiteral("questions")] = questions_;
+        out_ << QJsonDocument(dump).toJson(QJsonDocument::Compact) << '\n';
         out_.flush();
         errors_ = QJsonArray();
+        questions_ = QJsonArray();
     } else if (command == QLatin1String("screenshot")) {
         Settle();
         if (!form_.grab().save(line.Value, "PNG"))
