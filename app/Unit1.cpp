@@ -251,14 +251,28 @@ void TForm1::SetText(std::string_view controlName, const std::string& text)
 
 void TForm1::ClearMemo(std::string_view memoName)
 {
-    if (TMemo* memo = Memo(FromUtf8(memoName)))
+    const QString name = FromUtf8(memoName);
+    pendingMemoLines_.erase(name);
+    if (TMemo* memo = Memo(name))
         memo->Clear();
 }
 
 void TForm1::AppendMemoLine(std::string_view memoName, const std::string& line)
 {
-    if (TMemo* memo = Memo(FromUtf8(memoName)))
+    const QString name = FromUtf8(memoName);
+    if (collectingMemoLines_)
+        pendingMemoLines_[name] << QString::fromStdString(line);
+    else if (TMemo* memo = Memo(name))
         memo->Append(QString::fromStdString(line));
+}
+
+void TForm1::FlushMemoLines()
+{
+    collectingMemoLines_ = false;
+    for (const auto& [name, lines] : pendingMemoLines_)
+        if (TMemo* memo = Memo(name))
+            memo->Append(lines.join(QLatin1Char('\n')));
+    pendingMemoLines_.clear();
 }
 
 int TForm1::ColCount() const { return grid_->ColCount(); }
@@ -279,7 +293,17 @@ void TForm1::Button2Click()
                      [this] { sampleColumns_ = std::make_unique<TSampleColumns>(LoadSampleData(*grid_)); });
 }
 
-void TForm1::Button3Click() { RunComputeCommand(*this, displays_.get()); }
+void TForm1::Button3Click()
+{
+    // Lines appended one by one into a text box are slow for a large grid's
+    // subgroups: each memo's text is set once, also when the command fails.
+    struct TFlushMemos {
+        TForm1& Form;
+        ~TFlushMemos() { Form.FlushMemoLines(); }
+    } flush{*this};
+    collectingMemoLines_ = true;
+    RunComputeCommand(*this, displays_.get());
+}
 
 void TForm1::Button6Click() { displays_->ShowDistributionChart(CurrentCpk()); }
 

@@ -82,6 +82,7 @@ private:
     void SetTabOrder();
     void FormDestroy();
     std::map<QString, std::function<void()>> ClickHandlers();
+    void FlushMemoLines();
 
     std::map<QString, QWidget*> controls_;
     TStringGrid* grid_ = nullptr;
@@ -90,4 +91,6 @@ private:
     QString applicationTitle_;
     std::unique_ptr<TSampleColumns> sampleColumns_;
     std::unique_ptr<TChartDisplays> displays_;
+    bool collectingMemoLines_ = false;
+    std::map<QString, QStringList> pendingMemoLines_;
 };
