@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QFont>
 #include <QLineEdit>
@@ -45,6 +46,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
                                                  Chart(QStringLiteral("Chart3"))->Chart(),
                                                  Chart(QStringLiteral("cht1"))->Chart());
     errorDisplay_ = std::make_unique<TMessageBoxErrorDisplay>(this);
+    questionDisplay_ = std::make_unique<TMessageBoxQuestionDisplay>(this);
+    // The default text of the limit field, in the separator in force at start-up.
+    Edit(QStringLiteral("Edit7"))->setText(WithDecimalSeparator(Edit(QStringLiteral("Edit7"))->text()));
+    CreateGridActions();
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -161,6 +166,45 @@ bool TForm1::ClickButton(const QString& name)
 
 void TForm1::SetErrorDisplay(std::unique_ptr<TErrorDisplay> display) { errorDisplay_ = std::move(display); }
 
+QUndoStack* TForm1::GridUndoStack() const { return grid_->UndoStack(); }
+
+void TForm1::SetQuestionDisplay(std::unique_ptr<TQuestionDisplay> display) { questionDisplay_ = std::move(display); }
+
+bool TForm1::AskEnlargeGrid(const QString& text)
+{
+    const TQuestion question{applicationTitle_, text,
+                             {QStringLiteral("扩大表格"), QStringLiteral("只粘贴表格内的部分")}, 0, 1};
+    return questionDisplay_->Ask(question) == 0;
+}
+
+void TForm1::CreateGridActions()
+{
+    const auto add = [this](const char* name, const QString& text, std::function<void()> command) {
+        auto* action = new QAction(text, grid_);
+        action->setObjectName(QStringLiteral("StringGrid1.") + QLatin1String(name));
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        grid_->addAction(action);
+    };
+    const auto asOneStep = [this](const QString& name, std::function<void()> change) {
+        return [this, name, change] { grid_->AsOneStep(name, change); };
+    };
+    add("undo", QStringLiteral("撤销"), [this] { grid_->Undo(); });
+    add("redo", QStringLiteral("重做"), [this] { grid_->Redo(); });
+    add("copy", QStringLiteral("复制"), [this] { CopyGridToClipboard(*grid_); });
+    add("paste", QStringLiteral("粘贴"), asOneStep(QStringLiteral("粘贴"), [this] {
+            PasteClipboardIntoGrid(*grid_, [this](const QString& text) { return AskEnlargeGrid(text); });
+        }));
+    add("delete", QStringLiteral("删除"), asOneStep(QStringLiteral("删除"), [this] { ClearSelectedCells(*grid_); }));
+    // Cells beyond the counts stay stored, so the values come back when the grid grows again.
+    add("resetSize", QStringLiteral("恢复为 5 列 × 10 行"), asOneStep(QStringLiteral("恢复表格大小"), [this] {
+            const int col = std::min(grid_->Col(), 4), row = std::min(grid_->Row(), 9);
+            grid_->SetColCount(5);
+            grid_->SetRowCount(10);
+            grid_->SetCurrentCell(col, row);
+        }));
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 void TForm1::RunCommand(const std::function<void()>& command)
 {
     std::string message;
@@ -210,14 +254,28 @@ void TForm1::SetText(std::string_view controlName, const std::string& text)
 
 void TForm1::ClearMemo(std::string_view memoName)
 {
-    if (TMemo* memo = Memo(FromUtf8(memoName)))
+    const QString name = FromUtf8(memoName);
+    pendingMemoLines_.erase(name);
+    if (TMemo* memo = Memo(name))
         memo->Clear();
 }
 
 void TForm1::AppendMemoLine(std::string_view memoName, const std::string& line)
 {
-    if (TMemo* memo = Memo(FromUtf8(memoName)))
+    const QString name = FromUtf8(memoName);
+    if (collectingMemoLines_)
+        pendingMemoLines_[name] << QString::fromStdString(line);
+    else if (TMemo* memo = Memo(name))
         memo->Append(QString::fromStdString(line));
+}
+
+void TForm1::FlushMemoLines()
+{
+    collectingMemoLines_ = false;
+    for (const auto& [name, lines] : pendingMemoLines_)
+        if (TMemo* memo = Memo(name))
+            memo->Append(lines.join(QLatin1Char('\n')));
+    pendingMemoLines_.clear();
 }
 
 int TForm1::ColCount() const { return grid_->ColCount(); }
@@ -226,20 +284,40 @@ std::string TForm1::Cell(int col, int row) const { return grid_->Cells(col, row)
 
 // The commands
 
-void TForm1::Button1Click() { LoadClipboardPairs(*grid_); }
+void TForm1::Button1Click()
+{
+    grid_->AsOneStep(QStringLiteral("载入数据对"), [this] { LoadClipboardPairs(*grid_); });
+}
 
 void TForm1::Button2Click()
 {
     // The lists of an earlier run are released when they are replaced.
-    sampleColumns_ = std::make_unique<TSampleColumns>(LoadSampleData(*grid_));
+    grid_->AsOneStep(QStringLiteral("单元格赋值"),
+                     [this] { sampleColumns_ = std::make_unique<TSampleColumns>(LoadSampleData(*grid_)); });
 }
 
-void TForm1::Button3Click() { RunComputeCommand(*this, displays_.get()); }
+void TForm1::Button3Click()
+{
+    // Lines appended one by one into a text box are slow for a large grid's
+    // subgroups: each memo's text is set once, also when the command fails.
+    struct TFlushMemos {
+        TForm1& Form;
+        ~TFlushMemos() { Form.FlushMemoLines(); }
+    } flush{*this};
+    collectingMemoLines_ = true;
+    RunComputeCommand(*this, displays_.get());
+}
 
 void TForm1::Button6Click() { displays_->ShowDistributionChart(CurrentCpk()); }
 
 void TForm1::Button7Click() { displays_->DemonstrationFill(); }
 
-void TForm1::Button8Click() { ClearGridCells(*grid_); }
+void TForm1::Button8Click()
+{
+    grid_->AsOneStep(QStringLiteral("清空单元格"), [this] { ClearGridCells(*grid_); });
+}
 
-void TForm1::StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift) { GridKeyDown(*grid_, key, shift); }
+void TForm1::StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    GridKeyDown(*grid_, key, shift, [this](const QString& text) { return AskEnlargeGrid(text); });
+}

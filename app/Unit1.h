@@ -9,11 +9,13 @@
 #include <memory>
 
 #include "ErrorDisplay.h"
+#include "QuestionDisplay.h"
 #include "grid/GridCommands.h"
 #include "spc/WindowModel.h"
 
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 class TLabel;
 class TMemo;
 class TStringGrid;
@@ -34,12 +36,15 @@ public:
     QPushButton* Button(const QString& name) const;
     TChartControl* Chart(const QString& name) const;
     TStringGrid* StringGrid1() const { return grid_; }
+    // The grid's undo steps, for the window's 撤销 and 重做.
+    QUndoStack* GridUndoStack() const;
 
     // Runs a button's command as a click does; a hidden button's handler runs
     // directly. Returns false for an unknown button name.
     bool ClickButton(const QString& name);
 
     void SetErrorDisplay(std::unique_ptr<TErrorDisplay> display);
+    void SetQuestionDisplay(std::unique_ptr<TQuestionDisplay> display);
     void SetApplicationTitle(const QString& title) { applicationTitle_ = title; }
     QString ApplicationTitleText() const { return applicationTitle_; }
 
@@ -71,14 +76,21 @@ protected:
 
 private:
     void CreateControls();
+    void CreateGridActions();
+    // The question of a paste that does not fit: true enlarges the grid.
+    bool AskEnlargeGrid(const QString& text);
     void SetTabOrder();
     void FormDestroy();
     std::map<QString, std::function<void()>> ClickHandlers();
+    void FlushMemoLines();
 
     std::map<QString, QWidget*> controls_;
     TStringGrid* grid_ = nullptr;
     std::unique_ptr<TErrorDisplay> errorDisplay_;
+    std::unique_ptr<TQuestionDisplay> questionDisplay_;
     QString applicationTitle_;
     std::unique_ptr<TSampleColumns> sampleColumns_;
     std::unique_ptr<TChartDisplays> displays_;
+    bool collectingMemoLines_ = false;
+    std::map<QString, QStringList> pendingMemoLines_;
 };

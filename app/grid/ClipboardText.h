@@ -1,9 +1,11 @@
 #pragma once
 // The grid's clipboard text format, without any windowing library:
 // - written: every cell text followed by a tab, every line ended by CR LF;
-// - read: lines end at CR, LF or CR LF; fields are separated by runs of
-//   characters 1 to 32 (blanks, tabs, control characters) and may be
-//   enclosed in double quotes, a doubled quote standing for one.
+// - read: lines end at CR, LF or CR LF. A line holding a tab is spreadsheet
+//   text: every tab ends one field (empty cells give empty fields) and the
+//   characters 1 to 32 around a field are dropped. Other lines are separated
+//   by runs of characters 1 to 32 (text from a file or a report). Fields may
+//   be enclosed in double quotes, a doubled quote standing for one.
 // The clipboard holds a zero-terminated text, so reading stops at the first
 // NUL character.
 #include <cstddef>
@@ -24,3 +26,12 @@ TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxField
 
 // The text up to its first NUL character.
 std::u16string_view ZeroTerminated(std::u16string_view text);
+
+// How far the non-empty fields of a clipboard text reach, and how many of
+// them lie beyond roomLines lines or roomFields fields.
+struct TClipboardBlock {
+    std::size_t Cols = 0;
+    std::size_t Rows = 0;
+    std::size_t Outside = 0;
+};
+TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);

@@ -1,9 +1,11 @@
-// "单元格赋值" and "清空单元格": fixed texts into the grid's cells.
+// "单元格赋值", "清空单元格" and Delete: fixed texts into the grid's cells.
 #include "GridCommands.h"
+
+#include "NumberSettings.h"
 
 namespace {
 
-// The sample texts by column, rows 0 to 4; "." whatever the locale.
+// The sample texts by column, rows 0 to 4, written with "." as decimal point.
 constexpr const char* SampleTexts[5][5] = {
     {"26.39", "24.52", "26.07", "27.03", "26.57"},
     {"27.41", "23.65", "26.49", "30.21", "25.69"},
@@ -14,12 +16,18 @@ constexpr const char* SampleTexts[5][5] = {
 
 }  // namespace
 
+QString WithDecimalSeparator(QString text)
+{
+    // The compute command reads numbers with the separator of the number settings.
+    return text.replace(QLatin1Char('.'), QString::fromStdString(NumberSettings().DecimalSeparator));
+}
+
 TSampleColumns LoadSampleData(TStringGrid& grid)
 {
     TSampleColumns columns;
     for (int col = 0; col < 5; ++col)
         for (const char* text : SampleTexts[col])
-            columns[col].append(QString::fromLatin1(text));
+            columns[col].append(WithDecimalSeparator(QString::fromLatin1(text)));
     // Rows 5 and below keep their texts.
     for (int col = 0; col < 5; ++col)
         for (int row = 0; row < columns[col].size() && row < grid.RowCount(); ++row)
@@ -31,6 +39,15 @@ void ClearGridCells(TStringGrid& grid)
 {
     for (int row = 0; row < grid.RowCount(); ++row)
         for (int col = 0; col < grid.ColCount(); ++col)
+            if (!grid.Cells(col, row).isEmpty())
+                grid.SetCells(col, row, QString());
+}
+
+void ClearSelectedCells(TStringGrid& grid)
+{
+    const QRect selection = grid.Selection();
+    for (int row = selection.top(); row <= selection.bottom(); ++row)
+        for (int col = selection.left(); col <= selection.right(); ++col)
             if (!grid.Cells(col, row).isEmpty())
                 grid.SetCells(col, row, QString());
 }

@@ -4,21 +4,37 @@
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
+#include <functional>
 
 #include "StringGrid.h"
 
 // The five sample-column lists; they belong to the window.
 using TSampleColumns = std::array<QStringList, 5>;
 
-void CopyGridToClipboard(TStringGrid& grid);
-void PasteClipboardIntoGrid(TStringGrid& grid);
+// A paste enlarges the grid to at most this many cells.
+inline constexpr std::size_t MaxEnlargedCells = 100000;
 
-// StringGrid1KeyDown: Ctrl+C copies, Ctrl+V pastes; other keys do nothing.
-void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift);
+// Asked when values of a paste fall outside the grid, with the text of the
+// question; true enlarges the grid, false pastes only what fits.
+using TEnlargeQuestion = std::function<bool(const QString& text)>;
+
+void CopyGridToClipboard(TStringGrid& grid);
+// Without a question, values outside the grid are left out (the plain paste).
+void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarge = {});
+
+// StringGrid1KeyDown: Ctrl+C copies, Ctrl+V pastes, Ctrl+Z undoes, Ctrl+Y and
+// Ctrl+Shift+Z redo; other keys do nothing.
+void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift,
+                 const TEnlargeQuestion& askEnlarge = {});
 
 // "单元格赋值": writes the sample texts into rows 0 to 4 and returns the lists.
 TSampleColumns LoadSampleData(TStringGrid& grid);
 // "清空单元格": every cell inside the counts becomes empty.
 void ClearGridCells(TStringGrid& grid);
+// Delete: every cell of the selection becomes empty.
+void ClearSelectedCells(TStringGrid& grid);
+// A number text written with "." as decimal point, in the number settings' separator.
+QString WithDecimalSeparator(QString text);
 // The hidden pair loader: clipboard items into columns 1 and 2 from row 1.
 void LoadClipboardPairs(TStringGrid& grid);

@@ -1,5 +1,9 @@
 #include "GridModel.h"
 
+#include "GridUndo.h"
+
+#include <utility>
+
 int TGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 int TGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
 
@@ -49,9 +53,36 @@ void TGridModel::SetCell(int col, int row, const QString& text)
 {
     if (cells_.Get(col, row) == text)
         return;
+    if (recording_)
+        recording_->Note(col, row, cells_.Get(col, row), text);
     cells_.Set(col, row, text);
     if (col < cols_ && row < rows_) {
         const QModelIndex at = index(row, col);
         emit dataChanged(at, at);
     }
+}
+
+void TGridModel::StartRecording(TGridChange* change)
+{
+    recording_ = change;
+    change->ColsBefore = cols_;
+    change->RowsBefore = rows_;
+}
+
+void TGridModel::StopRecording()
+{
+    if (!recording_)
+        return;
+    recording_->ColsAfter = cols_;
+    recording_->RowsAfter = rows_;
+    recording_ = nullptr;
+}
+
+void TGridModel::ApplyChange(const TGridChange& change, bool after)
+{
+    TGridChange* const recording = std::exchange(recording_, nullptr);
+    for (const TGridChange::TCell& cell : change.Cells)
+        SetCell(cell.Col, cell.Row, after ? cell.After : cell.Before);
+    SetCounts(after ? change.ColsAfter : change.ColsBefore, after ? change.RowsAfter : change.RowsBefore);
+    recording_ = recording;
 }

@@ -5,6 +5,8 @@
 
 #include "GridCells.h"
 
+struct TGridChange;
+
 class TGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,8 +28,16 @@ public:
     void SetCell(int col, int row, const QString& text);
     std::vector<TStoredCell> StoredCells() const { return cells_.NonEmpty(); }
 
+    // While a change is recorded, every cell change and the counts go into it.
+    void StartRecording(TGridChange* change);
+    void StopRecording();
+    bool Recording() const { return recording_ != nullptr; }
+    // The texts and counts of a change as they were before or after it.
+    void ApplyChange(const TGridChange& change, bool after);
+
 private:
     TGridCells cells_;
     int cols_ = 5;
     int rows_ = 10;
+    TGridChange* recording_ = nullptr;
 };

@@ -19,7 +19,7 @@ QWidget* TInplaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionV
     TStringGrid* grid = &grid_;
     connect(editor, &QLineEdit::textChanged, editor,
             [grid, col, row](const QString& text) { grid->SetCells(col, row, text); });
-    grid_.EditorCreated(editor);
+    grid_.EditorCreated(editor, grid_.Cells(col, row));
     return editor;
 }
 

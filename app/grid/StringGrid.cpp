@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QUndoStack>
 
 #include <algorithm>
 
+#include "GridCommands.h"
 #include "GridModel.h"
+#include "GridUndo.h"
 #include "InplaceEdit.h"
 
 namespace {
@@ -26,7 +29,8 @@ bool IsTypedCharacter(const QKeyEvent* event)
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent)
-    : QTableView(parent), model_(new TGridModel(this)), delegate_(new TInplaceEditDelegate(*this))
+    : QTableView(parent), model_(new TGridModel(this)), delegate_(new TInplaceEditDelegate(*this)),
+      undoStack_(new QUndoStack(this))
 {
     setModel(model_);
     setItemDelegate(delegate_);
@@ -52,7 +56,65 @@ TStringGrid::TStringGrid(QWidget* parent)
     SetCurrentCell(0, 0);
 }
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid() { model_->StopRecording(); }
+
+// Undo steps
+
+void TStringGrid::AsOneStep(const QString& name, const std::function<void()>& change)
+{
+    BeginStep(name);
+    try {
+        change();
+    } catch (...) {
+        // What was written before the error can be undone, too.
+        EndStep();
+        throw;
+    }
+    EndStep();
+}
+
+void TStringGrid::BeginStep(const QString& name)
+{
+    // A step inside a cell edit ends the edit's own step first.
+    FinishStep();
+    pendingStep_ = std::make_unique<TGridChange>();
+    pendingStepName_ = name;
+    model_->StartRecording(pendingStep_.get());
+}
+
+void TStringGrid::FinishStep()
+{
+    if (!pendingStep_)
+        return;
+    model_->StopRecording();
+    std::unique_ptr<TGridChange> change = std::move(pendingStep_);
+    if (!change->ChangesNothing())
+        undoStack_->push(new TGridUndoCommand(*model_, std::move(*change), pendingStepName_));
+}
+
+void TStringGrid::EndStep()
+{
+    FinishStep();
+    // The open editor goes on recording its edit.
+    if (EditorMode())
+        BeginStep(EditStepName);
+}
+
+void TStringGrid::Undo()
+{
+    FinishStep();
+    undoStack_->undo();
+    if (EditorMode())
+        BeginStep(EditStepName);
+}
+
+void TStringGrid::Redo()
+{
+    FinishStep();
+    undoStack_->redo();
+    if (EditorMode())
+        BeginStep(EditStepName);
+}
 
 int TStringGrid::ColCount() const { return model_->ColCount(); }
 int TStringGrid::RowCount() const { return model_->RowCount(); }
@@ -95,7 +157,13 @@ void TStringGrid::MoveCurrent(const QModelIndex& to, bool keepAnchor)
 
 QLineEdit* TStringGrid::InplaceEditor() const { return editor_ && !editor_->isHidden() ? editor_.data() : nullptr; }
 
-void TStringGrid::EditorCreated(QLineEdit* editor) { editor_ = editor; }
+void TStringGrid::EditorCreated(QLineEdit* editor, const QString& cellText)
+{
+    editor_ = editor;
+    textBeforeEditing_ = cellText;
+    // Each finished cell edit is one undo step.
+    BeginStep(EditStepName);
+}
 
 void TStringGrid::ShowEditor(TEditorSelection selection)
 {
@@ -126,6 +194,7 @@ void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
         editor_ = nullptr;
     // Tab and Enter are the grid's own keys: the editor never moves on by itself.
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    FinishStep();
 }
 
 void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -182,6 +251,12 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_F2:
         ShowEditor(TEditorSelection::esCaretAtEnd);
         return;
+    case Qt::Key_Delete:
+        if (!EditorMode()) {
+            AsOneStep(QStringLiteral("删除"), [this] { ClearSelectedCells(*this); });
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -231,13 +306,22 @@ bool TStringGrid::EditorKeyPress(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        HideEditor();
+        return true;
     case Qt::Key_Escape:
+        // Esc takes back the edit: the cell gets the text it had when the editor opened.
+        editor->setText(textBeforeEditing_);
         HideEditor();
         return true;
     case Qt::Key_F2:
         editor->deselect();
         editor->end(false);
         return true;
+    case Qt::Key_Z:
+    case Qt::Key_Y:
+        // The handler has undone or redone a grid step; the editor's own
+        // undo would take back the text the grid just put there.
+        return (event->modifiers() & Qt::ControlModifier) != 0;
     case Qt::Key_V:
         // The handler has pasted the clipboard into the grid from this cell and
         // the editor shows the cell's new text: pasting the whole clipboard text

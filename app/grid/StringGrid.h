@@ -5,11 +5,14 @@
 #include <QTableView>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "GridCells.h"
 
 class QLineEdit;
+class QUndoStack;
+struct TGridChange;
 class TGridModel;
 class TInplaceEditDelegate;
 
@@ -50,6 +53,13 @@ public:
     void ShowEditor(TEditorSelection selection);
     void HideEditor();
 
+    // Undo of grid changes: each paste, command and finished cell edit is one step.
+    QUndoStack* UndoStack() const { return undoStack_; }
+    // Runs change as one undo step, also when it ends with an error.
+    void AsOneStep(const QString& name, const std::function<void()>& change);
+    void Undo();
+    void Redo();
+
     // The grid's key-down event (StringGrid1KeyDown): key is the virtual key
     // code (Qt::Key_C for the letter C), modifiers the keys held.
     std::function<void(int key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
@@ -66,16 +76,26 @@ protected:
 
 private:
     friend class TInplaceEditDelegate;
-    void EditorCreated(QLineEdit* editor);
+    void EditorCreated(QLineEdit* editor, const QString& cellText);
     // A key pressed in the open editor; true when the editor must not handle it.
     bool EditorKeyPress(QKeyEvent* event);
     void FireKeyDown(const QKeyEvent* event);
     bool MoveByKey(const QKeyEvent* event);
     void MoveCurrent(const QModelIndex& to, bool keepAnchor);
+    void BeginStep(const QString& name);
+    void EndStep();
+    // Pushes the recorded step, if it changed anything.
+    void FinishStep();
+
+    static inline const QString EditStepName = QStringLiteral("编辑单元格");
 
     TGridModel* model_;
     TInplaceEditDelegate* delegate_;
     QPointer<QLineEdit> editor_;
+    QString textBeforeEditing_;
+    QUndoStack* undoStack_;
+    std::unique_ptr<TGridChange> pendingStep_;
+    QString pendingStepName_;
     int anchorCol_ = 0;
     int anchorRow_ = 0;
 };

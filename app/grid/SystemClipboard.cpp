@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include "Errors.h"
 
@@ -20,3 +21,12 @@ QClipboard& OpenClipboard()
 QString ReadClipboardText() { return OpenClipboard().text(QClipboard::Clipboard); }
 
 void WriteClipboardText(const QString& text) { OpenClipboard().setText(text, QClipboard::Clipboard); }
+
+void WriteClipboardTextAndHtml(const QString& text, const QString& html)
+{
+    QClipboard& clipboard = OpenClipboard();
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html);
+    clipboard.setMimeData(data, QClipboard::Clipboard);
+}

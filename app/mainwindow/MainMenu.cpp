@@ -5,12 +5,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 #include <functional>
 
 #include "AboutWindow.h"
 #include "HelpWindow.h"
 #include "Unit1.h"
+#include "grid/StringGrid.h"
 
 namespace {
 
@@ -41,6 +43,20 @@ void BuildMainMenu(QMainWindow& window, TForm1& form)
 
     QMenu& edit = *bar.addMenu(U("编辑(&E)"));
     edit.setObjectName(QStringLiteral("menuEdit"));
+    TStringGrid& grid = *form.StringGrid1();
+    QAction* undo = AddEntry(edit, "actionUndo", "撤销(&U)", QKeySequence::Undo,
+                             [&form, &grid] { form.RunCommand([&grid] { grid.Undo(); }); });
+    QAction* redo = AddEntry(edit, "actionRedo", "重做(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y),
+                             [&form, &grid] { form.RunCommand([&grid] { grid.Redo(); }); });
+    // The keys stay the grid's (and each edit field's) own; the menu only shows them.
+    for (QAction* action : {undo, redo})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    const QUndoStack& steps = *form.GridUndoStack();
+    undo->setEnabled(steps.canUndo());
+    redo->setEnabled(steps.canRedo());
+    QObject::connect(&steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    QObject::connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    edit.addSeparator();
     AddEntry(edit, "actionClear", "清空单元格(&L)", {}, command(&TForm1::Button8Click));
 
     QMenu& compute = *bar.addMenu(U("计算(&C)"));

@@ -1,6 +1,8 @@
-// Fuzzer of the paste splitter and the pair loader's item cutting. The input
+// Fuzzer of the paste splitter (tab-separated and blank-separated lines), the
+// measure of a block's non-empty fields, and the pair loader's item cutting. The input
 // is read as UTF-16 code units (NULs, lone surrogates and control characters
 // included), after two bytes that choose the grid's room for the paste.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +56,24 @@ void CheckSplit(std::u16string_view text, std::size_t maxLines, std::size_t maxF
         Fail("fields longer than the text");
 }
 
+// The measure agrees with the whole split: how far the non-empty fields
+// reach and how many lie beyond the room.
+void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+{
+    const auto whole = SplitClipboardText(text, SIZE_MAX, SIZE_MAX);
+    std::size_t cols = 0, rows = 0, outside = 0;
+    for (std::size_t k = 0; k < whole.size(); ++k)
+        for (std::size_t j = 0; j < whole[k].size(); ++j)
+            if (!whole[k][j].empty()) {
+                cols = std::max(cols, j + 1);
+                rows = k + 1;
+                outside += k >= roomLines || j >= roomFields;
+            }
+    const TClipboardBlock block = MeasureClipboardBlock(text, roomLines, roomFields);
+    if (block.Cols != cols || block.Rows != rows || block.Outside != outside)
+        Fail("block measure differs from the whole split");
+}
+
 void CheckPairs(std::u16string_view text)
 {
     std::size_t characters = 0;
@@ -82,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::u16string narrow(data + 2, data + size);
     for (const std::u16string& candidate : {text, narrow}) {
         CheckSplit(candidate, maxLines, maxFields);
+        CheckMeasure(candidate, maxLines, maxFields);
         CheckPairs(candidate);
     }
     return 0;

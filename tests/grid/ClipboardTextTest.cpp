@@ -34,14 +34,37 @@ TEST(ClipboardText, BreakAtTheEndStartsNoFurtherLine)
     EXPECT_TRUE(Split(u"").empty());
 }
 
-TEST(ClipboardText, FieldsAreSeparatedByRunsOfCharactersOneTo32)
+TEST(ClipboardText, LinesWithoutTabAreSeparatedByRunsOfCharactersOneTo32)
 {
-    EXPECT_EQ(Split(u"1.5\t\t2.5"), (TLines{{u"1.5", u"2.5"}}));
     EXPECT_EQ(Split(u"1 2"), (TLines{{u"1", u"2"}}));
-    EXPECT_EQ(Split(u"  \x01\x1f 7 \t"), (TLines{{u"7"}}));
-    EXPECT_EQ(Split(u" \t "), (TLines{{}}));
+    EXPECT_EQ(Split(u"  \x01\x1f 7 \x0b 8"), (TLines{{u"7", u"8"}}));
+    EXPECT_EQ(Split(u"   "), (TLines{{}}));
     // Characters above 32 are field characters: DEL, no-break space, Chinese.
     EXPECT_EQ(Split(u"a\x7f\xa0\u4e2d b"), (TLines{{u"a\x7f\xa0\u4e2d", u"b"}}));
+}
+
+TEST(ClipboardText, EveryTabEndsOneFieldOfSpreadsheetText)
+{
+    // Empty cells stay empty fields, so the values after them keep their columns.
+    EXPECT_EQ(Split(u"1.5\t\t2.5"), (TLines{{u"1.5", u"", u"2.5"}}));
+    EXPECT_EQ(Split(u"\t1\r\n2\t\t"), (TLines{{u"", u"1"}, {u"2", u""}}));
+    // Blanks around a field are dropped, blanks inside it are kept.
+    EXPECT_EQ(Split(u" 26 .86 \t\x01 7\x1f\t"), (TLines{{u"26 .86", u"7"}}));
+    EXPECT_EQ(Split(u" \t "), (TLines{{u"", u""}}));
+    // A line copied from the grid: its closing tab starts no further field.
+    EXPECT_EQ(Split(u"a\t\tb\t\r\n"), (TLines{{u"a", u"", u"b"}}));
+    // Quotes as on blank-separated lines; text after the closing quote stays in the field.
+    EXPECT_EQ(Split(u"\"a\tb\"\t\"\"\t\"x\"y\t"), (TLines{{u"a\tb", u"", u"xy"}}));
+}
+
+TEST(ClipboardText, BlockMeasuresItsNonEmptyFields)
+{
+    const TClipboardBlock block = MeasureClipboardBlock(u"1\t2\t\t\r\n\r\n\t\t3\t\r\n\t\r\n", 2, 2);
+    EXPECT_EQ(block.Cols, 3u);  // the trailing empty fields do not count
+    EXPECT_EQ(block.Rows, 3u);  // nor the last line, which holds only empty fields
+    EXPECT_EQ(block.Outside, 1u);
+    EXPECT_EQ(MeasureClipboardBlock(u"1 2 3", 1, 3).Outside, 0u);
+    EXPECT_EQ(MeasureClipboardBlock(u"", 0, 0).Rows, 0u);
 }
 
 TEST(ClipboardText, QuotedFields)

@@ -1,5 +1,6 @@
-// Hostile clipboard texts: the paste stays inside the grid, never grows it,
-// never moves the current cell and never crashes.
+// Hostile clipboard texts: the plain paste stays inside the grid, never grows
+// it, never moves the current cell and never crashes; enlarging asks once,
+// keeps the bound and is undone whole.
 #include <QRandomGenerator>
 
 #include "GridTestSupport.h"
@@ -59,6 +60,28 @@ TEST_F(GridBadInput, PasteStaysInsideTheGrid)
                 EXPECT_FALSE(cell.Text.contains(QLatin1Char('\0')));
             }
         }
+    }
+}
+
+TEST_F(GridBadInput, EnlargingAsksOnceKeepsTheBoundAndIsUndone)
+{
+    answer_ = QStringLiteral("扩大表格");
+    for (const TBadText& bad : BadTexts()) {
+        SCOPED_TRACE(bad.Name);
+        questions_.clear();
+        Grid().SetCurrentCell(2, 5);
+        SetClipboard(bad.Text);
+        Key("Ctrl+V");
+        EXPECT_LE(questions_.size(), 1);
+        EXPECT_LE(static_cast<std::size_t>(Grid().ColCount()) * Grid().RowCount(), MaxEnlargedCells);
+        for (const TStoredCell& cell : Grid().StoredCells()) {
+            EXPECT_LT(cell.Col, Grid().ColCount());
+            EXPECT_LT(cell.Row, Grid().RowCount());
+        }
+        Key("Ctrl+Z");
+        EXPECT_EQ(Grid().ColCount(), 5);
+        EXPECT_EQ(Grid().RowCount(), 10);
+        EXPECT_TRUE(Grid().StoredCells().empty());
     }
 }
 

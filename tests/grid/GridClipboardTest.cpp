@@ -67,11 +67,14 @@ TEST_F(GridClipboard, PasteIsClippedAtTheGridAndTheCurrentCellStays)
 TEST_F(GridClipboard, FieldSeparatorsAndQuotes)
 {
     Grid().SetCells(2, 0, QStringLiteral("keep"));
+    Grid().SetCells(3, 0, QStringLiteral("keep"));
     SetClipboard(QStringLiteral("1.5\t\t2.5\r\n1 2\r\n\"a b\"\tc"));
     Key("Ctrl+V");
+    // The empty spreadsheet cell replaces what stood under it; the values keep their columns.
     EXPECT_EQ(Cell(0, 0), QStringLiteral("1.5"));
-    EXPECT_EQ(Cell(1, 0), QStringLiteral("2.5"));
-    EXPECT_EQ(Cell(2, 0), QStringLiteral("keep"));
+    EXPECT_EQ(Cell(1, 0), QString());
+    EXPECT_EQ(Cell(2, 0), QStringLiteral("2.5"));
+    EXPECT_EQ(Cell(3, 0), QStringLiteral("keep"));
     EXPECT_EQ(Cell(0, 1), QStringLiteral("1"));
     EXPECT_EQ(Cell(1, 1), QStringLiteral("2"));
     EXPECT_EQ(Cell(0, 2), QStringLiteral("a b"));

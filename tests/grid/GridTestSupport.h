@@ -22,12 +22,29 @@ private:
     QStringList& messages_;
 };
 
+// Question boxes answered as the test says, by default with the plain paste.
+class TRecordedQuestions : public TQuestionDisplay {
+public:
+    TRecordedQuestions(QStringList& texts, QString& answer) : texts_(texts), answer_(answer) {}
+    int Ask(const TQuestion& question) override
+    {
+        texts_ << question.Text;
+        const qsizetype chosen = question.Buttons.indexOf(answer_);
+        return chosen >= 0 ? static_cast<int>(chosen) : question.EscapeButton;
+    }
+
+private:
+    QStringList& texts_;
+    QString& answer_;
+};
+
 class GridWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         form_ = std::make_unique<TForm1>();
         form_->SetErrorDisplay(std::make_unique<TRecordedErrors>(errors_));
+        form_->SetQuestionDisplay(std::make_unique<TRecordedQuestions>(questions_, answer_));
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QApplication::processEvents();
@@ -45,4 +62,6 @@ protected:
 
     std::unique_ptr<TForm1> form_;
     QStringList errors_;
+    QStringList questions_;
+    QString answer_;
 };

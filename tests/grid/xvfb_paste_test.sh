@@ -75,4 +75,28 @@ if ! cmp -s "$work/expected" "$work/actual"; then
   echo "actual:"; od -c "$work/actual"
   exit 1
 fi
-echo "PASS: Ctrl+V from the X clipboard and Ctrl+C back"
+if ! xclip -selection clipboard -o -t TARGETS | grep -qx 'text/html'; then
+  echo "FAIL: Ctrl+C offers no text/html"; xclip -selection clipboard -o -t TARGETS; exit 1
+fi
+
+# A spreadsheet block with empty cells replaces what stood under it, cell for cell.
+printf '\t8\t\t8\r\n' | xclip -selection clipboard -i
+xdotool key --window "$window" --clearmodifiers ctrl+v
+sleep 0.3
+xdotool key --window "$window" --clearmodifiers ctrl+c
+sleep 0.3
+xclip -selection clipboard -o >"$work/actual"
+{
+  printf "$empty"
+  printf '\t\t8\t\t8\t\r\n'
+  printf "$empty"
+  printf '\t中 文\t7\t\t\t\r\n'
+  for _ in 4 5 6 7 8 9; do printf "$empty"; done
+} >"$work/expected"
+if ! cmp -s "$work/expected" "$work/actual"; then
+  echo "FAIL: a block with empty cells"
+  echo "expected:"; od -c "$work/expected"
+  echo "actual:"; od -c "$work/actual"
+  exit 1
+fi
+echo "PASS: Ctrl+V from the X clipboard and Ctrl+C back, text/html offered, empty cells kept"

@@ -62,6 +62,16 @@ TEST(MainWindowShell, MenuEntriesRunTheButtonsCommandsThroughTheErrorDisplay)
     EXPECT_FALSE(window.Form().Edit(QStringLiteral("Edit3"))->text().isEmpty());
     Action(window, "actionClear")->trigger();
     EXPECT_TRUE(window.Form().StringGrid1()->StoredCells().empty());
+
+    // Undo follows the grid's steps: the clear, then the sample data.
+    ASSERT_TRUE(Action(window, "actionUndo")->isEnabled());
+    Action(window, "actionUndo")->trigger();
+    EXPECT_FALSE(window.Form().StringGrid1()->StoredCells().empty());
+    Action(window, "actionUndo")->trigger();
+    EXPECT_TRUE(window.Form().StringGrid1()->StoredCells().empty());
+    EXPECT_FALSE(Action(window, "actionUndo")->isEnabled());
+    Action(window, "actionRedo")->trigger();
+    EXPECT_FALSE(window.Form().StringGrid1()->StoredCells().empty());
 }
 
 TEST(MainWindowShell, TheFormKeepsItsSizeAndScrollsTheFocusedControlIntoView)

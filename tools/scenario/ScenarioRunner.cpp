@@ -29,22 +29,50 @@ private:
     QJsonArray& errors_;
 };
 
-std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
+// Question boxes are recorded too, answered as the script says or by their default button.
+class TRecordingQuestionDisplay : public TQuestionDisplay {
+public:
+    TRecordingQuestionDisplay(QJsonArray& questions, std::optional<QString>& answer)
+        : questions_(questions), answer_(answer) {}
+    int Ask(const TQuestion& question) override
+    {
+        int chosen = question.DefaultButton;
+        if (answer_) {
+            const qsizetype named = question.Buttons.indexOf(*answer_);
+            if (named >= 0)
+                chosen = static_cast<int>(named);
+            answer_.reset();
+        }
+        questions_.append(QJsonObject{{QStringLiteral("title"), question.Title},
+                                      {QStringLiteral("text"), question.Text},
+                                      {QStringLiteral("buttons"), QJsonArray::fromStringList(question.Buttons)},
+                                      {QStringLiteral("answer"), question.Buttons.value(chosen)}});
+        return chosen;
+    }
 
-// A menu or context-menu action of any window of the application, by objectName.
+private:
+    QJsonArray& questions_;
+    std::optional<QString>& answer_;
+};
+
+// The action of that objectName among the top-level widgets' children.
 QAction* FindAction(const QString& name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        for (QAction* action : window->findChildren<QAction*>(name))
-            return action;
+        for (QAction* action : window->findChildren<QAction*>())
+            if (action->objectName() == name)
+                return action;
     return nullptr;
 }
+
+std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
 
 }  // namespace
 
 TScenarioRunner::TScenarioRunner(TForm1& form, QTextStream& out) : form_(form), out_(out)
 {
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
+    form_.SetQuestionDisplay(std::make_unique<TRecordingQuestionDisplay>(questions_, answer_));
 }
 
 void TScenarioRunner::Settle() { QApplication::processEvents(); }
@@ -76,11 +104,6 @@ void TScenarioRunner::Run(const TScenarioLine& line)
     } else if (command == QLatin1String("click")) {
         if (!form_.ClickButton(line.Words[0]))
             throw Refused(QStringLiteral("no button named '%1'").arg(line.Words[0]));
-    } else if (command == QLatin1String("action")) {
-        QAction* action = FindAction(line.Words[0]);
-        if (!action)
-            throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
-        action->trigger();
     } else if (command == QLatin1String("locale")) {
         // Two characters separated by one blank.
         const QStringList symbols = line.Value.split(QLatin1Char(' '));
@@ -90,11 +113,21 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         SetLocaleSymbolsSource([decimal, thousands] { return std::pair{decimal, thousands}; });
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(&form_, &change);
+    } else if (command == QLatin1String("answer")) {
+        answer_ = line.Value;
+    } else if (command == QLatin1String("action")) {
+        QAction* action = FindAction(line.Words[0]);
+        if (!action)
+            throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
+        action->trigger();
     } else if (command == QLatin1String("dump")) {
         Settle();
-        out_ << QJsonDocument(DumpWindow(form_, errors_)).toJson(QJsonDocument::Compact) << '\n';
+        QJsonObject dump = DumpWindow(form_, errors_);
+        dump[QStringLiteral("questions")] = questions_;
+        out_ << QJsonDocument(dump).toJson(QJsonDocument::Compact) << '\n';
         out_.flush();
         errors_ = QJsonArray();
+        questions_ = QJsonArray();
     } else if (command == QLatin1String("screenshot")) {
         Settle();
         if (!form_.grab().save(line.Value, "PNG"))

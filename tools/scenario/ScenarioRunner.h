@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <optional>
+
 #include "ScenarioScript.h"
 
 class TForm1;
@@ -19,4 +21,6 @@ private:
     TForm1& form_;
     QTextStream& out_;
     QJsonArray errors_;
+    QJsonArray questions_;
+    std::optional<QString> answer_;  // for the next question box
 };

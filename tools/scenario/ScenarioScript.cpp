@@ -19,7 +19,7 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("key"), {0, true}},    {QStringLiteral("type"), {0, true}},
         {QStringLiteral("click"), {1, false}}, {QStringLiteral("locale"), {0, true}},
         {QStringLiteral("dump"), {0, false}},  {QStringLiteral("screenshot"), {0, true}},
-        {QStringLiteral("action"), {1, false}},
+        {QStringLiteral("answer"), {0, true}}, {QStringLiteral("action"), {1, false}},
     };
     return shapes;
 }
