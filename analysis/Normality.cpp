@@ -151,3 +151,14 @@ std::optional<TTestStatistic> ShapiroWilk(std::vector<double> values)
     const double w = std::min(dot * dot / ss, 1.0);
     return TTestStatistic{w, ShapiroWilkP(w, count)};
 }
+
+std::vector<TProbabilityPoint> NormalProbabilityPoints(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const double n = static_cast<double>(values.size());
+    std::vector<TProbabilityPoint> points;
+    points.reserve(values.size());
+    for (size_t i = 0; i < values.size(); ++i)
+        points.push_back({values[i], boost::math::quantile(StandardNormal, (static_cast<double>(i + 1) - 0.375) / (n + 0.25))});
+    return points;
+}

@@ -15,3 +15,10 @@ constexpr size_t LargestShapiroWilkCount = 5000;
 std::optional<TTestStatistic> AndersonDarling(std::vector<double> values);
 // W and its p-value after Royston (1995), 3 <= N <= 5000.
 std::optional<TTestStatistic> ShapiroWilk(std::vector<double> values);
+
+// The normal probability plot: the sorted values against the normal scores
+// Phi^-1((i - 3/8) / (N + 1/4)), i = 1..N.
+struct TProbabilityPoint {
+    double Value = 0, Score = 0;
+};
+std::vector<TProbabilityPoint> NormalProbabilityPoints(std::vector<double> values);

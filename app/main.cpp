@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "Extended.h"
+#include "extended/ExtendedWindow.h"
 #include "LocaleSettings.h"
 #include "Unit1.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char* argv[])
         frame.moveCenter(screen->availableGeometry().center());
         form.move(frame.topLeft());
     }
+    // 计算 → 扩展分析… until the menu bar holds it; Ctrl+E on the form meanwhile.
+    CreateExtendedAnalysisAction(form);
     form.show();
     return application.exec();
 }

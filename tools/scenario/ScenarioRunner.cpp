@@ -1,6 +1,8 @@
 #include "ScenarioRunner.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QClipboard>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -27,6 +29,17 @@ public:
 private:
     QJsonArray& errors_;
 };
+
+// The first object named `name` of type T in any window of the application.
+template <class T>
+T* FindInWindows(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (T* child : window->findChildren<T*>())
+            if (child->objectName() == name)
+                return child;
+    return nullptr;
+}
 
 std::invalid_argument Refused(const QString& why) { return std::invalid_argument(why.toStdString()); }
 
@@ -75,6 +88,17 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         SetLocaleSymbolsSource([decimal, thousands] { return std::pair{decimal, thousands}; });
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(&form_, &change);
+    } else if (command == QLatin1String("action")) {
+        QAction* action = FindInWindows<QAction>(line.Words[0]);
+        if (!action)
+            throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
+        action->trigger();
+    } else if (command == QLatin1String("choose")) {
+        QComboBox* box = FindInWindows<QComboBox>(line.Words[0]);
+        const int index = box ? box->findData(line.Words[1]) : -1;
+        if (index < 0)
+            throw Refused(QStringLiteral("no item '%1' in a combo box named '%2'").arg(line.Words[1], line.Words[0]));
+        box->setCurrentIndex(index);
     } else if (command == QLatin1String("dump")) {
         Settle();
         out_ << QJsonDocument(DumpWindow(form_, errors_)).toJson(QJsonDocument::Compact) << '\n';

@@ -1,5 +1,10 @@
 #include "WindowDump.h"
 
+#include <QJsonDocument>
+
+#include "ExtendedWindow.h"
+#include "analysis/ExtendedJson.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -68,7 +73,7 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         PaintChartImage(chart->Chart(), chart->width(), chart->height());
         charts[name] = ChartDumpJson(chart->Chart());
     }
-    return {
+    QJsonObject dump{
         {QStringLiteral("charts"), charts},
         {QStringLiteral("edits"), edits},
         {QStringLiteral("labels"), labels},
@@ -80,4 +85,7 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         {QStringLiteral("clipboard"), QGuiApplication::clipboard()->text()},
         {QStringLiteral("errors"), errors},
     };
+    if (const TExtendedWindow* extended = OpenExtendedWindow(form))
+        dump[QStringLiteral("extended")] = QJsonDocument::fromJson(QByteArray::fromStdString(ExtendedJson(extended->Result()))).object();
+    return dump;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Extended.h"
+#include "ExtendedWindow.h"
 #include "LocaleSettings.h"
 #include "ScenarioRunner.h"
 #include "Unit1.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     TForm1 form;
     // Error titles are those of the application, whose program file is cpk-xr.
     form.SetApplicationTitle(ApplicationTitle(QStringLiteral("cpk-xr")));
+    CreateExtendedAnalysisAction(form);
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
