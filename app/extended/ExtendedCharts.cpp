@@ -7,20 +7,41 @@
 #include "LimitChart.h"
 #include "analysis/Normality.h"
 
-void LayOutControlChart(TChart& chart)
+namespace {
+
+template <class TSeries>
+TSeries& AddSeries(TChart& chart, const char* name, TColor color)
 {
+    auto& series = chart.CreateSeries<TSeries>(name);
+    series.SetSeriesColor(color);
+    series.SetParentChart(&chart);
+    return series;
+}
+
+void PrepareChart(TChart& chart)
+{
+    chart.SetColor(clWhite);
     chart.SetView3D(false);
     chart.SetLegendVisible(false);
-    chart.CreateSeries<TFastLineSeries>("Upper");
-    chart.CreateSeries<TFastLineSeries>("Lower");
-    chart.CreateSeries<TFastLineSeries>("Centre");
-    chart.CreateSeries<TFastLineSeries>("Data");
-    auto& points = chart.CreateSeries<TPointSeries>("Points");
+}
+
+} // namespace
+
+void LayOutControlChart(TChart& chart)
+{
+    chart.SetLoading(true);
+    PrepareChart(chart);
+    AddSeries<TFastLineSeries>(chart, "Upper", LimitUpperColor);
+    AddSeries<TFastLineSeries>(chart, "Lower", LimitLowerColor);
+    AddSeries<TFastLineSeries>(chart, "Centre", LimitCentreColor);
+    AddSeries<TFastLineSeries>(chart, "Data", DataLineColor);
+    auto& points = AddSeries<TPointSeries>(chart, "Points", PointInsideColor);
     points.Pointer().SetStyle(psDiamond);
     points.Marks().SetVisible(true);
     points.Marks().SetTransparent(true);
     points.Marks().Font().SetColor(clRed);
     points.Marks().Font().SetBold(true);
+    chart.SetLoading(false);
 }
 
 void ClearChart(TChart& chart)
@@ -55,12 +76,11 @@ void FillControlChart(TChart& chart, const TControlChart& data, const std::vecto
 
 void LayOutProbabilityPlot(TChart& chart)
 {
-    chart.SetView3D(false);
-    chart.SetLegendVisible(false);
-    auto& fitted = chart.CreateSeries<TFastLineSeries>("Fitted");
-    fitted.LinePen().SetWidth(2);
-    auto& points = chart.CreateSeries<TPointSeries>("Scores");
-    points.Pointer().SetStyle(psCircle);
+    chart.SetLoading(true);
+    PrepareChart(chart);
+    AddSeries<TFastLineSeries>(chart, "Fitted", clRed).LinePen().SetWidth(2);
+    AddSeries<TPointSeries>(chart, "Scores", clBlue).Pointer().SetStyle(psCircle);
+    chart.SetLoading(false);
 }
 
 void FillProbabilityPlot(TChart& chart, const std::vector<double>& values, const TExtendedResult& r)

@@ -33,6 +33,7 @@ QTableWidget* NewTable(QWidget* parent)
     auto* table = new QTableWidget(parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(20);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
