@@ -221,6 +221,10 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
     r.SubgroupSize = in.SubgroupSize;
     r.Confidence = in.Confidence;
     r.WithinMethod = in.SubgroupSize == 1 ? TWithinSigmaMethod::MovingRange : in.Method;
+    if (std::any_of(x.begin(), x.end(), [](double v) { return !std::isfinite(v); })) {
+        r.Messages.push_back("数值中有超出范围的值，无法计算");
+        return r;
+    }
     if (r.Count < 2) {
         r.Messages.push_back("数值少于 2 个，无法计算标准差");
         if (r.Count == 1)

@@ -39,6 +39,12 @@ TEST(ExtendedRecord, WhatCannotBeComputedLeavesTheRest)
     EXPECT_EQ(zero.ObservedPpm.Total, 0.0);
     EXPECT_FALSE(zero.Messages.empty());
 
+    TExtendedInput overflow = Qcc();
+    overflow.Values[3] = HUGE_VAL;
+    const TExtendedResult infinite = AnalyseExtended(overflow);
+    EXPECT_FALSE(infinite.Mean);
+    EXPECT_EQ(infinite.Messages.size(), 1u);
+
     TExtendedInput large = Qcc();
     large.SubgroupSize = 13;
     const TExtendedResult tooLarge = AnalyseExtended(large);
