@@ -1,17 +1,15 @@
 #include "WindowDump.h"
 
-#include <QJsonDocument>
-
-#include "ExtendedWindow.h"
-#include "analysis/ExtendedJson.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "ChartControl.h"
 #include "ChartDump.h"
+#include "ExtendedWindow.h"
+#include "analysis/ExtendedJson.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "Unit1.h"
@@ -86,6 +84,7 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         {QStringLiteral("errors"), errors},
     };
     if (const TExtendedWindow* extended = OpenExtendedWindow(form))
-        dump[QStringLiteral("extended")] = QJsonDocument::fromJson(QByteArray::fromStdString(ExtendedJson(extended->Result()))).object();
+        dump[QStringLiteral("extended")] =
+            QJsonDocument::fromJson(QByteArray::fromStdString(ExtendedJson(extended->Result()))).object();
     return dump;
 }
