@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev
   fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig
   xvfb xauth xdotool xclip

@@ -12,6 +12,7 @@
 #include "AboutWindow.h"
 #include "HelpWindow.h"
 #include "Unit1.h"
+#include "extended/ExtendedWindow.h"
 #include "grid/StringGrid.h"
 
 namespace {
@@ -64,6 +65,9 @@ void BuildMainMenu(QMainWindow& window, TForm1& form)
     AddEntry(compute, "actionSampleData", "单元格赋值(&A)", {}, command(&TForm1::Button2Click));
     AddEntry(compute, "actionCompute", "计算CPK(整体)(&C)", QKeySequence(Qt::Key_F9), command(&TForm1::Button3Click));
     AddEntry(compute, "actionDistributionChart", "显示分布图(&D)", {}, command(&TForm1::Button6Click));
+    compute.addSeparator();
+    AddEntry(compute, "actionExtendedAnalysis", "扩展分析(&E)…", QKeySequence(Qt::CTRL | Qt::Key_E),
+             [&form] { form.RunCommand([&form] { ShowExtendedAnalysis(form); }); });
 
     QMenu& help = *bar.addMenu(U("帮助(&H)"));
     help.setObjectName(QStringLiteral("menuHelp"));

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QClipboard>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -55,13 +56,14 @@ private:
     std::optional<QString>& answer_;
 };
 
-// The action of that objectName among the top-level widgets' children.
-QAction* FindAction(const QString& name)
+// The first object named `name` of type T in any window of the application.
+template <class T>
+T* FindInWindows(const QString& name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        for (QAction* action : window->findChildren<QAction*>())
-            if (action->objectName() == name)
-                return action;
+        for (T* child : window->findChildren<T*>())
+            if (child->objectName() == name)
+                return child;
     return nullptr;
 }
 
@@ -116,10 +118,16 @@ void TScenarioRunner::Run(const TScenarioLine& line)
     } else if (command == QLatin1String("answer")) {
         answer_ = line.Value;
     } else if (command == QLatin1String("action")) {
-        QAction* action = FindAction(line.Words[0]);
+        QAction* action = FindInWindows<QAction>(line.Words[0]);
         if (!action)
             throw Refused(QStringLiteral("no action named '%1'").arg(line.Words[0]));
         action->trigger();
+    } else if (command == QLatin1String("choose")) {
+        QComboBox* box = FindInWindows<QComboBox>(line.Words[0]);
+        const int index = box ? box->findData(line.Words[1]) : -1;
+        if (index < 0)
+            throw Refused(QStringLiteral("no item '%1' in a combo box named '%2'").arg(line.Words[1], line.Words[0]));
+        box->setCurrentIndex(index);
     } else if (command == QLatin1String("dump")) {
         Settle();
         QJsonObject dump = DumpWindow(form_, errors_);

@@ -18,8 +18,9 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("clipboard"), {0, true}}, {QStringLiteral("current"), {2, false}},
         {QStringLiteral("key"), {0, true}},    {QStringLiteral("type"), {0, true}},
         {QStringLiteral("click"), {1, false}}, {QStringLiteral("locale"), {0, true}},
+        {QStringLiteral("action"), {1, false}}, {QStringLiteral("choose"), {2, false}},
         {QStringLiteral("dump"), {0, false}},  {QStringLiteral("screenshot"), {0, true}},
-        {QStringLiteral("answer"), {0, true}}, {QStringLiteral("action"), {1, false}},
+        {QStringLiteral("answer"), {0, true}},
     };
     return shapes;
 }

@@ -2,11 +2,14 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "ChartControl.h"
 #include "ChartDump.h"
+#include "ExtendedWindow.h"
+#include "analysis/ExtendedJson.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "Unit1.h"
@@ -68,7 +71,7 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         PaintChartImage(chart->Chart(), chart->width(), chart->height());
         charts[name] = ChartDumpJson(chart->Chart());
     }
-    return {
+    QJsonObject dump{
         {QStringLiteral("charts"), charts},
         {QStringLiteral("edits"), edits},
         {QStringLiteral("labels"), labels},
@@ -80,4 +83,8 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         {QStringLiteral("clipboard"), QGuiApplication::clipboard()->text()},
         {QStringLiteral("errors"), errors},
     };
+    if (const TExtendedWindow* extended = OpenExtendedWindow(form))
+        dump[QStringLiteral("extended")] =
+            QJsonDocument::fromJson(QByteArray::fromStdString(ExtendedJson(extended->Result()))).object();
+    return dump;
 }

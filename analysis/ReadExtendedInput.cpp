@@ -1,0 +1,53 @@
+#include "ReadExtendedInput.h"
+
+#include "app/core/Errors.h"
+#include "app/core/NumberText.h"
+
+namespace {
+
+// An empty field is an absent limit; a text that is not a number is absent too, with a message.
+std::optional<double> ReadLimit(const TWindowModel& window, const char* name, const char* what,
+                                std::vector<std::string>& messages)
+{
+    const std::string text = window.Text(name);
+    if (text.empty())
+        return std::nullopt;
+    try {
+        return ToDouble(ParseDecimalText(text));
+    } catch (const Exception&) {
+        messages.push_back(std::string(what) + "“" + text + "”不是有效数值，按未给出处理");
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence)
+{
+    TExtendedInput in;
+    in.Method = method;
+    in.Confidence = confidence;
+    in.USL = ReadLimit(window, "Edit6", "规格上限", in.ReadingMessages);
+    in.Target = ReadLimit(window, "Edit7", "目标值", in.ReadingMessages);
+    in.LSL = ReadLimit(window, "Edit8", "规格下限", in.ReadingMessages);
+    try {
+        in.SubgroupSize = ParseIntegerText(window.Text("Edit32"));
+    } catch (const Exception&) {
+        in.SubgroupSize = 0;
+        in.ReadingMessages.push_back("子组容量“" + window.Text("Edit32") + "”不是有效整数");
+    }
+    const int rows = window.RowCount(), cols = window.ColCount();
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < cols; ++col) {
+            const std::string text = window.Cell(col, row);
+            if (text.empty())
+                continue;
+            try {
+                in.Values.push_back(ToDouble(ParseDecimalText(text)));
+            } catch (const Exception&) {
+                in.ReadingMessages.push_back("第 " + std::to_string(row + 1) + " 行第 " + std::to_string(col + 1) +
+                                             " 列“" + text + "”不是有效数值，未计入");
+            }
+        }
+    return in;
+}

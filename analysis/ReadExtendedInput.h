@@ -1,0 +1,9 @@
+#pragma once
+// What the extended analysis reads of the window: the grid cells in reading
+// order and Edit6 (USL), Edit7 (target), Edit8 (LSL), Edit32 (subgroup size),
+// by the system's number rules. Nothing here throws: a text that is not a
+// number is left out and named in a message.
+#include "ExtendedResult.h"
+#include "spc/WindowModel.h"
+
+TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence);

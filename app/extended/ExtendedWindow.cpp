@@ -1,0 +1,218 @@
+#include "ExtendedWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ChartControl.h"
+#include "ExtendedCharts.h"
+#include "ExtendedTables.h"
+#include "Unit1.h"
+#include "analysis/ExtendedAnalysis.h"
+#include "analysis/ReadExtendedInput.h"
+#include "analysis/RunTests.h"
+#include "grid/StringGrid.h"
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QTableWidget* NewTable(QWidget* parent)
+{
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(20);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+TChartControl* NewChart(QWidget* parent, void (*layOut)(TChart&))
+{
+    auto* chart = new TChartControl(parent);
+    chart->setMinimumSize(460, 200);
+    layOut(chart->Chart());
+    return chart;
+}
+
+TWithinSigmaMethod MethodOf(const QString& key)
+{
+    if (key == QLatin1String("rbar"))
+        return TWithinSigmaMethod::RBar;
+    if (key == QLatin1String("sbar"))
+        return TWithinSigmaMethod::SBar;
+    return TWithinSigmaMethod::Pooled;
+}
+
+} // namespace
+
+TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), form_(form)
+{
+    setObjectName(QStringLiteral("ExtendedAnalysis"));
+    setWindowTitle(QStringLiteral("扩展分析"));
+
+    method_ = new QComboBox(this);
+    method_->setObjectName(QStringLiteral("ExtendedSigmaMethod"));
+    method_->addItem(QStringLiteral("合并标准差 Sp/c4"), QStringLiteral("pooled"));
+    method_->addItem(QStringLiteral("R̄/d2"), QStringLiteral("rbar"));
+    method_->addItem(QStringLiteral("S̄/c4"), QStringLiteral("sbar"));
+    confidence_ = new QComboBox(this);
+    confidence_->setObjectName(QStringLiteral("ExtendedConfidence"));
+    confidence_->addItem(QStringLiteral("90%"), QStringLiteral("0.90"));
+    confidence_->addItem(QStringLiteral("95%"), QStringLiteral("0.95"));
+    confidence_->addItem(QStringLiteral("99%"), QStringLiteral("0.99"));
+    confidence_->setCurrentIndex(1);
+    auto* copy = new QPushButton(QStringLiteral("复制"), this);
+    copy->setObjectName(QStringLiteral("ExtendedCopy"));
+
+    auto* selectors = new QHBoxLayout;
+    selectors->addWidget(new QLabel(QStringLiteral("组内标准差："), this));
+    selectors->addWidget(method_);
+    selectors->addWidget(new QLabel(QStringLiteral("置信水平："), this));
+    selectors->addWidget(confidence_);
+    selectors->addStretch();
+    selectors->addWidget(copy);
+
+    messages_ = new QLabel(this);
+    messages_->setObjectName(QStringLiteral("ExtendedMessages"));
+    messages_->setWordWrap(true);
+    messages_->setStyleSheet(QStringLiteral("color: #a00000"));
+    indices_ = NewTable(this);
+    ppm_ = NewTable(this);
+    normality_ = NewTable(this);
+    runTests_ = NewTable(this);
+    controlChart_ = NewChart(this, LayOutControlChart);
+    rangeChart_ = NewChart(this, LayOutControlChart);
+    probabilityPlot_ = NewChart(this, LayOutProbabilityPlot);
+
+    auto* tables = new QVBoxLayout;
+    tables->addWidget(indices_, 3);
+    tables->addWidget(ppm_, 1);
+    tables->addWidget(normality_, 1);
+    tables->addWidget(runTests_, 2);
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(controlChart_);
+    charts->addWidget(rangeChart_);
+    charts->addWidget(probabilityPlot_);
+    auto* body = new QHBoxLayout;
+    body->addLayout(tables, 3);
+    body->addLayout(charts, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(selectors);
+    layout->addWidget(messages_);
+    layout->addLayout(body, 1);
+    resize(1180, 760);
+
+    connect(method_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    connect(confidence_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    connect(copy, &QPushButton::clicked, this, [this] { CopyTables(); });
+    // The compute command and the user both change the form through its edits and its grid.
+    for (QLineEdit* edit : form_.findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, [this] { ScheduleRefresh(); });
+    QAbstractItemModel* cells = form_.StringGrid1()->model();
+    connect(cells, &QAbstractItemModel::dataChanged, this, [this] { ScheduleRefresh(); });
+    connect(cells, &QAbstractItemModel::modelReset, this, [this] { ScheduleRefresh(); });
+    connect(cells, &QAbstractItemModel::layoutChanged, this, [this] { ScheduleRefresh(); });
+    Refresh();
+}
+
+void TExtendedWindow::ScheduleRefresh()
+{
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] { Refresh(); });
+}
+
+void TExtendedWindow::Refresh()
+{
+    refreshPending_ = false;
+    const double confidence = confidence_->currentData().toString().toDouble();
+    TExtendedInput input = ReadExtendedInput(form_, MethodOf(method_->currentData().toString()), confidence);
+    values_ = input.Values;
+    try {
+        result_ = AnalyseExtended(input);
+    } catch (const std::exception& e) {
+        // Never an error box here: the failure shows inline and the form stays as it is.
+        result_ = TExtendedResult{};
+        result_.Messages = input.ReadingMessages;
+        result_.Messages.push_back(std::string("扩展分析失败：") + e.what());
+    }
+    method_->setEnabled(result_.SubgroupSize != 1);
+
+    QStringList lines;
+    for (const std::string& m : result_.Messages)
+        lines << Text(m);
+    messages_->setText(lines.join(QLatin1Char('\n')));
+    messages_->setVisible(!lines.isEmpty());
+    ShowTable(*indices_, IndicesTable(result_));
+    ShowTable(*ppm_, PpmTable(result_));
+    ShowTable(*normality_, NormalityTable(result_));
+    ShowTable(*runTests_, RunTestsTable(result_));
+
+    TChartControl* views[] = {controlChart_, rangeChart_};
+    for (size_t c = 0; c < 2; ++c) {
+        if (c < result_.Charts.size())
+            FillControlChart(views[c]->Chart(), result_.Charts[c], LowestFailedTest(result_.Charts[c], result_.RunTests));
+        else
+            ClearChart(views[c]->Chart());
+    }
+    FillProbabilityPlot(probabilityPlot_->Chart(), values_, result_);
+}
+
+void TExtendedWindow::ShowTable(QTableWidget& view, const TTextTable& table)
+{
+    view.clear();
+    view.setColumnCount(static_cast<int>(table.Header.size()));
+    view.setRowCount(static_cast<int>(table.Rows.size()));
+    QStringList header;
+    for (const std::string& h : table.Header)
+        header << Text(h);
+    view.setHorizontalHeaderLabels(header);
+    for (size_t r = 0; r < table.Rows.size(); ++r)
+        for (size_t c = 0; c < table.Rows[r].size(); ++c)
+            view.setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(Text(table.Rows[r][c])));
+    view.resizeColumnsToContents();
+}
+
+std::vector<TTextTable> TExtendedWindow::Tables() const
+{
+    return {IndicesTable(result_), PpmTable(result_), NormalityTable(result_), RunTestsTable(result_)};
+}
+
+void TExtendedWindow::CopyTables() const
+{
+    auto* mime = new QMimeData;
+    mime->setText(Text(TablesAsTabText(Tables())));
+    mime->setHtml(Text(TablesAsHtml(Tables())));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+TExtendedWindow* OpenExtendedWindow(const TForm1& form)
+{
+    auto* window = form.findChild<TExtendedWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return window && window->isVisible() ? window : nullptr;
+}
+
+void ShowExtendedAnalysis(TForm1& form)
+{
+    auto* window = form.findChild<TExtendedWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new TExtendedWindow(form);
+    else
+        window->Refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,162 @@
+// The window 扩展分析 through the real form and widgets: opened by its action,
+// recomputed when the inputs or the selectors change, inline messages instead
+// of error boxes, 复制; and the scenario runner's `choose` and `extended`.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+
+#include "ExtendedWindow.h"
+#include "Unit1.h"
+#include "grid/StringGrid.h"
+
+namespace {
+
+class TRecordedErrors : public TErrorDisplay {
+public:
+    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
+    void ShowError(const QString&, const QString& text) override { shown_ << text; }
+
+private:
+    QStringList& shown_;
+};
+
+// qcc, test-capability.R: 3 subgroups of 4 in rows of 4.
+const char* const QccCells[] = {"10.00", "10.02", "9.98", "10.01", "10.03", "9.99",
+                                "10.01", "10.00", "9.97", "10.04", "10.02", "9.99"};
+
+struct TOpenWindow {
+    TForm1 Form;
+    QStringList Errors;
+    TExtendedWindow* Window = nullptr;
+    TOpenWindow()
+    {
+        Form.SetErrorDisplay(std::make_unique<TRecordedErrors>(Errors));
+        for (int i = 0; i < 12; ++i)
+            Form.StringGrid1()->SetCells(i % 4, i / 4, QString::fromUtf8(QccCells[i]));
+        SetEdit("Edit6", "10.1");
+        SetEdit("Edit7", "10.0");
+        SetEdit("Edit8", "9.9");
+        SetEdit("Edit32", "4");
+        ShowExtendedAnalysis(Form);
+        Window = OpenExtendedWindow(Form);
+    }
+    void SetEdit(const char* name, const char* text)
+    {
+        Form.Edit(QString::fromUtf8(name))->setText(QString::fromUtf8(text));
+        QApplication::processEvents();
+    }
+    QComboBox* Combo(const char* name) { return Window->findChild<QComboBox*>(QString::fromUtf8(name)); }
+};
+
+} // namespace
+
+TEST(ExtendedWindow, OpensAndFollowsInputsAndSelectors)
+{
+    TOpenWindow w;
+    ASSERT_NE(w.Window, nullptr);
+    EXPECT_EQ(w.Window->windowTitle(), QStringLiteral("扩展分析"));
+    EXPECT_FALSE(w.Window->isModal());
+    const TExtendedResult& r = w.Window->Result();
+    ASSERT_TRUE(r.SigmaWithin);
+    EXPECT_EQ(r.WithinMethod, TWithinSigmaMethod::Pooled);
+    EXPECT_NEAR(r.SigmaWithin->Value, 0.0233692347, 1e-10);  // recomputed, reference notes A
+
+    QComboBox* method = w.Combo("ExtendedSigmaMethod");
+    QComboBox* confidence = w.Combo("ExtendedConfidence");
+    ASSERT_TRUE(method && confidence);
+    EXPECT_EQ(confidence->currentData().toString(), QStringLiteral("0.95"));
+    method->setCurrentIndex(method->findData(QStringLiteral("rbar")));
+    EXPECT_NEAR(w.Window->Result().SigmaWithin->Value, 0.0242865729, 1e-10);
+    const double wide = w.Window->Result().Indices.Cp->Upper;
+    confidence->setCurrentIndex(confidence->findData(QStringLiteral("0.99")));
+    EXPECT_EQ(w.Window->Result().Confidence, 0.99);
+    EXPECT_GT(w.Window->Result().Indices.Cp->Upper, wide);
+
+    // A changed cell and a changed limit are taken up.
+    w.Form.StringGrid1()->SetCells(0, 3, QStringLiteral("10.5"));
+    QApplication::processEvents();
+    EXPECT_EQ(w.Window->Result().Count, 13);
+    w.SetEdit("Edit6", "");
+    EXPECT_FALSE(w.Window->Result().Indices.CPU);
+    EXPECT_TRUE(w.Window->Result().Indices.CPL);
+    EXPECT_TRUE(w.Errors.isEmpty());
+}
+
+TEST(ExtendedWindow, WhatCannotBeComputedIsSaidInline)
+{
+    TOpenWindow w;
+    w.Form.StringGrid1()->SetCells(1, 1, QStringLiteral("abc"));
+    w.SetEdit("Edit32", "20");
+    const TExtendedResult& r = w.Window->Result();
+    EXPECT_EQ(r.Count, 11);  // the text that is no number is left out and named
+    EXPECT_FALSE(r.SigmaWithin);
+    EXPECT_TRUE(r.Indices.Pp);
+    ASSERT_GE(r.Messages.size(), 2u);
+    EXPECT_NE(r.Messages[0].find("abc"), std::string::npos);
+    w.SetEdit("Edit32", "x");
+    EXPECT_FALSE(w.Window->Result().SigmaWithin);
+    EXPECT_TRUE(w.Errors.isEmpty());  // never an error box
+    // The classic window's results were not touched.
+    EXPECT_TRUE(w.Form.Edit(QStringLiteral("Edit1"))->text().isEmpty());
+}
+
+TEST(ExtendedWindow, SubgroupSizeOneGivesIndividualsCharts)
+{
+    TOpenWindow w;
+    w.SetEdit("Edit32", "1");
+    const TExtendedResult& r = w.Window->Result();
+    EXPECT_EQ(r.WithinMethod, TWithinSigmaMethod::MovingRange);
+    ASSERT_EQ(r.Charts.size(), 2u);
+    EXPECT_EQ(r.Charts[0].Name, "i");
+    EXPECT_EQ(r.Charts[1].Name, "mr");
+    EXPECT_FALSE(w.Combo("ExtendedSigmaMethod")->isEnabled());
+}
+
+TEST(ExtendedWindow, CopyPutsTabTextAndHtml)
+{
+    TOpenWindow w;
+    w.Window->CopyTables();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->text().contains(QStringLiteral("\r\nCpk\t")));
+    EXPECT_TRUE(copied->text().contains(QStringLiteral("Shapiro-Wilk W\t")));
+    EXPECT_TRUE(copied->html().contains(QStringLiteral("<td>Cpk</td>")));
+}
+
+TEST(ExtendedWindow, RunnerChoosesAndDumpsExtended)
+{
+    QProcess runner;
+    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
+    runner.write("cell 0 0 10.00\ncell 1 0 10.02\ncell 2 0 9.98\ncell 3 0 10.01\n"
+                 "cell 0 1 10.03\ncell 1 1 9.99\ncell 2 1 10.01\ncell 3 1 10.00\n"
+                 "cell 0 2 9.97\ncell 1 2 10.04\ncell 2 2 10.02\ncell 3 2 9.99\n"
+                 "text Edit6 10.1\ntext Edit7 10.0\ntext Edit8 9.9\ntext Edit32 4\n"
+                 "dump\naction actionExtendedAnalysis\nchoose ExtendedSigmaMethod rbar\n"
+                 "choose ExtendedConfidence 0.90\ndump\nchoose ExtendedConfidence 0.5\n");
+    runner.closeWriteChannel();
+    runner.waitForFinished(60000);
+    EXPECT_EQ(runner.exitCode(), 2);  // an item that is not there is a malformed line
+    const QList<QByteArray> lines = runner.readAllStandardOutput().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_FALSE(QJsonDocument::fromJson(lines[0]).object().contains(QStringLiteral("extended")));
+    const QJsonObject e = QJsonDocument::fromJson(lines[1]).object()[QStringLiteral("extended")].toObject();
+    EXPECT_EQ(e[QStringLiteral("count")].toInt(), 12);
+    EXPECT_EQ(e[QStringLiteral("confidence")].toDouble(), 0.9);
+    const QJsonObject within = e[QStringLiteral("sigmaWithin")].toObject();
+    EXPECT_EQ(within[QStringLiteral("method")].toString(), QStringLiteral("rbar"));
+    EXPECT_NEAR(within[QStringLiteral("value")].toDouble(), 0.0242865729, 1e-10);
+    EXPECT_NEAR(within[QStringLiteral("dof")].toDouble(), 8.1, 1e-12);
+    const QJsonObject cp = e[QStringLiteral("indices")].toObject()[QStringLiteral("Cp")].toObject();
+    EXPECT_NEAR(cp[QStringLiteral("value")].toDouble(), 1.3725005, 1e-6);
+    EXPECT_TRUE(e[QStringLiteral("charts")].toObject().contains(QStringLiteral("xbar")));
+    EXPECT_TRUE(e[QStringLiteral("runTests")].isArray());
+}
