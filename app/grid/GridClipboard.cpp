@@ -7,6 +7,7 @@
 #include "ClipboardText.h"
 #include "GridCommands.h"
 #include "SystemClipboard.h"
+#include "Utf16Units.h"
 
 void CopyGridToClipboard(TStringGrid& grid)
 {
@@ -28,13 +29,13 @@ void PasteClipboardIntoGrid(TStringGrid& grid)
     const int col = grid.Col(), row = grid.Row();
     // Lines and fields that would fall outside the grid are not even split.
     const std::vector<TClipboardLine> lines = SplitClipboardText(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
+        Utf16Units(text),
         static_cast<std::size_t>(std::max(grid.RowCount() - row, 0)),
         static_cast<std::size_t>(std::max(grid.ColCount() - col, 0)));
     for (std::size_t k = 0; k < lines.size(); ++k)
         for (std::size_t j = 0; j < lines[k].size(); ++j)
             grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k),
-                          QString::fromStdU16String(lines[k][j]));
+                          TextOfUtf16Units(lines[k][j]));
 }
 
 void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift)
