@@ -20,6 +20,7 @@
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
+#include "grid/PasteGuard.h"
 #include "grid/StringGrid.h"
 #include "spc/ComputeCommand.h"
 
@@ -76,11 +77,13 @@ void TForm1::CreateControls()
             // Qt would cut a longer text silently; the system keeps what is typed or pasted.
             edit->setMaxLength(std::numeric_limits<int>::max());
             edit->setCursorPosition(0);
+            GuardPasteOffers(*edit);
             widget = edit;
             break;
         }
         case TControlKind::Memo:
             widget = new TMemo(this);
+            GuardPasteOffers(*widget);
             break;
         case TControlKind::Label: {
             auto* label = new TLabel(this);

@@ -3,6 +3,7 @@
 
 #include "ComputeStages.h"
 #include "NumericFunctions.h"
+#include "app/core/Errors.h"
 #include "app/core/NumberText.h"
 
 namespace {
@@ -12,13 +13,30 @@ constexpr Extended FirstLimitBelowStart = 0.005L;
 // The narrowest class the histogram uses.
 constexpr float NarrowestClassWidth = 0.001f;
 
-TFixedTable<float, 1, 12> ClassLimitsFrom(float start, float classWidth)
+float FirstClassLimit(float start)
 {
-    TFixedTable<float, 1, 12> limits;
-    limits[1] = ToSingle(RoundAtPowerOfTen(ToDouble(Extended(start) - FirstLimitBelowStart), ThreeDecimals));
-    for (int i = 1; i <= 11; ++i)
-        limits[i + 1] = ToSingle(RoundAtPowerOfTen(ToDouble(Extended(limits[i]) + Extended(classWidth)), ThreeDecimals));
-    return limits;
+    return ToSingle(RoundAtPowerOfTen(ToDouble(Extended(start) - FirstLimitBelowStart), ThreeDecimals));
+}
+
+float NextClassLimit(float limit, float classWidth)
+{
+    return ToSingle(RoundAtPowerOfTen(ToDouble(Extended(limit) + Extended(classWidth)), ThreeDecimals));
+}
+
+// The classes start at ChartMin; when a lower limit far below the data would
+// leave the top of the data outside them, they start at DataMin. Decided on
+// a trial run that writes nothing: when the trial fails, the limits formed
+// from ChartMin fail at the same limit, after its earlier lines are written.
+float ClassStart(const TCPKValue& v)
+{
+    try {
+        float limit = FirstClassLimit(v.ChartMin);
+        for (int i = 1; i <= 11; ++i)
+            limit = NextClassLimit(limit, v.ClassWidth);
+        return limit <= v.DataMax ? v.DataMin : v.ChartMin;
+    } catch (const Exception&) {
+        return v.ChartMin;
+    }
 }
 
 void CountFrequencies(TCPKValue& v)
@@ -74,13 +92,13 @@ void BuildHistogramAndCurves(TCPKValue& v, TWindowModel& window)
         v.ClassWidth = NarrowestClassWidth;  // a zero width would pile every limit on one point
     window.AppendMemoLine("Memo1", "组距=:" + PatternNumberText("0.000000", v.ClassWidth));
 
-    // The classes start at ChartMin; when a lower limit far below the data
-    // would leave the top of the data outside them, they start at DataMin.
-    v.ClassLimits = ClassLimitsFrom(v.ChartMin, v.ClassWidth);
-    if (v.ClassLimits[12] <= v.DataMax)
-        v.ClassLimits = ClassLimitsFrom(v.DataMin, v.ClassWidth);
-    for (int i = 1; i <= 12; ++i)
-        window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[i]));
+    // Each limit's line is written as soon as the limit is formed.
+    v.ClassLimits[1] = FirstClassLimit(ClassStart(v));
+    window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[1]));
+    for (int i = 1; i <= 11; ++i) {
+        v.ClassLimits[i + 1] = NextClassLimit(v.ClassLimits[i], v.ClassWidth);
+        window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[i + 1]));
+    }
 
     CountFrequencies(v);
     window.ClearMemo("Memo2");

@@ -7,6 +7,7 @@
 #include "ClipboardText.h"
 #include "GridCommands.h"
 #include "SystemClipboard.h"
+#include "Utf16Units.h"
 
 void CopyGridToClipboard(TStringGrid& grid)
 {
@@ -28,11 +29,6 @@ void CopyGridToClipboard(TStringGrid& grid)
 }
 
 namespace {
-
-std::u16string_view Utf16(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
 
 struct TCounts {
     std::size_t Cols;
@@ -69,7 +65,7 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     // The clipboard is read before any cell is written.
     const QString text = ReadClipboardText();
     const int col = grid.Col(), row = grid.Row();
-    const std::u16string_view view = Utf16(text);
+    const std::u16string_view view = Utf16Units(text);
     // Values beyond the counts are never dropped without asking.
     if (askEnlarge) {
         const auto room = [&](int count, int from) { return static_cast<std::size_t>(std::max(count - from, 0)); };
@@ -91,7 +87,7 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     for (std::size_t k = 0; k < lines.size(); ++k)
         for (std::size_t j = 0; j < lines[k].size(); ++j)
             grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k),
-                          QString::fromStdU16String(lines[k][j]));
+                          TextOfUtf16Units(lines[k][j]));
 }
 
 void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift, const TEnlargeQuestion& askEnlarge)

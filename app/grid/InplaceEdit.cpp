@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "PasteGuard.h"
 #include "StringGrid.h"
 
 TInplaceEditDelegate::TInplaceEditDelegate(TStringGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
@@ -15,6 +16,7 @@ QWidget* TInplaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionV
     editor->setFrame(false);
     // No length limit: opening the editor must not cut a long cell text.
     editor->setMaxLength(std::numeric_limits<int>::max());
+    GuardPasteOffers(*editor);
     const int col = index.column(), row = index.row();
     TStringGrid* grid = &grid_;
     connect(editor, &QLineEdit::textChanged, editor,

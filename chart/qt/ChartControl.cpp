@@ -9,16 +9,25 @@ TChartControl::TChartControl(QWidget* parent) : QWidget(parent)
     chart_.SetOnInvalidate([this] { update(); });
 }
 
+namespace {
+
+// An exception may not leave a paint, on the screen or into an image; what
+// was drawn stays and the next change paints again.
+void PaintGuarded(TChart& chart, QPainter& painter, int width, int height)
+{
+    TQtCanvas canvas(painter);
+    try {
+        chart.Paint(canvas, width, height);
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
 void TChartControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    TQtCanvas canvas(painter);
-    try {
-        chart_.Paint(canvas, width(), height());
-    } catch (const std::exception&) {
-        // An exception may not leave a paint event; what was drawn stays and
-        // the next change paints again.
-    }
+    PaintGuarded(chart_, painter, width(), height());
 }
 
 QImage PaintChartImage(TChart& chart, int width, int height)
@@ -26,7 +35,6 @@ QImage PaintChartImage(TChart& chart, int width, int height)
     QImage image(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TQtCanvas canvas(painter);
-    chart.Paint(canvas, width, height);
+    PaintGuarded(chart, painter, width, height);
     return image;
 }

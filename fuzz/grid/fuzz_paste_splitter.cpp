@@ -1,7 +1,9 @@
 // Fuzzer of the paste splitter (tab-separated and blank-separated lines), the
-// measure of a block's non-empty fields, and the pair loader's item cutting. The input
-// is read as UTF-16 code units (NULs, lone surrogates and control characters
-// included), after two bytes that choose the grid's room for the paste.
+// measure of a block's non-empty fields, and the pair loader's item cutting.
+// The input is read as UTF-16 code units (NULs, lone surrogates, control
+// characters and byte-order-mark characters included), after two bytes that
+// choose the grid's room for the paste. The text passes through a QString and
+// every field back into one, as on the way from the clipboard into the cells.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +14,7 @@
 
 #include "ClipboardPairs.h"
 #include "ClipboardText.h"
+#include "Utf16Units.h"
 
 namespace {
 
@@ -22,6 +25,13 @@ namespace {
 }
 
 bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+// Every code unit survives the way into a cell text and back.
+void CheckUnchangedAsText(std::u16string_view units)
+{
+    if (Utf16Units(TextOfUtf16Units(units)) != units)
+        Fail("the conversion to a QString changed the text");
+}
 
 void CheckSplit(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
 {
@@ -46,6 +56,7 @@ void CheckSplit(std::u16string_view text, std::size_t maxLines, std::size_t maxF
         Fail("lines missing below the limit");
     for (const auto& line : whole)
         for (const auto& field : line) {
+            CheckUnchangedAsText(field);
             characters += field.size();
             for (const char16_t c : field)
                 if (IsLineBreak(c) || c == u'\0')
@@ -78,6 +89,7 @@ void CheckPairs(std::u16string_view text)
 {
     std::size_t characters = 0;
     for (const auto& item : SplitPairItems(text)) {
+        CheckUnchangedAsText(item);
         characters += item.size();
         for (const char16_t c : item)
             if (c == u',' || c == u'\t')
@@ -100,7 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
     // Single bytes as characters too, so that plain ASCII inputs reach the quotes.
     std::u16string narrow(data + 2, data + size);
-    for (const std::u16string& candidate : {text, narrow}) {
+    // A text that starts with a byte-order-mark character, either way round.
+    const std::u16string marked = (data[0] & 1 ? u"\uFFFE" : u"\uFEFF") + narrow;
+    for (const std::u16string& candidate : {text, narrow, marked}) {
+        CheckUnchangedAsText(candidate);
         CheckSplit(candidate, maxLines, maxFields);
         CheckMeasure(candidate, maxLines, maxFields);
         CheckPairs(candidate);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include "ErrorDisplay.h"
@@ -55,4 +58,34 @@ TEST(ErrorDisplay, TheMessageBoxShowsTheMessageAsWritten)
     EXPECT_EQ(text, message);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+// A very long message (a pasted block quoted back) keeps the box and its OK
+// button on the screen and is shown whole, in a scrollable view.
+TEST(ErrorDisplay, AVeryLongMessageStaysOnTheScreenAndIsShownWhole)
+{
+    const QString message = QStringLiteral("'") + QStringLiteral("1234567890").repeated(10000) +
+                            QStringLiteral("' is not a valid floating point value.");
+    QRect box, screen, ok;
+    QString shown;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        box = dialog->frameGeometry();
+        screen = dialog->screen()->availableGeometry();
+        if (QAbstractButton* button = dialog->button(QMessageBox::Ok))
+            ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+        if (auto* view = dialog->findChild<QPlainTextEdit*>(QStringLiteral("ErrorMessageView")))
+            shown = view->toPlainText().remove(QLatin1Char('\n'));
+        dialog->done(QMessageBox::Ok);
+    });
+    closer.start();
+    TMessageBoxErrorDisplay(nullptr).ShowError(QStringLiteral("cpk-xr"), message);
+    closer.stop();
+    EXPECT_TRUE(screen.contains(box)) << box.width() << "x" << box.height();
+    EXPECT_TRUE(screen.contains(ok));
+    EXPECT_EQ(shown, message);
 }

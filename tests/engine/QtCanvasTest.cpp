@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <stdexcept>
+
 #include "ChartControl.h"
 #include "ChartDump.h"
 #include "FormCharts.h"
@@ -124,4 +126,32 @@ TEST_F(QtCanvasTest, ControlRepaintsOnChange)
     control.Chart().SetColor(clRed);
     const QImage after = control.grab().toImage();
     EXPECT_NE(before.pixelColor(150, 100), after.pixelColor(150, 100));
+}
+
+namespace {
+
+// A series whose paint fails, as a chart in a broken state would.
+class TFailingSeries : public TChartSeries {
+public:
+    explicit TFailingSeries(TChart* owner) : TChartSeries(owner) {}
+    const char* ClassName() const override { return "TFailingSeries"; }
+    void PrepareForPaint(TCanvas&) override { throw std::runtime_error("paint failed"); }
+
+protected:
+    void DrawAllValues(TCanvas&, const TRect&) override {}
+};
+
+}  // namespace
+
+// The image for a screenshot or an export is painted under the same guard as
+// the window: the exception ends the paint, the image keeps what was drawn.
+TEST_F(QtCanvasTest, AFailingPaintLeavesAnImageAndNoException)
+{
+    TChartControl control;
+    control.resize(200, 100);
+    control.Chart().AttachSeries(control.Chart().CreateSeries<TFailingSeries>("Failing"));
+    QImage image;
+    ASSERT_NO_THROW(image = PaintChartImage(control.Chart(), 200, 100));
+    EXPECT_EQ(image.size(), QSize(200, 100));
+    ASSERT_NO_THROW(control.grab());
 }

@@ -148,3 +148,22 @@ TEST_F(GridClipboard, ErrorsOfTheHandlerReachTheErrorDisplay)
     EXPECT_TRUE(Grid().StoredCells().empty());
     EXPECT_TRUE(errors_.isEmpty());
 }
+
+// A leading U+FEFF or U+FFFE is text: Ctrl+V and the pair loader keep it and
+// never read it as a byte-order mark (which would drop it or byte-swap the rest).
+TEST_F(GridClipboard, ByteOrderMarkCharactersArePastedUnchanged)
+{
+    const QString bom = QString(QChar(0xFEFF)) + QStringLiteral("26.39");
+    const QString swapped = QString(QChar(0xFFFE)) + QStringLiteral("27.41");
+    SetClipboard(bom + QLatin1Char('\t') + swapped);
+    Grid().SetCurrentCell(1, 1);
+    Key("Ctrl+V");
+    EXPECT_EQ(Grid().Cells(1, 1), bom);
+    EXPECT_EQ(Grid().Cells(2, 1), swapped);
+
+    form_->ClickButton(QStringLiteral("Button8"));
+    SetClipboard(swapped + QLatin1Char(',') + bom);
+    form_->ClickButton(QStringLiteral("Button1"));
+    EXPECT_EQ(Grid().Cells(1, 1), swapped);
+    EXPECT_EQ(Grid().Cells(2, 1), bom);
+}

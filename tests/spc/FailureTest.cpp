@@ -178,3 +178,19 @@ TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
     EXPECT_EQ(partial.ClassLimits[1], 0.0f);
     EXPECT_TRUE(partial.SubgroupMeans.empty());
 }
+
+// The limits near the end of the Int64 range of three-decimal rounding: the
+// fourth one cannot be formed. The lines of the limits formed before it stay.
+TEST(ComputeFailure, ClassLimitThatCannotBeFormedKeepsTheEarlierLimitLines)
+{
+    TFakeWindow window;
+    window.Texts["Edit6"] = "9.3e15";
+    window.Texts["Edit7"] = "9.15e15";
+    window.Texts["Edit8"] = "9e15";
+    window.LoadReadings({"9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15"});
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Memo1");
+    const std::vector<std::string> expected = {
+        "组距=:75000061100032.000000", "组界限=:8999999815811072.000", "组界限=:9074999608475648.000",
+        "组界限=:9149999401140224.000"};
+    EXPECT_EQ(window.Memo("Memo1"), expected);
+}
