@@ -39,8 +39,13 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(form_->windowTitle());
     setWindowIcon(ApplicationIcon());
     BuildMainMenu(*this, *form_);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
+    focusFollower_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }
+
+// The form's controls lose the focus while the base classes destroy them; by then
+// this window is no longer one to follow it.
+TMainWindow::~TMainWindow() { disconnect(focusFollower_); }
 
 void TMainWindow::FollowFocus(QWidget* focused)
 {

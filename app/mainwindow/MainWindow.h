@@ -11,6 +11,7 @@ class TMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainWindow(QWidget* parent = nullptr);
+    ~TMainWindow() override;
 
     TForm1& Form() const { return *form_; }
     QScrollArea& ScrollArea() const { return *scrollArea_; }
@@ -23,4 +24,5 @@ private:
 
     TForm1* form_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
+    QMetaObject::Connection focusFollower_;
 };
