@@ -6,10 +6,10 @@
 namespace {
 
 // An empty field is an absent limit; a text that is not a number is absent too, with a message.
-std::optional<double> ReadLimit(const TWindowModel& window, const char* name, const char* what,
+std::optional<double> ReadLimit(const TWindowModel& window, const TWindowField& field, const char* what,
                                 std::vector<std::string>& messages)
 {
-    const std::string text = window.Text(name);
+    const std::string text = window.Text(field);
     if (text.empty())
         return std::nullopt;
     try {
@@ -27,14 +27,14 @@ TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod 
     TExtendedInput in;
     in.Method = method;
     in.Confidence = confidence;
-    in.USL = ReadLimit(window, "Edit6", "规格上限", in.ReadingMessages);
-    in.Target = ReadLimit(window, "Edit7", "目标值", in.ReadingMessages);
-    in.LSL = ReadLimit(window, "Edit8", "规格下限", in.ReadingMessages);
+    in.USL = ReadLimit(window, Field::Usl, "规格上限", in.ReadingMessages);
+    in.Target = ReadLimit(window, Field::Target, "目标值", in.ReadingMessages);
+    in.LSL = ReadLimit(window, Field::Lsl, "规格下限", in.ReadingMessages);
     try {
-        in.SubgroupSize = ParseIntegerText(window.Text("Edit32"));
+        in.SubgroupSize = ParseIntegerText(window.Text(Field::SubgroupSize));
     } catch (const Exception&) {
         in.SubgroupSize = 0;
-        in.ReadingMessages.push_back("子组容量“" + window.Text("Edit32") + "”不是有效整数");
+        in.ReadingMessages.push_back("子组容量“" + window.Text(Field::SubgroupSize) + "”不是有效整数");
     }
     const int rows = window.RowCount(), cols = window.ColCount();
     for (int row = 0; row < rows; ++row)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "ChartControl.h"
@@ -38,13 +39,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     font.setPixelSize(11);
     setFont(font);
     resize(FormClientWidth, FormClientHeight);
-    CreateControls();
+    std::map<QString, TLimitChart> limitCharts;
+    CreateControls(limitCharts);
     SetTabOrder();
     DescribeForAccessibility(*this);
     ShowOverflowAsToolTips(*this);
-    displays_ = std::make_unique<TChartDisplays>(Chart(QStringLiteral("Chart1"))->Chart(),
-                                                 Chart(QStringLiteral("Chart2"))->Chart(),
-                                                 Chart(QStringLiteral("Chart3"))->Chart(),
+    displays_ = std::make_unique<TChartDisplays>(limitCharts.at(QStringLiteral("Chart1")),
+                                                 limitCharts.at(QStringLiteral("Chart2")),
+                                                 limitCharts.at(QStringLiteral("Chart3")),
                                                  Chart(QStringLiteral("cht1"))->Chart());
     errorDisplay_ = std::make_unique<TMessageBoxErrorDisplay>(this);
     questionDisplay_ = std::make_unique<TMessageBoxQuestionDisplay>(this);
@@ -57,7 +59,7 @@ TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormDestroy() { sampleColumns_.reset(); }
 
-void TForm1::CreateControls()
+void TForm1::CreateControls(std::map<QString, TLimitChart>& limitCharts)
 {
     const auto handlers = ClickHandlers();
     for (const TControlSpec& control : FormControls()) {
@@ -101,7 +103,8 @@ void TForm1::CreateControls()
         }
         case TControlKind::Chart: {
             auto* chart = new TChartControl(this);
-            LayOutFormChart(chart->Chart(), control.Name);
+            if (std::optional<TLimitChartSeries> series = LayOutFormChart(chart->Chart(), control.Name))
+                limitCharts.emplace(name, TLimitChart{chart->Chart(), *series});
             widget = chart;
             break;
         }
@@ -233,18 +236,30 @@ void TForm1::changeEvent(QEvent* event)
 
 // TWindowModel
 
-std::string TForm1::Text(std::string_view controlName) const
+namespace {
+
+// The field table and the form are built from one table, so a field without
+// its control is a programming error, not a state of the window.
+[[noreturn]] void ThrowMissingControl(const TWindowField& field)
 {
-    if (const QLineEdit* edit = Edit(FromUtf8(controlName)))
-        return edit->text().toStdString();
-    if (const TLabel* label = Label(FromUtf8(controlName)))
-        return label->Caption().toStdString();
-    return {};
+    throw std::logic_error("程序错误：窗体上没有控件“" + std::string(field.Control) + "”");
 }
 
-void TForm1::SetText(std::string_view controlName, const std::string& text)
+} // namespace
+
+std::string TForm1::Text(const TWindowField& field) const
 {
-    const QString name = FromUtf8(controlName);
+    const QString name = FromUtf8(field.Control);
+    if (const QLineEdit* edit = Edit(name))
+        return edit->text().toStdString();
+    if (const TLabel* label = Label(name))
+        return label->Caption().toStdString();
+    ThrowMissingControl(field);
+}
+
+void TForm1::SetText(const TWindowField& field, const std::string& text)
+{
+    const QString name = FromUtf8(field.Control);
     const QString value = QString::fromStdString(text);
     if (QLineEdit* edit = Edit(name)) {
         edit->setText(value);
@@ -252,23 +267,32 @@ void TForm1::SetText(std::string_view controlName, const std::string& text)
     } else if (TLabel* label = Label(name)) {
         label->SetCaption(value);
         label->resize(label->CaptionSize());
+    } else {
+        ThrowMissingControl(field);
     }
 }
 
-void TForm1::ClearMemo(std::string_view memoName)
+TMemo* TForm1::MemoOf(const TWindowField& field) const
 {
-    const QString name = FromUtf8(memoName);
-    pendingMemoLines_.erase(name);
-    if (TMemo* memo = Memo(name))
-        memo->Clear();
+    TMemo* memo = Memo(FromUtf8(field.Control));
+    if (!memo)
+        ThrowMissingControl(field);
+    return memo;
 }
 
-void TForm1::AppendMemoLine(std::string_view memoName, const std::string& line)
+void TForm1::ClearMemo(const TWindowField& field)
 {
-    const QString name = FromUtf8(memoName);
+    TMemo* memo = MemoOf(field);
+    pendingMemoLines_.erase(FromUtf8(field.Control));
+    memo->Clear();
+}
+
+void TForm1::AppendMemoLine(const TWindowField& field, const std::string& line)
+{
+    TMemo* memo = MemoOf(field);
     if (collectingMemoLines_)
-        pendingMemoLines_[name] << QString::fromStdString(line);
-    else if (TMemo* memo = Memo(name))
+        pendingMemoLines_[FromUtf8(field.Control)] << QString::fromStdString(line);
+    else
         memo->Append(QString::fromStdString(line));
 }
 

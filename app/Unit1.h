@@ -21,6 +21,7 @@ class TMemo;
 class TStringGrid;
 class TChartControl;
 class TChartDisplays;
+struct TLimitChart;
 
 class TForm1 : public QWidget, public TWindowModel {
     Q_OBJECT
@@ -52,10 +53,10 @@ public:
     void RunCommand(const std::function<void()>& command);
 
     // TWindowModel
-    std::string Text(std::string_view controlName) const override;
-    void SetText(std::string_view controlName, const std::string& text) override;
-    void ClearMemo(std::string_view memoName) override;
-    void AppendMemoLine(std::string_view memoName, const std::string& line) override;
+    std::string Text(const TWindowField& field) const override;
+    void SetText(const TWindowField& field, const std::string& text) override;
+    void ClearMemo(const TWindowField& field) override;
+    void AppendMemoLine(const TWindowField& field, const std::string& line) override;
     int ColCount() const override;
     int RowCount() const override;
     std::string Cell(int col, int row) const override;
@@ -75,7 +76,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void CreateControls();
+    // Creates the form's controls; the limit charts come back with their laid-out series.
+    void CreateControls(std::map<QString, TLimitChart>& limitCharts);
     void CreateGridActions();
     // The question of a paste that does not fit: true enlarges the grid.
     bool AskEnlargeGrid(const QString& text);
@@ -83,6 +85,7 @@ private:
     void FormDestroy();
     std::map<QString, std::function<void()>> ClickHandlers();
     void FlushMemoLines();
+    TMemo* MemoOf(const TWindowField& field) const;
 
     std::map<QString, QWidget*> controls_;
     TStringGrid* grid_ = nullptr;

@@ -2,13 +2,20 @@
 // The chart displays of the main window: the individual-values chart Chart2,
 // the X-bar chart Chart1, the range chart Chart3 and the distribution chart
 // cht1, filled from the result record at their places in the compute command.
+#include "LimitChart.h"
 #include "engine/Chart.h"
 #include "spc/ComputeCharts.h"
 #include "spc/ResultRecord.h"
 
+// A limit chart with the series its layout created.
+struct TLimitChart {
+    TChart& Chart;
+    TLimitChartSeries Series;
+};
+
 class TChartDisplays : public TComputeCharts {
 public:
-    TChartDisplays(TChart& chart1, TChart& chart2, TChart& chart3, TChart& cht1)
+    TChartDisplays(TLimitChart chart1, TLimitChart chart2, TLimitChart chart3, TChart& cht1)
         : chart1_(chart1), chart2_(chart2), chart3_(chart3), cht1_(cht1)
     {
     }
@@ -25,8 +32,8 @@ public:
     void DemonstrationFill();
 
 private:
-    TChart& chart1_;
-    TChart& chart2_;
-    TChart& chart3_;
+    TLimitChart chart1_;
+    TLimitChart chart2_;
+    TLimitChart chart3_;
     TChart& cht1_;
 };

@@ -17,11 +17,12 @@ struct TLimitChartValues {
 };
 
 // Chart1 and Chart3: control limits, centre line, data.
-void FillControlChart(TChart& chart, TLimitChartSeries series, const TLimitChartValues& values)
+void FillControlChart(TLimitChart chart, const TLimitChartValues& values)
 {
+    TLimitChartSeries& series = chart.Series;
     series.ClearAll();
-    chart.BottomAxis().SetLabelStyle(talValue);
-    SetFixedVerticalRange(chart.LeftAxis(), OneBelow(values.Lower), OneAbove(values.Upper));
+    chart.Chart.BottomAxis().SetLabelStyle(talValue);
+    SetFixedVerticalRange(chart.Chart.LeftAxis(), OneBelow(values.Lower), OneAbove(values.Upper));
     const double xEnd = static_cast<double>(values.Data.size()) + 1;
     AddLimitLine(series.Upper, values.Upper, LimitUpperColor, xEnd, false);
     AddLimitLine(series.Lower, values.Lower, LimitLowerColor, xEnd, false);
@@ -33,13 +34,14 @@ void FillControlChart(TChart& chart, TLimitChartSeries series, const TLimitChart
 
 void TChartDisplays::FillIndividualsChart(const TCPKValue& v)
 {
-    chart2_.BottomAxis().Grid().SetVisible(false);
-    chart2_.LeftAxis().Grid().SetVisible(false);
-    chart2_.RightAxis().Grid().SetVisible(false);
-    TLimitChartSeries series = FindLimitChartSeries(chart2_, "Series3", "Series4", "Series5", "Series6", "Series7");
+    TChart& chart2 = chart2_.Chart;
+    chart2.BottomAxis().Grid().SetVisible(false);
+    chart2.LeftAxis().Grid().SetVisible(false);
+    chart2.RightAxis().Grid().SetVisible(false);
+    TLimitChartSeries& series = chart2_.Series;
     series.ClearAll();
-    SetFixedVerticalRange(chart2_.LeftAxis(), OneBelow(v.ChartMin), OneAbove(v.ChartMax));
-    chart2_.BottomAxis().SetLabelStyle(talValue);
+    SetFixedVerticalRange(chart2.LeftAxis(), OneBelow(v.ChartMin), OneAbove(v.ChartMax));
+    chart2.BottomAxis().SetLabelStyle(talValue);
     const double xEnd = static_cast<double>(v.Count) + 1;
     AddLimitLine(series.Upper, v.USL, LimitUpperColor, xEnd, false);
     AddLimitLine(series.Lower, v.LSL, LimitLowerColor, xEnd, false);
@@ -53,12 +55,6 @@ void TChartDisplays::FillIndividualsChart(const TCPKValue& v)
 
 void TChartDisplays::FillControlCharts(const TCPKValue& v)
 {
-    FillControlChart(chart1_,
-                     FindLimitChartSeries(chart1_, "FastLineSeries1", "FastLineSeries2", "FastLineSeries3",
-                                          "FastLineSeries4", "PointSeries1"),
-                     {v.XbarUCL, v.XbarLCL, v.Mean, v.SubgroupMeans});
-    FillControlChart(chart3_,
-                     FindLimitChartSeries(chart3_, "FastLineSeries5", "FastLineSeries6", "FastLineSeries7",
-                                          "FastLineSeries8", "PointSeries2"),
-                     {v.RangeUCL, v.RangeLCL, v.RBar, v.SubgroupRanges});
+    FillControlChart(chart1_, {v.XbarUCL, v.XbarLCL, v.Mean, v.SubgroupMeans});
+    FillControlChart(chart3_, {v.RangeUCL, v.RangeLCL, v.RBar, v.SubgroupRanges});
 }

@@ -7,8 +7,8 @@
 
 void TChartDisplays::DemonstrationFill()
 {
-    auto& data = dynamic_cast<TFastLineSeries&>(*chart2_.FindSeries("Series6"));
-    auto& points = dynamic_cast<TPointSeries&>(*chart2_.FindSeries("Series7"));
+    TFastLineSeries& data = chart2_.Series.Data;
+    TPointSeries& points = chart2_.Series.Points;
     data.ClearPoints();
     points.ClearPoints();
     points.Pointer().SetStyle(psDiamond);

@@ -14,28 +14,31 @@ struct TLaidOutSeries {
     const char* Points;
 };
 
-void AddFastLine(TChart& chart, const char* name, TColor color)
+TFastLineSeries& AddFastLine(TChart& chart, const char* name, TColor color)
 {
     auto& line = chart.CreateSeries<TFastLineSeries>(name);
     line.SetSeriesColor(color);
     line.SetParentChart(&chart);
+    return line;
 }
 
-void AddLimitChartSeries(TChart& chart, const TLaidOutSeries& names)
+TLimitChartSeries AddLimitChartSeries(TChart& chart, const TLaidOutSeries& names)
 {
-    AddFastLine(chart, names.Upper, clRed);
-    AddFastLine(chart, names.Lower, clGreen);
-    AddFastLine(chart, names.Centre, LaidOutCentreColor);
-    AddFastLine(chart, names.Data, clBlue);
+    TFastLineSeries& upper = AddFastLine(chart, names.Upper, clRed);
+    TFastLineSeries& lower = AddFastLine(chart, names.Lower, clGreen);
+    TFastLineSeries& centre = AddFastLine(chart, names.Centre, LaidOutCentreColor);
+    TFastLineSeries& data = AddFastLine(chart, names.Data, clBlue);
     auto& points = chart.CreateSeries<TPointSeries>(names.Points);
     points.Pointer().SetStyle(psRectangle);
     points.SetParentChart(&chart);
+    return {upper, lower, centre, data, points};
 }
 
 }  // namespace
 
-void LayOutFormChart(TChart& chart, std::string_view chartName)
+std::optional<TLimitChartSeries> LayOutFormChart(TChart& chart, std::string_view chartName)
 {
+    std::optional<TLimitChartSeries> series;
     // Laid-out values are taken without the axis checks.
     chart.SetLoading(true);
     chart.SetColor(clWhite);
@@ -43,17 +46,18 @@ void LayOutFormChart(TChart& chart, std::string_view chartName)
     chart.SetLegendVisible(false);
     if (chartName == "Chart1") {
         chart.Title().SetText({"均值控制图"});
-        AddLimitChartSeries(chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
-                                    "PointSeries1"});
+        series.emplace(AddLimitChartSeries(chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
+                                                   "PointSeries1"}));
     } else if (chartName == "Chart3") {
         chart.Title().SetText({"极差控制图"});
-        AddLimitChartSeries(chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
-                                    "PointSeries2"});
+        series.emplace(AddLimitChartSeries(chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
+                                                   "PointSeries2"}));
     } else {
         chart.Title().SetText({"TChart"});
         chart.Title().SetVisible(false);
         if (chartName == "Chart2")
-            AddLimitChartSeries(chart, {"Series3", "Series4", "Series5", "Series6", "Series7"});
+            series.emplace(AddLimitChartSeries(chart, {"Series3", "Series4", "Series5", "Series6", "Series7"}));
     }
     chart.SetLoading(false);
+    return series;
 }

@@ -1,21 +1,5 @@
 #include "LimitChart.h"
 
-#include <stdexcept>
-#include <string>
-
-namespace {
-
-template <class TSeries>
-TSeries& FindSeriesAs(TChart& chart, const char* name)
-{
-    auto* series = dynamic_cast<TSeries*>(chart.FindSeries(name));
-    if (!series)
-        throw std::logic_error(std::string("chart series missing from the layout: ") + name);
-    return *series;
-}
-
-}  // namespace
-
 void TLimitChartSeries::ClearAll()
 {
     Upper.ClearPoints();
@@ -23,14 +7,6 @@ void TLimitChartSeries::ClearAll()
     Centre.ClearPoints();
     Data.ClearPoints();
     Points.ClearPoints();
-}
-
-TLimitChartSeries FindLimitChartSeries(TChart& chart, const char* upper, const char* lower, const char* centre,
-                                       const char* data, const char* points)
-{
-    return {FindSeriesAs<TFastLineSeries>(chart, upper), FindSeriesAs<TFastLineSeries>(chart, lower),
-            FindSeriesAs<TFastLineSeries>(chart, centre), FindSeriesAs<TFastLineSeries>(chart, data),
-            FindSeriesAs<TPointSeries>(chart, points)};
 }
 
 void SetFixedVerticalRange(TChartAxis& axis, double minimum, double maximum)

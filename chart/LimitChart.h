@@ -26,10 +26,6 @@ struct TLimitChartSeries {
     void ClearAll();
 };
 
-// Looks the five series up by their laid-out names; throws when one is missing.
-TLimitChartSeries FindLimitChartSeries(TChart& chart, const char* upper, const char* lower, const char* centre,
-                                       const char* data, const char* points);
-
 // Gives the left axis fixed ends. The ends are assigned in the order that
 // keeps Minimum <= Maximum at every moment, so a new range entirely below the
 // old one is accepted like any other.

@@ -11,46 +11,46 @@ namespace {
 
 constexpr Extended PartsPerMillion = 1000000.0L;
 
-// CP, CPL, CPU and CPK for sigma; the control names are those of the column.
-struct TIndexControls {
-    const char* CP;
-    const char* CPL;
-    const char* CPU;
-    const char* CPK;
+// CP, CPL, CPU and CPK for sigma: the fields of one column.
+struct TIndexFields {
+    const TWindowField& CP;
+    const TWindowField& CPL;
+    const TWindowField& CPU;
+    const TWindowField& CPK;
 };
 
-void EvaluateIndices(TCPKValue& v, TWindowModel& window, Extended sigma, const TIndexControls& controls)
+void EvaluateIndices(TCPKValue& v, TWindowModel& window, Extended sigma, const TIndexFields& fields)
 {
     const Extended usl = v.USL, lsl = v.LSL, mean = v.Mean;
     v.CP = ToSingle(ExtDiv(usl - lsl, sigma * 6.0L));
-    window.SetText(controls.CP, GeneralNumberText(v.CP));
+    window.SetText(fields.CP, GeneralNumberText(v.CP));
 
     // Signed: a mean beyond a limit gives a negative index on that side.
     v.CPL = ToSingle(ExtDiv(mean - lsl, sigma * 3.0L));
     v.CPU = ToSingle(ExtDiv(usl - mean, sigma * 3.0L));
-    window.SetText(controls.CPL, GeneralNumberText(v.CPL));
-    window.SetText(controls.CPU, GeneralNumberText(v.CPU));
+    window.SetText(fields.CPL, GeneralNumberText(v.CPL));
+    window.SetText(fields.CPU, GeneralNumberText(v.CPU));
 
     v.CPK = v.CPU >= v.CPL ? v.CPL : v.CPU;
-    window.SetText(controls.CPK, GeneralNumberText(v.CPK));
+    window.SetText(fields.CPK, GeneralNumberText(v.CPK));
 }
 
 // Expected parts per million below, above and outside the limits.
-struct TPpmControls {
-    const char* Below;
-    const char* Above;
-    const char* Total;
+struct TPpmFields {
+    const TWindowField& Below;
+    const TWindowField& Above;
+    const TWindowField& Total;
 };
 
-void EvaluateExpectedPpm(TCPKValue& v, TWindowModel& window, float sigma, const TPpmControls& controls)
+void EvaluateExpectedPpm(TCPKValue& v, TWindowModel& window, float sigma, const TPpmFields& fields)
 {
     v.PPMBelowLSL = ToSingle(PartsPerMillion * Extended(NormalCdfPowers(v.LSL, v.Mean, sigma)));
-    window.SetText(controls.Below, GeneralNumberText(v.PPMBelowLSL));
+    window.SetText(fields.Below, GeneralNumberText(v.PPMBelowLSL));
     v.PPMAboveUSL =
         ToSingle(PartsPerMillion * (1.0L - Extended(NormalCdfHorner(v.USL, v.Mean, sigma))));
-    window.SetText(controls.Above, GeneralNumberText(v.PPMAboveUSL));
+    window.SetText(fields.Above, GeneralNumberText(v.PPMAboveUSL));
     v.PPMTotal = ToSingle(Extended(v.PPMBelowLSL) + Extended(v.PPMAboveUSL));
-    window.SetText(controls.Total, GeneralNumberText(v.PPMTotal));
+    window.SetText(fields.Total, GeneralNumberText(v.PPMTotal));
 }
 
 // The share of all readings, quotient first.
@@ -68,28 +68,28 @@ std::string SummaryText(const std::string& caption, int32_t count, const TCPKVal
 
 void EvaluateOverallCapability(TCPKValue& v, TWindowModel& window, const TLimitsAsRead& limits)
 {
-    EvaluateIndices(v, window, v.StdDevAll, {"Edit16", "Edit18", "Edit20", "Edit14"});
+    EvaluateIndices(v, window, v.StdDevAll, {Field::CpOverall, Field::CplOverall, Field::CpuOverall, Field::CpkOverall});
 
     v.Centre = ToSingle((Extended(v.USL) + Extended(v.LSL)) / 2.0L);
     v.Tolerance = ToSingle(Extended(v.USL) - Extended(v.LSL));
     v.CA = ToSingle(ExtDiv(Extended(v.Mean) - Extended(v.Centre), Extended(v.Tolerance) / 2.0L));
-    window.SetText("Edit21", GeneralNumberText(v.CA));
+    window.SetText(Field::Ca, GeneralNumberText(v.CA));
 
-    EvaluateExpectedPpm(v, window, ToSingle(v.StdDevAll), {"Edit22", "Edit23", "Edit26"});
+    EvaluateExpectedPpm(v, window, ToSingle(v.StdDevAll), {Field::PpmBelowOverall, Field::PpmAboveOverall, Field::PpmTotalOverall});
 
     const int32_t outside = v.BelowLSLCount + v.AboveUSLCount;
-    window.SetText("Edit24", GeneralNumberText(ShareOfCount(v.BelowLSLCount, v, PartsPerMillion)));
-    window.SetText("Edit25", GeneralNumberText(ShareOfCount(v.AboveUSLCount, v, PartsPerMillion)));
-    window.SetText("Edit27", GeneralNumberText(ShareOfCount(outside, v, PartsPerMillion)));
+    window.SetText(Field::PpmBelowMeasured, GeneralNumberText(ShareOfCount(v.BelowLSLCount, v, PartsPerMillion)));
+    window.SetText(Field::PpmAboveMeasured, GeneralNumberText(ShareOfCount(v.AboveUSLCount, v, PartsPerMillion)));
+    window.SetText(Field::PpmTotalMeasured, GeneralNumberText(ShareOfCount(outside, v, PartsPerMillion)));
 
     // The labels name the limits as typed.
-    window.SetText("Label27", SummaryText("高于规格" + GeneralNumberText(limits.Upper) + "数量=", v.AboveUSLCount, v));
-    window.SetText("Label29", SummaryText("低于规格" + GeneralNumberText(limits.Lower) + "数量=", v.BelowLSLCount, v));
-    window.SetText("Label30", SummaryText("不合格数量=", outside, v));
+    window.SetText(Field::AboveUslSummary, SummaryText("高于规格" + GeneralNumberText(limits.Upper) + "数量=", v.AboveUSLCount, v));
+    window.SetText(Field::BelowLslSummary, SummaryText("低于规格" + GeneralNumberText(limits.Lower) + "数量=", v.BelowLSLCount, v));
+    window.SetText(Field::OutsideSummary, SummaryText("不合格数量=", outside, v));
 }
 
 void EvaluateWithinCapability(TCPKValue& v, TWindowModel& window)
 {
-    EvaluateIndices(v, window, v.SigmaWithin, {"Edit15", "Edit17", "Edit19", "Edit13"});
-    EvaluateExpectedPpm(v, window, v.SigmaWithin, {"Edit28", "Edit29", "Edit30"});
+    EvaluateIndices(v, window, v.SigmaWithin, {Field::CpWithin, Field::CplWithin, Field::CpuWithin, Field::CpkWithin});
+    EvaluateExpectedPpm(v, window, v.SigmaWithin, {Field::PpmBelowWithin, Field::PpmAboveWithin, Field::PpmTotalWithin});
 }

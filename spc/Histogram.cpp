@@ -58,7 +58,7 @@ void CountFrequencies(TCPKValue& v)
 }
 
 void WriteCurve(std::array<float, 12>& curve, const TCPKValue& v, float sigma, TWindowModel& window,
-                const char* memo, const char* caption)
+                const TWindowField& memo, const char* caption)
 {
     window.ClearMemo(memo);
     for (int i = 0; i < 12; ++i) {
@@ -78,35 +78,35 @@ void StoreChartRange(TCPKValue& v)
 void WriteClassCount(TCPKValue& v, TWindowModel& window)
 {
     v.ClassCount = SturgesClassCount(v.Count);
-    window.SetText("Edit31", IntegerText(v.ClassCount));
+    window.SetText(Field::ClassCount, IntegerText(v.ClassCount));
 }
 
 void BuildHistogramAndCurves(TCPKValue& v, TWindowModel& window)
 {
     WriteClassCount(v, window);
 
-    window.ClearMemo("Memo1");
+    window.ClearMemo(Field::ClassValues);
     const Extended span = Extended(v.DataMax) - Extended(v.DataMin);
     v.ClassWidth = ToSingle(RoundAtPowerOfTen(ToDouble(ExtDiv(span, Extended(v.ClassCount))), ThreeDecimals));
     if (v.ClassWidth == 0.0f)
         v.ClassWidth = NarrowestClassWidth;  // a zero width would pile every limit on one point
-    window.AppendMemoLine("Memo1", "组距=:" + PatternNumberText("0.000000", v.ClassWidth));
+    window.AppendMemoLine(Field::ClassValues, "组距=:" + PatternNumberText("0.000000", v.ClassWidth));
 
     // Each limit's line is written as soon as the limit is formed.
     v.ClassLimits[1] = FirstClassLimit(ClassStart(v));
-    window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[1]));
+    window.AppendMemoLine(Field::ClassValues, "组界限=:" + PatternNumberText("0.000", v.ClassLimits[1]));
     for (int i = 1; i <= 11; ++i) {
         v.ClassLimits[i + 1] = NextClassLimit(v.ClassLimits[i], v.ClassWidth);
-        window.AppendMemoLine("Memo1", "组界限=:" + PatternNumberText("0.000", v.ClassLimits[i + 1]));
+        window.AppendMemoLine(Field::ClassValues, "组界限=:" + PatternNumberText("0.000", v.ClassLimits[i + 1]));
     }
 
     CountFrequencies(v);
-    window.ClearMemo("Memo2");
+    window.ClearMemo(Field::Frequencies);
     for (const int32_t frequency : v.Frequencies)
-        window.AppendMemoLine("Memo2", "频率=:" + IntegerText(frequency));
+        window.AppendMemoLine(Field::Frequencies, "频率=:" + IntegerText(frequency));
 
-    WriteCurve(v.OverallCurve, v, ToSingle(v.StdDevAll), window, "Memo3", "整体分布=:");
-    WriteCurve(v.WithinCurve, v, v.SigmaWithin, window, "Memo4", "组内分布=:");
+    WriteCurve(v.OverallCurve, v, ToSingle(v.StdDevAll), window, Field::OverallCurve, "整体分布=:");
+    WriteCurve(v.WithinCurve, v, v.SigmaWithin, window, Field::WithinCurve, "组内分布=:");
 
     const float overallMax = MaxOfSingles(v.OverallCurve);
     const float withinMax = MaxOfSingles(v.WithinCurve);

@@ -41,10 +41,10 @@ std::string FirstMeasurementText(const TWindowModel& window)
 TLimitsAsRead ReadLimits(TCPKValue& v, const TWindowModel& window)
 {
     TLimitsAsRead limits;
-    limits.Upper = ParseDecimalText(window.Text("Edit6"));
+    limits.Upper = ParseDecimalText(window.Text(Field::Usl));
     v.USL = ToSingle(limits.Upper);
-    v.Target = ToSingle(ParseDecimalText(window.Text("Edit7")));
-    limits.Lower = ParseDecimalText(window.Text("Edit8"));
+    v.Target = ToSingle(ParseDecimalText(window.Text(Field::Target)));
+    limits.Lower = ParseDecimalText(window.Text(Field::Lsl));
     v.LSL = ToSingle(limits.Lower);
     return limits;
 }
@@ -84,7 +84,7 @@ void ReadMeasurements(TCPKValue& v, const TWindowModel& window, const TLimitsAsR
 
 void ReadSubgroupSize(TCPKValue& v, TWindowModel& window)
 {
-    const int32_t n = ParseIntegerText(window.Text("Edit32"));
+    const int32_t n = ParseIntegerText(window.Text(Field::SubgroupSize));
     // 0 falls through to the division below; 1 fails at the subgroup deviations.
     if (n < 0 || n > LargestTabledSubgroupSize)
         throw ERangeError("Subgroup size " + IntegerText(n) + " is outside the range 1 to " +
@@ -93,19 +93,19 @@ void ReadSubgroupSize(TCPKValue& v, TWindowModel& window)
     if (n == 0)
         throw EDivByZero();
     v.SubgroupCount = v.Count / n;
-    window.SetText("Edit33", IntegerText(v.SubgroupCount));
+    window.SetText(Field::SubgroupCount, IntegerText(v.SubgroupCount));
 }
 
 void WriteOverallStatistics(TCPKValue& v, TWindowModel& window)
 {
     v.Mean = ToSingle(ExtDiv(Extended(v.Sum), Extended(v.Count)));
-    window.SetText("Edit1", IntegerText(v.Count));
-    window.SetText("Edit3", GeneralNumberText(v.Mean));
-    window.SetText("Edit4", GeneralNumberText(v.DataMax));
-    window.SetText("Edit5", GeneralNumberText(v.DataMin));
+    window.SetText(Field::Count, IntegerText(v.Count));
+    window.SetText(Field::Mean, GeneralNumberText(v.Mean));
+    window.SetText(Field::Max, GeneralNumberText(v.DataMax));
+    window.SetText(Field::Min, GeneralNumberText(v.DataMin));
 
     v.StdDevAll = SampleStdDev(v.Values);
-    window.SetText("Edit12", GeneralNumberText(v.StdDevAll));
+    window.SetText(Field::StdDevOverall, GeneralNumberText(v.StdDevAll));
 }
 
 void FormSubgroups(TCPKValue& v)
@@ -139,7 +139,7 @@ void ComputeWithinSigma(TCPKValue& v, TWindowModel& window)
     v.SigmaWithin = ToSingle(ExtDiv(Extended(v.SBar), Extended(c4[v.SubgroupSize])));
     v.Plus3Sigma = ToSingle(3.0L * Extended(v.SigmaWithin) + Extended(v.Mean));
     v.Minus3Sigma = ToSingle(-3.0L * Extended(v.SigmaWithin) + Extended(v.Mean));
-    window.SetText("Edit11", GeneralNumberText(v.SigmaWithin));
-    window.SetText("Edit9", GeneralNumberText(v.Plus3Sigma));
-    window.SetText("Edit10", GeneralNumberText(v.Minus3Sigma));
+    window.SetText(Field::StdDevWithin, GeneralNumberText(v.SigmaWithin));
+    window.SetText(Field::Plus3Sigma, GeneralNumberText(v.Plus3Sigma));
+    window.SetText(Field::Minus3Sigma, GeneralNumberText(v.Minus3Sigma));
 }

@@ -3,19 +3,19 @@
 // the memo boxes and the measurement grid's cells. The Qt window implements
 // it; tests use a plain in-memory model. Texts are UTF-8.
 #include <string>
-#include <string_view>
+
+#include "WindowFields.h"
 
 class TWindowModel {
 public:
     virtual ~TWindowModel() = default;
 
-    // Text of an edit field (Edit1 ... Edit33).
-    virtual std::string Text(std::string_view controlName) const = 0;
-    // Sets the text of an edit field or a label (Label1 ... Label52).
-    virtual void SetText(std::string_view controlName, const std::string& text) = 0;
+    // Text of an edit field or a summary label.
+    virtual std::string Text(const TWindowField& field) const = 0;
+    virtual void SetText(const TWindowField& field, const std::string& text) = 0;
 
-    virtual void ClearMemo(std::string_view memoName) = 0;
-    virtual void AppendMemoLine(std::string_view memoName, const std::string& line) = 0;
+    virtual void ClearMemo(const TWindowField& memo) = 0;
+    virtual void AppendMemoLine(const TWindowField& memo, const std::string& line) = 0;
 
     // The measurement grid: counts and the text of cell (col, row), "" when empty.
     virtual int ColCount() const = 0;

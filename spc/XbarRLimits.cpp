@@ -18,7 +18,7 @@ std::string SubgroupLine(size_t j, const char* caption, float value)
 
 void AppendKeyValue(TWindowModel& window, const char* caption, float value)
 {
-    window.AppendMemoLine("Memo5", caption + PatternNumberText("0.000", value));
+    window.AppendMemoLine(Field::KeyValues, caption + PatternNumberText("0.000", value));
 }
 
 } // namespace
@@ -46,12 +46,12 @@ void ComputeXbarRLimits(TCPKValue& v, TWindowModel& window)
     for (size_t j = 0; j < k; ++j)
         v.SubgroupMeans[j] = ToSingle(ExtDiv(Extended(v.SubgroupSums[j]), Extended(v.SubgroupSizes[j])));
 
-    for (const char* memo : {"Memo6", "Memo7", "Memo8", "Memo5"})
-        window.ClearMemo(memo);
+    for (const TWindowField* memo : {&Field::SubgroupSums, &Field::SubgroupMeans, &Field::SubgroupRanges, &Field::KeyValues})
+        window.ClearMemo(*memo);
     for (size_t j = 0; j < k; ++j) {
-        window.AppendMemoLine("Memo6", SubgroupLine(j, "和=:", v.SubgroupSums[j]));
-        window.AppendMemoLine("Memo7", SubgroupLine(j, "均值=:", v.SubgroupMeans[j]));
-        window.AppendMemoLine("Memo8", SubgroupLine(j, "极差=:", v.SubgroupRanges[j]));
+        window.AppendMemoLine(Field::SubgroupSums, SubgroupLine(j, "和=:", v.SubgroupSums[j]));
+        window.AppendMemoLine(Field::SubgroupMeans, SubgroupLine(j, "均值=:", v.SubgroupMeans[j]));
+        window.AppendMemoLine(Field::SubgroupRanges, SubgroupLine(j, "极差=:", v.SubgroupRanges[j]));
         v.RangeSum = ToSingle(Extended(v.RangeSum) + Extended(v.SubgroupRanges[j]));
     }
 

@@ -4,73 +4,42 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <map>
+#include "WindowFields.h"
 
 namespace {
 
+// The controls outside the field table.
 struct TNamedControl {
     const char* Name;
-    const char* Label;  // the label that names it on the window, or null
     const char* Spoken;
 };
 
-// Result fields stand in columns headed 组内, 整体 and 实测 under one row label,
-// so their names join the column and the row.
-constexpr TNamedControl NamedControls[] = {
-    {"StringGrid1", nullptr, "测量数据"},
-    {"Edit1", "Label1", "总样本数"},
-    {"Edit2", "Label2", "子组大小"},
-    {"Edit3", "Label3", "平均值"},
-    {"Edit4", "Label4", "最大值"},
-    {"Edit5", "Label5", "最小值"},
-    {"Edit6", "Label6", "上规格"},
-    {"Edit7", "Label7", "目标值"},
-    {"Edit8", "Label8", "下规格"},
-    {"Edit9", "Label9", "+3Sigma"},
-    {"Edit10", "Label10", "-3Sigma"},
-    {"Edit11", "Label11", "组内 STDEV"},
-    {"Edit12", "Label13", "整体 STDEV"},
-    {"Edit13", "Label15", "组内 CPK"},
-    {"Edit14", "Label16", "整体 CPK"},
-    {"Edit15", "Label17", "组内 CP"},
-    {"Edit16", "Label18", "整体 CP"},
-    {"Edit17", "Label19", "组内 CPL"},
-    {"Edit18", "Label20", "整体 CPL"},
-    {"Edit19", "Label21", "组内 CPU"},
-    {"Edit20", "Label22", "整体 CPU"},
-    {"Edit28", "Label31", "组内 PPM<LSL"},
-    {"Edit22", "Label24", "整体 PPM<LSL"},
-    {"Edit24", nullptr, "实测 PPM<LSL"},
-    {"Edit29", "Label32", "组内 PPM>USL"},
-    {"Edit23", "Label25", "整体 PPM>USL"},
-    {"Edit25", nullptr, "实测 PPM>USL"},
-    {"Edit30", "Label33", "组内 PPM Total"},
-    {"Edit26", "Label28", "整体 PPM Total"},
-    {"Edit27", nullptr, "实测 PPM Total"},
-    {"Edit21", "Label23", "CA"},
-    {"Edit31", "Label34", "组数"},
-    {"Edit32", "Label39", "设置子组大小（手动）"},
-    {"Edit33", "Label40", "子组数"},
-    {"Memo1", "Label35", "分组值"},
-    {"Memo2", "Label36", "频率"},
-    {"Memo3", "Label37", "整体分布（红色曲线）"},
-    {"Memo4", "Label38", "组内分布（绿色曲线）"},
-    {"Memo5", "Label51", "关键值"},
-    {"Memo6", "Label49", "每组的和"},
-    {"Memo7", "Label50", "每组的均值"},
-    {"Memo8", "Label48", "每组的极差"},
-    {"Chart1", nullptr, "均值控制图"},
-    {"Chart2", nullptr, "单值图"},
-    {"Chart3", nullptr, "极差控制图"},
-    {"cht1", nullptr, "分布图"},
+constexpr TNamedControl OtherNamedControls[] = {
+    {"StringGrid1", "测量数据"},
+    {"Chart1", "均值控制图"},
+    {"Chart2", "单值图"},
+    {"Chart3", "极差控制图"},
+    {"cht1", "分布图"},
 };
 
-const TNamedControl* Find(const QString& name)
+QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+// A field's name joins its column heading and row label (组内 CPK); the
+// summary labels are named by their own changing text.
+const TWindowField* NamedField(const QString& name)
 {
-    for (const TNamedControl& control : NamedControls)
+    const TWindowField* field = FindWindowField(name.toStdString());
+    return field && field->Control.rfind("Label", 0) == 0 ? nullptr : field;
+}
+
+QString SpokenNameOf(const QString& name)
+{
+    if (const TWindowField* field = NamedField(name))
+        return QString::fromUtf8(field->Label.data(), qsizetype(field->Label.size()));
+    for (const TNamedControl& control : OtherNamedControls)
         if (name == QLatin1String(control.Name))
-            return &control;
-    return nullptr;
+            return QString::fromUtf8(control.Spoken);
+    return {};
 }
 
 // A label's caption as a reader says it: one line, without the closing colon.
@@ -84,19 +53,16 @@ QString SpokenCaption(const QString& caption)
 
 }  // namespace
 
-QString AccessibleNameOf(const QString& controlName)
-{
-    const TNamedControl* control = Find(controlName);
-    return control ? QString::fromUtf8(control->Spoken) : QString();
-}
+QString AccessibleNameOf(const QString& controlName) { return SpokenNameOf(controlName); }
 
 void DescribeForAccessibility(QWidget& form)
 {
     for (QWidget* widget : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (const TNamedControl* control = Find(widget->objectName())) {
-            widget->setAccessibleName(QString::fromUtf8(control->Spoken));
-            if (control->Label)
-                if (auto* label = form.findChild<QLabel*>(QLatin1String(control->Label), Qt::FindDirectChildrenOnly))
+        const QString name = widget->objectName();
+        if (const QString spoken = SpokenNameOf(name); !spoken.isEmpty()) {
+            widget->setAccessibleName(spoken);
+            if (const TWindowField* field = NamedField(name); field && !field->LabelControl.empty())
+                if (auto* label = form.findChild<QLabel*>(Latin1(field->LabelControl), Qt::FindDirectChildrenOnly))
                     label->setBuddy(widget);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             widget->setAccessibleName(button->text());

@@ -27,14 +27,14 @@ void PrepareChart(TChart& chart)
 
 } // namespace
 
-void LayOutControlChart(TChart& chart)
+TLimitChartSeries LayOutControlChart(TChart& chart)
 {
     chart.SetLoading(true);
     PrepareChart(chart);
-    AddSeries<TFastLineSeries>(chart, "Upper", LimitUpperColor);
-    AddSeries<TFastLineSeries>(chart, "Lower", LimitLowerColor);
-    AddSeries<TFastLineSeries>(chart, "Centre", LimitCentreColor);
-    AddSeries<TFastLineSeries>(chart, "Data", DataLineColor);
+    auto& upper = AddSeries<TFastLineSeries>(chart, "Upper", LimitUpperColor);
+    auto& lower = AddSeries<TFastLineSeries>(chart, "Lower", LimitLowerColor);
+    auto& centre = AddSeries<TFastLineSeries>(chart, "Centre", LimitCentreColor);
+    auto& data = AddSeries<TFastLineSeries>(chart, "Data", DataLineColor);
     auto& points = AddSeries<TPointSeries>(chart, "Points", PointInsideColor);
     points.Pointer().SetStyle(psDiamond);
     points.Marks().SetVisible(true);
@@ -42,6 +42,7 @@ void LayOutControlChart(TChart& chart)
     points.Marks().Font().SetColor(clRed);
     points.Marks().Font().SetBold(true);
     chart.SetLoading(false);
+    return {upper, lower, centre, data, points};
 }
 
 void ClearChart(TChart& chart)
@@ -51,10 +52,10 @@ void ClearChart(TChart& chart)
     chart.Title().SetCaption("");
 }
 
-void FillControlChart(TChart& chart, const TControlChart& data, const std::vector<int>& lowestTest)
+void FillControlChart(TChart& chart, const TLimitChartSeries& s, const TControlChart& data,
+                      const std::vector<int>& lowestTest)
 {
     ClearChart(chart);
-    TLimitChartSeries s = FindLimitChartSeries(chart, "Upper", "Lower", "Centre", "Data", "Points");
     chart.Title().SetCaption(ChartCaption(data.Name));
     const double xEnd = data.Points.empty() ? 1 : static_cast<double>(data.Points.size() - 1);
     AddLimitLine(s.Upper, static_cast<float>(data.Limits.Upper), LimitUpperColor, xEnd, false);
@@ -74,23 +75,27 @@ void FillControlChart(TChart& chart, const TControlChart& data, const std::vecto
     SetFixedVerticalRange(chart.LeftAxis(), low - pad, high + pad);
 }
 
-void LayOutProbabilityPlot(TChart& chart)
+TProbabilityPlotSeries LayOutProbabilityPlot(TChart& chart)
 {
     chart.SetLoading(true);
     PrepareChart(chart);
-    AddSeries<TFastLineSeries>(chart, "Fitted", clRed).LinePen().SetWidth(2);
-    AddSeries<TPointSeries>(chart, "Scores", clBlue).Pointer().SetStyle(psCircle);
+    auto& fitted = AddSeries<TFastLineSeries>(chart, "Fitted", clRed);
+    fitted.LinePen().SetWidth(2);
+    auto& scores = AddSeries<TPointSeries>(chart, "Scores", clBlue);
+    scores.Pointer().SetStyle(psCircle);
     chart.SetLoading(false);
+    return {fitted, scores};
 }
 
-void FillProbabilityPlot(TChart& chart, const std::vector<double>& values, const TExtendedResult& r)
+void FillProbabilityPlot(TChart& chart, const TProbabilityPlotSeries& series, const std::vector<double>& values,
+                         const TExtendedResult& r)
 {
     ClearChart(chart);
     chart.Title().SetCaption("正态概率图（纵轴：正态分数）");
     if (values.size() < 2 || !r.SigmaOverall || !(r.SigmaOverall->Value > 0))
         return;
-    auto& fitted = static_cast<TFastLineSeries&>(*chart.FindSeries("Fitted"));
-    auto& points = static_cast<TPointSeries&>(*chart.FindSeries("Scores"));
+    TFastLineSeries& fitted = series.Fitted;
+    TPointSeries& points = series.Scores;
     const std::vector<TProbabilityPoint> scores = NormalProbabilityPoints(values);
     for (const TProbabilityPoint& p : scores)
         points.AddPoint(p.Value, p.Score, "", clBlue);

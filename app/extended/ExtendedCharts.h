@@ -4,12 +4,21 @@
 // and the normal probability plot with the fitted line.
 #include <vector>
 
+#include "LimitChart.h"
 #include "analysis/ExtendedResult.h"
 #include "engine/Chart.h"
 
-// Creates the series once; the fill functions replace their points.
-void LayOutControlChart(TChart& chart);
-void FillControlChart(TChart& chart, const TControlChart& data, const std::vector<int>& lowestTest);
-void LayOutProbabilityPlot(TChart& chart);
-void FillProbabilityPlot(TChart& chart, const std::vector<double>& values, const TExtendedResult& r);
+struct TProbabilityPlotSeries {
+    TFastLineSeries& Fitted;
+    TPointSeries& Scores;
+};
+
+// The layout creates the series once and hands them back; the fill functions
+// replace their points.
+TLimitChartSeries LayOutControlChart(TChart& chart);
+void FillControlChart(TChart& chart, const TLimitChartSeries& series, const TControlChart& data,
+                      const std::vector<int>& lowestTest);
+TProbabilityPlotSeries LayOutProbabilityPlot(TChart& chart);
+void FillProbabilityPlot(TChart& chart, const TProbabilityPlotSeries& series, const std::vector<double>& values,
+                         const TExtendedResult& r);
 void ClearChart(TChart& chart);

@@ -38,11 +38,10 @@ QTableWidget* NewTable(QWidget* parent)
     return table;
 }
 
-TChartControl* NewChart(QWidget* parent, void (*layOut)(TChart&))
+TChartControl* NewChart(QWidget* parent)
 {
     auto* chart = new TChartControl(parent);
     chart->setMinimumSize(460, 200);
-    layOut(chart->Chart());
     return chart;
 }
 
@@ -92,9 +91,12 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     ppm_ = NewTable(this);
     normality_ = NewTable(this);
     runTests_ = NewTable(this);
-    controlChart_ = NewChart(this, LayOutControlChart);
-    rangeChart_ = NewChart(this, LayOutControlChart);
-    probabilityPlot_ = NewChart(this, LayOutProbabilityPlot);
+    controlChart_ = NewChart(this);
+    controlSeries_.emplace(LayOutControlChart(controlChart_->Chart()));
+    rangeChart_ = NewChart(this);
+    rangeSeries_.emplace(LayOutControlChart(rangeChart_->Chart()));
+    probabilityPlot_ = NewChart(this);
+    plotSeries_.emplace(LayOutProbabilityPlot(probabilityPlot_->Chart()));
 
     auto* tables = new QVBoxLayout;
     tables->addWidget(indices_, 3);
@@ -162,13 +164,15 @@ void TExtendedWindow::Refresh()
     ShowTable(*runTests_, RunTestsTable(result_));
 
     TChartControl* views[] = {controlChart_, rangeChart_};
+    const TLimitChartSeries* series[] = {&*controlSeries_, &*rangeSeries_};
     for (size_t c = 0; c < 2; ++c) {
         if (c < result_.Charts.size())
-            FillControlChart(views[c]->Chart(), result_.Charts[c], LowestFailedTest(result_.Charts[c], result_.RunTests));
+            FillControlChart(views[c]->Chart(), *series[c], result_.Charts[c],
+                             LowestFailedTest(result_.Charts[c], result_.RunTests));
         else
             ClearChart(views[c]->Chart());
     }
-    FillProbabilityPlot(probabilityPlot_->Chart(), values_, result_);
+    FillProbabilityPlot(probabilityPlot_->Chart(), *plotSeries_, values_, result_);
 }
 
 void TExtendedWindow::ShowTable(QTableWidget& view, const TTextTable& table)

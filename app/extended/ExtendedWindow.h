@@ -4,6 +4,9 @@
 // changes; what cannot be computed is said inline, never in an error box.
 #include <QWidget>
 
+#include <optional>
+
+#include "ExtendedCharts.h"
 #include "analysis/ExtendedResult.h"
 
 class QAction;
@@ -41,6 +44,9 @@ private:
     TChartControl* controlChart_ = nullptr;
     TChartControl* rangeChart_ = nullptr;
     TChartControl* probabilityPlot_ = nullptr;
+    // The series the charts' layout created.
+    std::optional<TLimitChartSeries> controlSeries_, rangeSeries_;
+    std::optional<TProbabilityPlotSeries> plotSeries_;
     bool refreshPending_ = false;
     std::vector<double> values_;
     TExtendedResult result_;

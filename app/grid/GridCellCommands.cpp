@@ -2,19 +2,7 @@
 #include "GridCommands.h"
 
 #include "NumberSettings.h"
-
-namespace {
-
-// The sample texts by column, rows 0 to 4, written with "." as decimal point.
-constexpr const char* SampleTexts[5][5] = {
-    {"26.39", "24.52", "26.07", "27.03", "26.57"},
-    {"27.41", "23.65", "26.49", "30.21", "25.69"},
-    {"28.11", "26.86", "29.41", "26.34", "24.87"},
-    {"24.06", "30.77", "26.47", "26.02", "26.6"},
-    {"25.88", "26.12", "23.41", "24.68", "26.4"},
-};
-
-}  // namespace
+#include "SampleData.h"
 
 QString WithDecimalSeparator(QString text)
 {
@@ -25,9 +13,9 @@ QString WithDecimalSeparator(QString text)
 TSampleColumns LoadSampleData(TStringGrid& grid)
 {
     TSampleColumns columns;
-    for (int col = 0; col < 5; ++col)
-        for (const char* text : SampleTexts[col])
-            columns[col].append(WithDecimalSeparator(QString::fromLatin1(text)));
+    for (int col = 0; col < SampleColumns; ++col)
+        for (int row = 0; row < SampleRows; ++row)
+            columns[col].append(WithDecimalSeparator(QString::fromLatin1(SampleText(col, row))));
     // Rows 5 and below keep their texts.
     for (int col = 0; col < 5; ++col)
         for (int row = 0; row < columns[col].size() && row < grid.RowCount(); ++row)

@@ -5,20 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "FakeWindow.h"
+#include "MemoryWindow.h"
 #include "spc/ComputeCommand.h"
 
 namespace {
 
 void BM_ComputeCommandFullGrid(benchmark::State& state)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     std::vector<std::string> readings;
     for (int i = 0; i < 50; ++i)
         readings.push_back(std::to_string(23 + (i * 7) % 6) + "." + std::to_string(10 + (i * 13) % 90));
     window.LoadReadings(readings);
     for (auto _ : state) {
-        window.Written.clear();
         RunComputeCommand(window, nullptr);
         benchmark::DoNotOptimize(CurrentCpk());
     }

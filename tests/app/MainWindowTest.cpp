@@ -124,20 +124,18 @@ TEST(MainWindow, AnErrorEndsTheCommandAndTheWindowStaysUsable)
     QStringList shown;
     form.SetErrorDisplay(std::make_unique<TRecordedErrors>(shown));
     form.SetApplicationTitle(QStringLiteral("cpk-xr"));
-    bool afterError = false;
-    form.RunCommand([&] {
-        form.SetText("Edit1", "written before");
+    // The error stops at the window: RunCommand returns, the text written before stays.
+    EXPECT_NO_THROW(form.RunCommand([&] {
+        form.SetText(Field::Count, "written before");
         throw EConvertError("'abc' is not a valid floating point value");
-        afterError = true;
-    });
-    EXPECT_FALSE(afterError);
+    }));
     EXPECT_EQ(form.Edit("Edit1")->text(), QStringLiteral("written before"));
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0], QStringLiteral("cpk-xr|'abc' is not a valid floating point value."));
 
     form.RunCommand([] { throw EZeroDivide(); });
     form.RunCommand([] { throw std::runtime_error("List index out of bounds (3)"); });
-    form.RunCommand([&] { form.SetText("Edit1", "next command"); });
+    form.RunCommand([&] { form.SetText(Field::Count, "next command"); });
     EXPECT_EQ(shown.size(), 3);
     EXPECT_EQ(shown[1], QStringLiteral("cpk-xr|Floating point division by zero."));
     EXPECT_EQ(shown[2], QStringLiteral("cpk-xr|List index out of bounds (3)"));
@@ -147,11 +145,20 @@ TEST(MainWindow, AnErrorEndsTheCommandAndTheWindowStaysUsable)
 TEST(MainWindow, LabelsGrowWithTheirNewCaption)
 {
     TForm1 form;
-    form.SetText("Label27", "高于规格28数量=4百分比 16%");
+    form.SetText(Field::AboveUslSummary, "高于规格28数量=4百分比 16%");
     EXPECT_EQ(form.Label("Label27")->Caption(), U("高于规格28数量=4百分比 16%"));
-    EXPECT_EQ(form.Text("Label27"), "高于规格28数量=4百分比 16%");
+    EXPECT_EQ(form.Text(Field::AboveUslSummary), "高于规格28数量=4百分比 16%");
     EXPECT_EQ(form.Label("Label27")->height(), 13);
     EXPECT_GT(form.Label("Label27")->width(), 0);
+}
+
+TEST(MainWindow, AFieldWithoutItsControlIsAProgrammingError)
+{
+    TForm1 form;
+    constexpr TWindowField missing{"Edit99", "missing", "不存在", "", TFieldRole::Result};
+    EXPECT_THROW(form.SetText(missing, "x"), std::logic_error);
+    EXPECT_THROW(form.Text(missing), std::logic_error);
+    EXPECT_THROW(form.AppendMemoLine(missing, "x"), std::logic_error);
 }
 
 TEST(MainWindow, ALocaleChangeRereadsTheNumberSettings)

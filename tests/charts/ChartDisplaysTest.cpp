@@ -16,16 +16,18 @@
 
 namespace {
 
+TChart& LaidOutDistributionChart(TChart& cht1)
+{
+    LayOutFormChart(cht1, "cht1");
+    return cht1;
+}
+
 struct TWindowCharts {
     TChart Chart1, Chart2, Chart3, Cht1;
-    TChartDisplays Displays{Chart1, Chart2, Chart3, Cht1};
-    TWindowCharts()
-    {
-        LayOutFormChart(Chart1, "Chart1");
-        LayOutFormChart(Chart2, "Chart2");
-        LayOutFormChart(Chart3, "Chart3");
-        LayOutFormChart(Cht1, "cht1");
-    }
+    TChartDisplays Displays{{Chart1, *LayOutFormChart(Chart1, "Chart1")},
+                            {Chart2, *LayOutFormChart(Chart2, "Chart2")},
+                            {Chart3, *LayOutFormChart(Chart3, "Chart3")},
+                            LaidOutDistributionChart(Cht1)};
 };
 
 // Runs the compute command; returns the error message, "" when it succeeded.
@@ -229,7 +231,7 @@ TEST(ChartDisplays, ADistributionChartNeedsACompleteHistogram)
     window.LoadSampleData();
     ASSERT_EQ(Compute(window, charts), "");
     // A computation that stops before its histogram leaves the chart as it is.
-    window.Texts["Edit32"] = "1";
+    window.Type(Field::SubgroupSize, "1");
     EXPECT_EQ(Compute(window, charts), "Invalid floating point operation");
     ASSERT_FALSE(CurrentCpk()->HistogramComplete);
     const double firstBar = charts.Cht1.Series(0).XValues()[0];
@@ -249,9 +251,9 @@ TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
     for (int i = 0; i < 25; ++i)
         low.push_back(std::to_string(-1000 - (i * 7) % 11));
     window.LoadReadings(low);
-    window.Texts["Edit6"] = "-990";
-    window.Texts["Edit7"] = "-1000";
-    window.Texts["Edit8"] = "-1012";
+    window.Type(Field::Usl, "-990");
+    window.Type(Field::Target, "-1000");
+    window.Type(Field::Lsl, "-1012");
     ASSERT_EQ(Compute(window, charts), "");
     EXPECT_EQ(charts.Chart2.LeftAxis().Maximum(), -989);
     EXPECT_EQ(charts.Chart2.LeftAxis().Minimum(), -1013);
@@ -261,9 +263,9 @@ TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
 
     // And back up again.
     window.LoadSampleData();
-    window.Texts["Edit6"] = "28";
-    window.Texts["Edit7"] = "25.5";
-    window.Texts["Edit8"] = "23";
+    window.Type(Field::Usl, "28");
+    window.Type(Field::Target, "25.5");
+    window.Type(Field::Lsl, "23");
     ASSERT_EQ(Compute(window, charts), "");
     EXPECT_EQ(charts.Chart2.LeftAxis().Minimum(), 22);
 }
@@ -272,9 +274,9 @@ TEST(ChartDisplays, AFirstComputationBelowMinusOneSucceeds)
 {
     TFakeWindow window;
     window.LoadReadings({"-5.5", "-6", "-7.25", "-6.5", "-5", "-6.1", "-6.2", "-5.9", "-6.4", "-5.8"});
-    window.Texts["Edit6"] = "-2";
-    window.Texts["Edit7"] = "-6";
-    window.Texts["Edit8"] = "-9";
+    window.Type(Field::Usl, "-2");
+    window.Type(Field::Target, "-6");
+    window.Type(Field::Lsl, "-9");
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
     EXPECT_EQ(charts.Chart2.LeftAxis().Maximum(), -1);
@@ -292,7 +294,7 @@ TEST(ChartDisplays, AnErrorAfterTheIndividualsChartKeepsTheOtherCharts)
 
     // Subgroups of one value: the within-subgroup deviation fails after Chart2 is filled.
     window.LoadReadings({"24", "25", "26", "27", "25.5", "26.5"});
-    window.Texts["Edit32"] = "1";
+    window.Type(Field::SubgroupSize, "1");
     EXPECT_EQ(Compute(window, charts), "Invalid floating point operation");
     EXPECT_EQ(charts.Chart2.FindSeries("Series6")->Count(), 6u);
     EXPECT_EQ(Ys(*charts.Chart1.FindSeries("FastLineSeries4")), previousMeans);

@@ -13,46 +13,55 @@
 #include "app/core/Errors.h"
 #include "spc/ComputeCommand.h"
 
-// Every control the command writes, in the order of its first write.
-inline const std::vector<std::string>& FullWriteOrder()
+// Every field the command writes, in the order of its first write.
+inline const std::vector<const TWindowField*>& FullWriteOrder()
 {
-    static const std::vector<std::string> order = {
-        "Edit33", "Edit1", "Edit3", "Edit4", "Edit5", "Edit12",                  // sample
-        "Edit16", "Edit18", "Edit20", "Edit14", "Edit21",                        // overall indices
-        "Edit22", "Edit23", "Edit26", "Edit24", "Edit25", "Edit27",              // overall ppm
-        "Label27", "Label29", "Label30", "Edit31",                               // labels, classes
-        "Edit11", "Edit9", "Edit10",                                             // within sigma
-        "Edit15", "Edit17", "Edit19", "Edit13", "Edit28", "Edit29", "Edit30",    // within
-        "Memo1", "Memo2", "Memo3", "Memo4",                                      // histogram
-        "Memo6", "Memo7", "Memo8", "Memo5"};                                     // X-bar and R
+    using namespace Field;
+    static const std::vector<const TWindowField*> order = {
+        &SubgroupCount, &Count, &Mean, &Max, &Min, &StdDevOverall,                                 // sample
+        &CpOverall, &CplOverall, &CpuOverall, &CpkOverall, &Ca,                                     // overall indices
+        &PpmBelowOverall, &PpmAboveOverall, &PpmTotalOverall,                                       // overall ppm
+        &PpmBelowMeasured, &PpmAboveMeasured, &PpmTotalMeasured,                                    // measured
+        &AboveUslSummary, &BelowLslSummary, &OutsideSummary, &ClassCount,                           // labels, classes
+        &StdDevWithin, &Plus3Sigma, &Minus3Sigma,                                                   // within sigma
+        &CpWithin, &CplWithin, &CpuWithin, &CpkWithin, &PpmBelowWithin, &PpmAboveWithin, &PpmTotalWithin,  // within
+        &ClassValues, &Frequencies, &OverallCurve, &WithinCurve,                                    // histogram
+        &SubgroupSums, &SubgroupMeans, &SubgroupRanges, &KeyValues};                                // X-bar and R
     return order;
 }
 
-// The write order up to and including `last` ("" for nothing written).
-inline std::vector<std::string> WrittenThrough(const std::string& last)
+// The control names written up to and including `last` (null for nothing written).
+inline std::vector<std::string> WrittenThrough(const TWindowField* last)
 {
-    const auto& order = FullWriteOrder();
-    if (last.empty())
-        return {};
-    const auto end = std::find(order.begin(), order.end(), last);
-    return {order.begin(), end + 1};
+    std::vector<std::string> names;
+    if (!last)
+        return names;
+    for (const TWindowField* field : FullWriteOrder()) {
+        names.emplace_back(field->Control);
+        if (field == last)
+            break;
+    }
+    return names;
 }
 
 // A window whose every output still shows the text of an earlier run.
 inline void MarkOutputsAsPrevious(TFakeWindow& window)
 {
-    for (const std::string& name : FullWriteOrder()) {
-        if (name.rfind("Memo", 0) == 0)
-            window.Memos[name] = {"previous"};
-        else
-            window.Texts[name] = "previous";
+    for (const TWindowField* field : FullWriteOrder()) {
+        if (field->Role == TFieldRole::Memo) {
+            window.ClearMemo(*field);
+            window.AppendMemoLine(*field, "previous");
+        } else {
+            window.SetText(*field, "previous");
+        }
     }
+    window.Written.clear();
 }
 
 // Runs the command, expects it to end with `message`, having written exactly
-// the controls up to `lastWritten` and left the later ones as they were.
+// the fields up to `lastWritten` and left the later ones as they were.
 template <typename Error>
-void ExpectCommandEndsAt(TFakeWindow& window, const std::string& message, const std::string& lastWritten)
+void ExpectCommandEndsAt(TFakeWindow& window, const std::string& message, const TWindowField* lastWritten)
 {
     MarkOutputsAsPrevious(window);
     try {
@@ -65,12 +74,12 @@ void ExpectCommandEndsAt(TFakeWindow& window, const std::string& message, const 
     }
     const std::vector<std::string> expected = WrittenThrough(lastWritten);
     EXPECT_EQ(window.WrittenControls(), expected);
-    for (const std::string& name : FullWriteOrder()) {
-        if (std::find(expected.begin(), expected.end(), name) != expected.end())
+    for (const TWindowField* field : FullWriteOrder()) {
+        if (std::find(expected.begin(), expected.end(), field->Control) != expected.end())
             continue;
-        if (name.rfind("Memo", 0) == 0)
-            EXPECT_EQ(window.Memo(name), std::vector<std::string>{"previous"}) << name;
+        if (field->Role == TFieldRole::Memo)
+            EXPECT_EQ(window.Memo(*field), std::vector<std::string>{"previous"}) << field->Control;
         else
-            EXPECT_EQ(window.Text(name), "previous") << name;
+            EXPECT_EQ(window.Text(*field), "previous") << field->Control;
     }
 }

@@ -18,10 +18,10 @@ std::string NotAFloatMessage(const std::string& text) { return "'" + text + "' i
 
 TEST(ComputeFailure, LimitThatIsNotANumberWritesNothing)
 {
-    for (const char* edit : {"Edit6", "Edit7", "Edit8"}) {
+    for (const TWindowField* limit : {&Field::Usl, &Field::Target, &Field::Lsl}) {
         TFakeWindow window = SampleWindow();
-        window.Texts[edit] = "2 8";
-        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage("2 8"), "");
+        window.Type(*limit, "2 8");
+        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage("2 8"), nullptr);
     }
 }
 
@@ -29,48 +29,48 @@ TEST(ComputeFailure, CellThatIsNotANumberWritesNothing)
 {
     for (const char* text : {"abc", "   ", "1,5", "26.39\t"}) {
         TFakeWindow window = SampleWindow();
-        window.Cells[{3, 2}] = text;
-        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage(text), "");
+        window.SetCell(3, 2, text);
+        ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage(text), nullptr);
     }
     TFakeWindow first = SampleWindow();
-    first.Cells[{0, 0}] = "x";
-    ExpectCommandEndsAt<EConvertError>(first, NotAFloatMessage("x"), "");
+    first.SetCell(0, 0, "x");
+    ExpectCommandEndsAt<EConvertError>(first, NotAFloatMessage("x"), nullptr);
 }
 
 TEST(ComputeFailure, EmptyGridReadsAsTheEmptyText)
 {
     TFakeWindow window;
-    ExpectCommandEndsAt<EConvertError>(window, "'' is not a valid floating point value", "");
+    ExpectCommandEndsAt<EConvertError>(window, "'' is not a valid floating point value", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.Count, 0);
 }
 
 TEST(ComputeFailure, NumberBeyondSingleOverflowsWhereItIsStored)
 {
     TFakeWindow limit = SampleWindow();
-    limit.Texts["Edit7"] = "1e39";
-    ExpectCommandEndsAt<EOverflow>(limit, "Floating point overflow", "");
+    limit.Type(Field::Target, "1e39");
+    ExpectCommandEndsAt<EOverflow>(limit, "Floating point overflow", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.USL, 28.0f);  // stored before the target failed
 
     TFakeWindow cell = SampleWindow();
-    cell.Cells[{4, 4}] = "-3.5e38";
-    ExpectCommandEndsAt<EOverflow>(cell, "Floating point overflow", "");
+    cell.SetCell(4, 4, "-3.5e38");
+    ExpectCommandEndsAt<EOverflow>(cell, "Floating point overflow", nullptr);
 
     // Each reading fits a Single, their sum does not.
     TFakeWindow sum;
     sum.LoadReadings({"3e38", "3e38", "1"});
-    ExpectCommandEndsAt<EOverflow>(sum, "Floating point overflow", "");
+    ExpectCommandEndsAt<EOverflow>(sum, "Floating point overflow", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.Count, 2);
 }
 
 TEST(ComputeFailure, SubgroupSizeThatIsNotAnIntegerOrZero)
 {
     TFakeWindow text = SampleWindow();
-    text.Texts["Edit32"] = "5.0";
-    ExpectCommandEndsAt<EConvertError>(text, "'5.0' is not a valid integer value", "");
+    text.Type(Field::SubgroupSize, "5.0");
+    ExpectCommandEndsAt<EConvertError>(text, "'5.0' is not a valid integer value", nullptr);
 
     TFakeWindow zero = SampleWindow();
-    zero.Texts["Edit32"] = "0";
-    ExpectCommandEndsAt<EDivByZero>(zero, "Division by zero", "");
+    zero.Type(Field::SubgroupSize, "0");
+    ExpectCommandEndsAt<EDivByZero>(zero, "Division by zero", nullptr);
     // The readings were taken before the size was read.
     EXPECT_EQ(CurrentCpk()->Value.Count, 25);
     EXPECT_EQ(CurrentCpk()->Value.Mean, 0.0f);
@@ -80,25 +80,25 @@ TEST(ComputeFailure, SingleReadingHasNoStandardDeviation)
 {
     TFakeWindow window;
     window.LoadReadings({"25"});
-    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit5");
-    EXPECT_EQ(window.Text("Edit1"), "1");
-    EXPECT_EQ(window.Text("Edit33"), "0");
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::Min);
+    EXPECT_EQ(window.Text(Field::Count), "1");
+    EXPECT_EQ(window.Text(Field::SubgroupCount), "0");
 }
 
 TEST(ComputeFailure, FewerReadingsThanOneSubgroup)
 {
     TFakeWindow window;
     window.LoadReadings({"25", "26", "24.5"});
-    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit31");
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassCount);
     EXPECT_EQ(CurrentCpk()->Value.SubgroupCount, 0);
 }
 
 TEST(ComputeFailure, SubgroupSizeOneFailsAtTheSubgroupDeviations)
 {
     TFakeWindow window = SampleWindow();
-    window.Texts["Edit32"] = "1";
-    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Edit31");
-    EXPECT_EQ(window.Text("Edit33"), "25");
+    window.Type(Field::SubgroupSize, "1");
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassCount);
+    EXPECT_EQ(window.Text(Field::SubgroupCount), "25");
     EXPECT_EQ(CurrentCpk()->Value.SubgroupSums.size(), 25u);  // sums come before the deviations
 }
 
@@ -106,40 +106,40 @@ TEST(ComputeFailure, ZeroOverallSigmaFailsAtCP)
 {
     TFakeWindow different;
     different.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
-    ExpectCommandEndsAt<EZeroDivide>(different, "Floating point division by zero", "Edit12");
-    EXPECT_EQ(different.Text("Edit12"), "0");
+    ExpectCommandEndsAt<EZeroDivide>(different, "Floating point division by zero", &Field::StdDevOverall);
+    EXPECT_EQ(different.Text(Field::StdDevOverall), "0");
 
     TFakeWindow equalLimits;
     equalLimits.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
-    equalLimits.Texts["Edit6"] = "25";
-    equalLimits.Texts["Edit8"] = "25";
-    ExpectCommandEndsAt<EInvalidOp>(equalLimits, "Invalid floating point operation", "Edit12");
+    equalLimits.Type(Field::Usl, "25");
+    equalLimits.Type(Field::Lsl, "25");
+    ExpectCommandEndsAt<EInvalidOp>(equalLimits, "Invalid floating point operation", &Field::StdDevOverall);
 }
 
 TEST(ComputeFailure, EqualLimitsFailAtCA)
 {
     TFakeWindow window = SampleWindow();
-    window.Texts["Edit6"] = "25";
-    window.Texts["Edit8"] = "25";
-    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Edit14");
-    EXPECT_EQ(window.Text("Edit16"), "0");
+    window.Type(Field::Usl, "25");
+    window.Type(Field::Lsl, "25");
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::CpkOverall);
+    EXPECT_EQ(window.Text(Field::CpOverall), "0");
 
     // Mean exactly at the centre: 0 / 0.
     TFakeWindow centred;
     centred.LoadReadings({"24", "26", "24", "26", "25"});
-    centred.Texts["Edit6"] = "25";
-    centred.Texts["Edit8"] = "25";
-    ExpectCommandEndsAt<EInvalidOp>(centred, "Invalid floating point operation", "Edit14");
+    centred.Type(Field::Usl, "25");
+    centred.Type(Field::Lsl, "25");
+    ExpectCommandEndsAt<EInvalidOp>(centred, "Invalid floating point operation", &Field::CpkOverall);
 }
 
 TEST(ComputeFailure, ZeroWithinSigmaFailsAtTheWithinCP)
 {
     // Subgroups of two equal readings: spread between subgroups only.
     TFakeWindow window;
-    window.Texts["Edit32"] = "2";
+    window.Type(Field::SubgroupSize, "2");
     window.LoadReadings({"24", "24", "26", "26", "25", "25"});
-    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Edit10");
-    EXPECT_EQ(window.Text("Edit11"), "0");
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::Minus3Sigma);
+    EXPECT_EQ(window.Text(Field::StdDevWithin), "0");
 }
 
 TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
@@ -149,11 +149,11 @@ TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
     TFakeWindow window;
     window.LoadReadings({"25", "25.0000009", "25", "25.0000009", "25",
                          "25.0000009", "25", "25.0000009", "25", "25.0000009"});
-    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", "Memo5");
-    EXPECT_EQ(window.Memo("Memo5").size(), 8u);
-    EXPECT_EQ(window.Memo("Memo5").back(), "平均极差估计稳定的过程标准差Sigma=:0.000");
-    EXPECT_EQ(window.Memo("Memo6").size(), 2u);
-    EXPECT_EQ(window.Memo("Memo8").size(), 2u);
+    ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::KeyValues);
+    EXPECT_EQ(window.Memo(Field::KeyValues).size(), 8u);
+    EXPECT_EQ(window.Memo(Field::KeyValues).back(), "平均极差估计稳定的过程标准差Sigma=:0.000");
+    EXPECT_EQ(window.Memo(Field::SubgroupSums).size(), 2u);
+    EXPECT_EQ(window.Memo(Field::SubgroupRanges).size(), 2u);
     EXPECT_TRUE(CurrentCpk()->HistogramComplete);
 }
 
@@ -164,7 +164,7 @@ TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
     const TarryCpk* complete = CurrentCpk();
     EXPECT_TRUE(complete->HistogramComplete);
 
-    window.Texts["Edit32"] = "x";
+    window.Type(Field::SubgroupSize, "x");
     EXPECT_THROW(RunComputeCommand(window, nullptr), EConvertError);
     const TCPKValue& partial = CurrentCpk()->Value;
     EXPECT_FALSE(CurrentCpk()->HistogramComplete);
@@ -184,13 +184,13 @@ TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
 TEST(ComputeFailure, ClassLimitThatCannotBeFormedKeepsTheEarlierLimitLines)
 {
     TFakeWindow window;
-    window.Texts["Edit6"] = "9.3e15";
-    window.Texts["Edit7"] = "9.15e15";
-    window.Texts["Edit8"] = "9e15";
+    window.Type(Field::Usl, "9.3e15");
+    window.Type(Field::Target, "9.15e15");
+    window.Type(Field::Lsl, "9e15");
     window.LoadReadings({"9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15"});
-    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", "Memo1");
+    ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassValues);
     const std::vector<std::string> expected = {
         "组距=:75000061100032.000000", "组界限=:8999999815811072.000", "组界限=:9074999608475648.000",
         "组界限=:9149999401140224.000"};
-    EXPECT_EQ(window.Memo("Memo1"), expected);
+    EXPECT_EQ(window.Memo(Field::ClassValues), expected);
 }

@@ -55,8 +55,8 @@ TEST(ComputeStages, ChartRangeTakesTheWiderOfDataAndLimits)
 {
     TFakeWindow window;
     window.LoadSampleData();
-    window.Texts["Edit6"] = "35";
-    window.Texts["Edit8"] = "24";
+    window.Type(Field::Usl, "35");
+    window.Type(Field::Lsl, "24");
     RunComputeCommand(window, nullptr);
     EXPECT_EQ(CurrentCpk()->Value.ChartMax, 35.0f);
     EXPECT_EQ(CurrentCpk()->Value.ChartMin, 23.41f);
@@ -66,24 +66,24 @@ TEST(ComputeStages, ReadingsAfterTheLastWholeSubgroupCountOnlyOverall)
 {
     TFakeWindow window;
     window.LoadSampleData();
-    window.Cells[{0, 5}] = "40";
-    window.Cells[{1, 5}] = "10";
+    window.SetCell(0, 5, "40");
+    window.SetCell(1, 5, "10");
     RunComputeCommand(window, nullptr);
     const TCPKValue& v = CurrentCpk()->Value;
-    EXPECT_EQ(window.Text("Edit1"), "27");
-    EXPECT_EQ(window.Text("Edit33"), "5");
-    EXPECT_EQ(window.Text("Edit4"), "40");
-    EXPECT_EQ(window.Text("Edit5"), "10");
+    EXPECT_EQ(window.Text(Field::Count), "27");
+    EXPECT_EQ(window.Text(Field::SubgroupCount), "5");
+    EXPECT_EQ(window.Text(Field::Max), "40");
+    EXPECT_EQ(window.Text(Field::Min), "10");
     EXPECT_EQ(v.AboveUSLCount, 5);
     EXPECT_EQ(v.BelowLSLCount, 1);
-    EXPECT_EQ(window.Memo("Memo6").size(), 5u);
+    EXPECT_EQ(window.Memo(Field::SubgroupSums).size(), 5u);
     int classified = 0;
     for (const int32_t frequency : v.Frequencies)
         classified += frequency;
     EXPECT_LE(classified, 25);
     // The X-bar centre is the mean of all 27 readings.
-    EXPECT_EQ(window.Memo("Memo5")[2], "子组均值的均值=:" + PatternNumberText("0.000", v.Mean));
-    EXPECT_NE(window.Memo("Memo5")[2], "子组均值的均值=:26.401");
+    EXPECT_EQ(window.Memo(Field::KeyValues)[2], "子组均值的均值=:" + PatternNumberText("0.000", v.Mean));
+    EXPECT_NE(window.Memo(Field::KeyValues)[2], "子组均值的均值=:26.401");
 }
 
 TEST(ComputeStages, MeasuredNonconformanceOfOneInThirty)
@@ -95,25 +95,25 @@ TEST(ComputeStages, MeasuredNonconformanceOfOneInThirty)
     TFakeWindow window;
     window.LoadReadings(readings);
     RunComputeCommand(window, nullptr);
-    EXPECT_EQ(window.Text("Edit24"), "0");
-    EXPECT_EQ(window.Text("Edit25"), "33333.3333333333");
-    EXPECT_EQ(window.Text("Edit27"), "33333.3333333333");
-    EXPECT_EQ(window.Text("Label27"), "高于规格28数量=1百分比 3.33333333333333%");
-    EXPECT_EQ(window.Text("Label29"), "低于规格23数量=0百分比 0%");
+    EXPECT_EQ(window.Text(Field::PpmBelowMeasured), "0");
+    EXPECT_EQ(window.Text(Field::PpmAboveMeasured), "33333.3333333333");
+    EXPECT_EQ(window.Text(Field::PpmTotalMeasured), "33333.3333333333");
+    EXPECT_EQ(window.Text(Field::AboveUslSummary), "高于规格28数量=1百分比 3.33333333333333%");
+    EXPECT_EQ(window.Text(Field::BelowLslSummary), "低于规格23数量=0百分比 0%");
 }
 
 TEST(ComputeStages, MeanOnTheLowerLimitExpectsHalfBelowIt)
 {
     TFakeWindow window;
-    window.Texts["Edit32"] = "2";
+    window.Type(Field::SubgroupSize, "2");
     window.LoadReadings({"22", "24"});
     RunComputeCommand(window, nullptr);
-    EXPECT_EQ(window.Text("Edit3"), "23");
-    EXPECT_EQ(window.Text("Edit22"), "500000");
-    EXPECT_EQ(window.Text("Edit28"), "500000");
-    EXPECT_EQ(window.Text("Edit18"), "0");
+    EXPECT_EQ(window.Text(Field::Mean), "23");
+    EXPECT_EQ(window.Text(Field::PpmBelowOverall), "500000");
+    EXPECT_EQ(window.Text(Field::PpmBelowWithin), "500000");
+    EXPECT_EQ(window.Text(Field::CplOverall), "0");
     // Mean below the centre: CA negative.
-    EXPECT_EQ(window.Text("Edit21"), "-1");
+    EXPECT_EQ(window.Text(Field::Ca), "-1");
 }
 
 TEST(ComputeStages, RangeLowerLimitFromSevenOn)
@@ -123,22 +123,22 @@ TEST(ComputeStages, RangeLowerLimitFromSevenOn)
         readings.push_back(std::to_string(23 + (i * 3) % 5) + "." + std::to_string((i * 7) % 10));
     TFakeWindow window;
     window.LoadReadings(readings);
-    window.Texts["Edit32"] = "7";
+    window.Type(Field::SubgroupSize, "7");
     RunComputeCommand(window, nullptr);
     const TCPKValue& v = CurrentCpk()->Value;
-    EXPECT_EQ(window.Text("Edit33"), "6");
+    EXPECT_EQ(window.Text(Field::SubgroupCount), "6");
     EXPECT_GT(v.RangeLCL, 0.0f);
     EXPECT_EQ(v.RangeLCL, ToSingle(Extended(0.076f) * Extended(v.RBar)));
     EXPECT_EQ(v.RangeUCL, ToSingle(Extended(1.924f) * Extended(v.RBar)));
     EXPECT_EQ(v.SigmaR, ToSingle(Extended(v.RBar) / Extended(2.704f)));
-    EXPECT_EQ(window.Memo("Memo6").size(), 6u);
+    EXPECT_EQ(window.Memo(Field::SubgroupSums).size(), 6u);
 }
 
 TEST(ComputeStages, WithinSigmaUsesTheBiasFactorOfTheSubgroupSize)
 {
     TFakeWindow window;
     window.LoadSampleData();
-    window.Texts["Edit32"] = "3";
+    window.Type(Field::SubgroupSize, "3");
     RunComputeCommand(window, nullptr);
     const TCPKValue& v = CurrentCpk()->Value;
     EXPECT_EQ(v.SubgroupCount, 8);
@@ -147,5 +147,5 @@ TEST(ComputeStages, WithinSigmaUsesTheBiasFactorOfTheSubgroupSize)
     // Subgroups are consecutive readings regardless of rows: the third holds
     // readings 7 to 9, the second to fourth cells of row 1.
     EXPECT_EQ(v.Subgroups[2].Data, (std::vector<double>{23.65, 26.86, 30.77}));
-    EXPECT_EQ(window.Memo("Memo8")[2], "子组3极差=:7.120");
+    EXPECT_EQ(window.Memo(Field::SubgroupRanges)[2], "子组3极差=:7.120");
 }
