@@ -137,8 +137,11 @@ std::string TablesAsTabText(const std::vector<TTextTable>& tables)
 {
     std::string out;
     auto line = [&](const std::vector<std::string>& cells) {
-        for (size_t c = 0; c < cells.size(); ++c)
-            out += (c ? "\t" : "") + PlainCell(cells[c]);
+        for (size_t c = 0; c < cells.size(); ++c) {
+            if (c)
+                out += '\t';
+            out += PlainCell(cells[c]);
+        }
         out += "\r\n";
     };
     for (const TTextTable& t : tables) {

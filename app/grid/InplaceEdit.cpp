@@ -12,7 +12,7 @@ TInplaceEditDelegate::TInplaceEditDelegate(TStringGrid& grid) : QStyledItemDeleg
 QWidget* TInplaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex& index) const
 {
-    auto* editor = new TInplaceEdit(parent);
+    auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     // No length limit: opening the editor must not cut a long cell text.
     editor->setMaxLength(std::numeric_limits<int>::max());

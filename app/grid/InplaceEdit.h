@@ -1,5 +1,5 @@
 #pragma once
-// The grid's single-line cell editor and the delegate that creates it. The
+// The delegate that creates the grid's single-line cell editor. The
 // editor writes every change of its text into its cell at once, so the cell
 // always holds what the editor shows; a write into the cell from elsewhere
 // shows the new text in the editor, all of it selected.
@@ -7,12 +7,6 @@
 #include <QStyledItemDelegate>
 
 class TStringGrid;
-
-class TInplaceEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-};
 
 class TInplaceEditDelegate : public QStyledItemDelegate {
     Q_OBJECT

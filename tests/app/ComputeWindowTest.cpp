@@ -9,6 +9,8 @@
 #include <map>
 
 #include "FormControls.h"
+#include "GoldenTexts.h"
+#include "SampleData.h"
 #include "LocaleSettings.h"
 #include "Unit1.h"
 #include "grid/StringGrid.h"
@@ -24,21 +26,15 @@ private:
     QStringList& shown_;
 };
 
-const char* const SampleRows[5][5] = {{"26.39", "27.41", "28.11", "24.06", "25.88"},
-                                      {"24.52", "23.65", "26.86", "30.77", "26.12"},
-                                      {"26.07", "26.49", "29.41", "26.47", "23.41"},
-                                      {"27.03", "30.21", "26.34", "26.02", "24.68"},
-                                      {"26.57", "25.69", "24.87", "26.6", "26.4"}};
-
 struct TWindow {
     TForm1 Form;
     QStringList Errors;
     TWindow()
     {
         Form.SetErrorDisplay(std::make_unique<TRecordedErrors>(Errors));
-        for (int row = 0; row < 5; ++row)
-            for (int col = 0; col < 5; ++col)
-                Form.StringGrid1()->SetCells(col, row, QString::fromUtf8(SampleRows[row][col]));
+        for (int col = 0; col < SampleColumns; ++col)
+            for (int row = 0; row < SampleRows; ++row)
+                Form.StringGrid1()->SetCells(col, row, QString::fromUtf8(SampleText(col, row)));
     }
     QString Edit(const char* name) const { return Form.Edit(QString::fromUtf8(name))->text(); }
     void SetEdit(const char* name, const char* text) { Form.Edit(QString::fromUtf8(name))->setText(QString::fromUtf8(text)); }
@@ -61,18 +57,18 @@ TEST(ComputeInWindow, SampleDataFillsTheResultFields)
     TWindow window;
     window.Compute();
     EXPECT_TRUE(window.Errors.isEmpty());
-    const std::map<const char*, const char*> expected = {
-        {"Edit33", "5"}, {"Edit1", "25"}, {"Edit3", "26.4011993408203"}, {"Edit4", "30.7700004577637"},
-        {"Edit5", "23.4099998474121"}, {"Edit12", "1.81692808516646"}, {"Edit11", "1.9679309129715"},
-        {"Edit9", "32.3049926757813"}, {"Edit10", "20.4974060058594"}, {"Edit16", "0.458649605512619"},
-        {"Edit14", "0.293315708637238"}, {"Edit21", "0.360479742288589"}, {"Edit26", "220050.640625"},
-        {"Edit25", "160000"}, {"Edit13", "0.270809084177017"}, {"Edit30", "250239.25"}, {"Edit31", "6"}};
-    for (const auto& [name, text] : expected)
-        EXPECT_EQ(window.Edit(name), QString::fromUtf8(text)) << name;
-    EXPECT_EQ(window.Form.Label(QStringLiteral("Label27"))->Caption(), QString::fromUtf8("高于规格28数量=4百分比 16%"));
-    EXPECT_EQ(window.Memo("Memo1").size(), 13);
-    EXPECT_EQ(window.Memo("Memo1").first(), QString::fromUtf8("组距=:1.227000"));
-    EXPECT_EQ(window.Memo("Memo5").last(), QString::fromUtf8("XR图的CPK=:0.254"));
+    // The widgets show what the golden file holds, field by field.
+    for (const TWindowField* field : WindowFields()) {
+        const std::string key(field->Key);
+        if (field->Role == TFieldRole::Memo) {
+            std::vector<std::string> lines;
+            for (const QString& line : window.Memo(field->Control.data()))
+                lines.push_back(line.toStdString());
+            EXPECT_EQ(lines, SampleDataResults().at(key)) << key;
+        } else if (field->Role == TFieldRole::Result) {
+            EXPECT_EQ(window.Form.Text(*field), SampleDataResult(key)) << key;
+        }
+    }
 }
 
 TEST(ComputeInWindow, ErrorsShowTheirMessageAndKeepLaterTexts)
@@ -107,8 +103,9 @@ TEST(ComputeInWindow, ErrorsShowTheirMessageAndKeepLaterTexts)
         else
             EXPECT_TRUE(window.Errors[0].contains(QStringLiteral("25"))) << window.Errors[0].toStdString();
         EXPECT_EQ(window.Edit(c.FirstKept), QStringLiteral("previous"));
-        if (*c.LastWritten)
+        if (*c.LastWritten) {
             EXPECT_NE(window.Edit(c.LastWritten), QStringLiteral("previous"));
+        }
     }
 }
 
@@ -136,9 +133,9 @@ TEST(ComputeInWindow, ACommaLocaleReadsCommaTexts)
     ASSERT_EQ(window.Errors.size(), 1);
     EXPECT_EQ(window.Errors[0], QStringLiteral("'25.5' is not a valid floating point value."));
     window.SetEdit("Edit7", "25,5");
-    for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 5; ++col)
-            window.Form.StringGrid1()->SetCells(col, row, QString::fromUtf8(SampleRows[row][col]).replace('.', ','));
+    for (int col = 0; col < SampleColumns; ++col)
+        for (int row = 0; row < SampleRows; ++row)
+            window.Form.StringGrid1()->SetCells(col, row, QString::fromUtf8(SampleText(col, row)).replace('.', ','));
     window.Compute();
     EXPECT_EQ(window.Errors.size(), 1);
     EXPECT_EQ(window.Edit("Edit3"), QStringLiteral("26,4011993408203"));

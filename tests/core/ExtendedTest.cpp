@@ -13,6 +13,7 @@ TEST(Extended, DivisionRaisesTheSystemErrors)
     EXPECT_EQ(ExtDiv(1.0L, 4.0L), 0.25L);
     try {
         ExtDiv(2.0L, 0.0L);
+        ADD_FAILURE() << "a division by zero passed";
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "Floating point division by zero");
     }

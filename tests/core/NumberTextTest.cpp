@@ -165,6 +165,7 @@ TEST_F(NumberTextTest, InvalidIntegerTextsNameTheWholeText)
         "", " ", "5 ", "-", "+", "$", "0x", "x", "2147483648", "-2147483649", "99999999999999999999",
         "$100000000", "$G", "1.0", "1e3", "--1", "+-1", "0x 1", "$ 1", "1_000", "\t5", "00x1",
         "1\xff", "12345678901234567890123456789",
+        "4294967296", "18446744073709551616",  // 2^32 and 2^64: an accumulator that wraps would read 0
     };
     for (const std::string& text : texts)
         EXPECT_EQ(ConvertErrorMessage([&] { ParseIntegerText(text); }), InvalidIntegerMessage(text));

@@ -149,3 +149,22 @@ TEST(ComputeStages, WithinSigmaUsesTheBiasFactorOfTheSubgroupSize)
     EXPECT_EQ(v.Subgroups[2].Data, (std::vector<double>{23.65, 26.86, 30.77}));
     EXPECT_EQ(window.Memo(Field::SubgroupRanges)[2], "子组3极差=:7.120");
 }
+
+TEST(ComputeStages, AReadingOnAClassLimitCountsInTheClassAboveOnly)
+{
+    // 24.222 is the second class limit of the sample data; the extremes and so
+    // the limits stay as they are.
+    TFakeWindow window;
+    window.LoadSampleData();
+    window.SetCell(0, 0, "24.222");
+    RunComputeCommand(window, nullptr);
+    const TCPKValue& v = CurrentCpk()->Value;
+    ASSERT_EQ(window.Memo(Field::ClassValues)[2], "组界限=:24.222");
+    EXPECT_EQ(v.Frequencies[1], 3);  // [22.995, 24.222)
+    EXPECT_EQ(v.Frequencies[2], 4);  // [24.222, 25.449): the sample's 3 and the new reading
+    EXPECT_EQ(v.Frequencies[3], 11);
+    int classified = 0;
+    for (const int32_t frequency : v.Frequencies)
+        classified += frequency;
+    EXPECT_EQ(classified, 25);
+}

@@ -108,7 +108,6 @@ void TScenarioRunner::Run(const TScenarioLine& line)
             throw Refused(QStringLiteral("no button named '%1'").arg(line.Words[0]));
     } else if (command == QLatin1String("locale")) {
         // Two characters separated by one blank.
-        const QStringList symbols = line.Value.split(QLatin1Char(' '));
         if (line.Value.size() != 3 || line.Value.at(1) != QLatin1Char(' '))
             throw Refused(QStringLiteral("locale needs two characters: '%1'").arg(line.Value));
         const QString decimal = line.Value.left(1), thousands = line.Value.right(1);
