@@ -1,7 +1,7 @@
 #include "ReadExtendedInput.h"
 
-#include "app/core/Errors.h"
-#include "app/core/NumberText.h"
+#include "Errors.h"
+#include "NumberText.h"
 
 namespace {
 

@@ -4,6 +4,6 @@
 // by the system's number rules. Nothing here throws: a text that is not a
 // number is left out and named in a message.
 #include "ExtendedResult.h"
-#include "spc/WindowModel.h"
+#include "WindowModel.h"
 
 TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence);

@@ -13,17 +13,17 @@
 #include <vector>
 
 #include "ChartControl.h"
-#include "accessibility/AccessibleNames.h"
-#include "accessibility/OverflowToolTips.h"
+#include "AccessibleNames.h"
+#include "OverflowToolTips.h"
 #include "ChartDisplays.h"
 #include "Errors.h"
 #include "FormCharts.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
-#include "grid/PasteGuard.h"
-#include "grid/StringGrid.h"
-#include "spc/ComputeCommand.h"
+#include "PasteGuard.h"
+#include "StringGrid.h"
+#include "ComputeCommand.h"
 
 namespace {
 

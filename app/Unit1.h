@@ -10,8 +10,8 @@
 
 #include "ErrorDisplay.h"
 #include "QuestionDisplay.h"
-#include "grid/GridCommands.h"
-#include "spc/WindowModel.h"
+#include "GridCommands.h"
+#include "WindowModel.h"
 
 class QLineEdit;
 class QPushButton;

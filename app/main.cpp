@@ -5,8 +5,8 @@
 #include "LocaleSettings.h"
 #include "MainWindow.h"
 #include "Unit1.h"
-#include "startup/ApplicationFonts.h"
-#include "startup/QtTranslations.h"
+#include "ApplicationFonts.h"
+#include "QtTranslations.h"
 
 int main(int argc, char* argv[])
 {

@@ -3,9 +3,9 @@
 // the X-bar chart Chart1, the range chart Chart3 and the distribution chart
 // cht1, filled from the result record at their places in the compute command.
 #include "LimitChart.h"
-#include "engine/Chart.h"
-#include "spc/ComputeCharts.h"
-#include "spc/ResultRecord.h"
+#include "Chart.h"
+#include "ComputeCharts.h"
+#include "ResultRecord.h"
 
 // A limit chart with the series its layout created.
 struct TLimitChart {

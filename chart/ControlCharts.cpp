@@ -3,7 +3,7 @@
 
 #include "ChartDisplays.h"
 #include "LimitChart.h"
-#include "app/core/Extended.h"
+#include "Extended.h"
 
 namespace {
 

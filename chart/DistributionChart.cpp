@@ -2,10 +2,10 @@
 // reference lines, and the overall and within-subgroup normal curves on the
 // right axis. It is rebuilt from nothing at every drawing.
 #include "ChartDisplays.h"
-#include "engine/BarSeries.h"
-#include "engine/CustomSeries.h"
-#include "app/core/Extended.h"
-#include "app/core/NumberText.h"
+#include "BarSeries.h"
+#include "CustomSeries.h"
+#include "Extended.h"
+#include "NumberText.h"
 
 namespace {
 

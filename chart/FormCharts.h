@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "LimitChart.h"
-#include "engine/Chart.h"
+#include "Chart.h"
 
 // chartName is Chart1, Chart2, Chart3 or cht1. The three limit charts hand
 // back the five series their layout created; cht1 has none.

@@ -5,9 +5,9 @@
 // limit and yellow between the limits.
 #include <span>
 
-#include "engine/Chart.h"
-#include "engine/CustomSeries.h"
-#include "engine/FastLineSeries.h"
+#include "Chart.h"
+#include "CustomSeries.h"
+#include "FastLineSeries.h"
 
 constexpr TColor LimitUpperColor = clRed;
 constexpr TColor LimitLowerColor = clGreen;

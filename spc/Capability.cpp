@@ -5,7 +5,7 @@
 
 #include "ComputeStages.h"
 #include "NumericFunctions.h"
-#include "app/core/NumberText.h"
+#include "NumberText.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "ComputeStages.h"
 #include "NumericFunctions.h"
-#include "app/core/Errors.h"
-#include "app/core/NumberText.h"
+#include "Errors.h"
+#include "NumberText.h"
 
 namespace {
 

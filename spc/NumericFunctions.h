@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/core/Extended.h"
+#include "Extended.h"
 
 int32_t MaxOfIntegers(std::span<const int32_t> values);
 float MaxOfDoubles(std::span<const double> values);

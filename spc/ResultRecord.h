@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/core/Extended.h"
+#include "Extended.h"
 
 // A fixed table whose indexes run from First to Last (the class limits count from 1).
 template <typename T, int First, int Last>

@@ -6,8 +6,8 @@
 #include "ComputeStages.h"
 #include "FactorTables.h"
 #include "NumericFunctions.h"
-#include "app/core/Errors.h"
-#include "app/core/NumberText.h"
+#include "Errors.h"
+#include "NumberText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ComputeStages.h"
 #include "FactorTables.h"
 #include "NumericFunctions.h"
-#include "app/core/NumberText.h"
+#include "NumberText.h"
 
 namespace {
 

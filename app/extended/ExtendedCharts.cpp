@@ -5,7 +5,7 @@
 
 #include "ExtendedTables.h"
 #include "LimitChart.h"
-#include "analysis/Normality.h"
+#include "Normality.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "LimitChart.h"
-#include "analysis/ExtendedResult.h"
-#include "engine/Chart.h"
+#include "ExtendedResult.h"
+#include "Chart.h"
 
 struct TProbabilityPlotSeries {
     TFastLineSeries& Fitted;

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "app/core/NumberText.h"
+#include "NumberText.h"
 
 namespace {
 

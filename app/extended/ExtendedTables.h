@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/ExtendedResult.h"
+#include "ExtendedResult.h"
 
 struct TTextTable {
     std::string Title;

@@ -19,10 +19,10 @@
 #include "ExtendedCharts.h"
 #include "ExtendedTables.h"
 #include "Unit1.h"
-#include "analysis/ExtendedAnalysis.h"
-#include "analysis/ReadExtendedInput.h"
-#include "analysis/RunTests.h"
-#include "grid/StringGrid.h"
+#include "ExtendedAnalysis.h"
+#include "ReadExtendedInput.h"
+#include "RunTests.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "ExtendedCharts.h"
-#include "analysis/ExtendedResult.h"
+#include "ExtendedResult.h"
 
 class QAction;
 class QComboBox;

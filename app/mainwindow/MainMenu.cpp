@@ -12,8 +12,8 @@
 #include "AboutWindow.h"
 #include "HelpWindow.h"
 #include "Unit1.h"
-#include "extended/ExtendedWindow.h"
-#include "grid/StringGrid.h"
+#include "ExtendedWindow.h"
+#include "StringGrid.h"
 
 namespace {
 

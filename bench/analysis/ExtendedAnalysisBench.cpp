@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "analysis/ExtendedAnalysis.h"
+#include "ExtendedAnalysis.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include "Unit1.h"
-#include "grid/GridCommands.h"
-#include "grid/StringGrid.h"
+#include "GridCommands.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <string_view>
 
-#include "grid/ClipboardText.h"
-#include "grid/GridCommands.h"
-#include "grid/StringGrid.h"
+#include "ClipboardText.h"
+#include "GridCommands.h"
+#include "StringGrid.h"
 
 namespace {
 

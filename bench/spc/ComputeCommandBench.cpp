@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "MemoryWindow.h"
-#include "spc/ComputeCommand.h"
+#include "ComputeCommand.h"
 
 namespace {
 

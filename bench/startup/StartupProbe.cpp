@@ -12,8 +12,8 @@
 #include "Extended.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
-#include "startup/ApplicationFonts.h"
-#include "startup/QtTranslations.h"
+#include "ApplicationFonts.h"
+#include "QtTranslations.h"
 
 namespace {
 

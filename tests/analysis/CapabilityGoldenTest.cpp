@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "GoldenData.h"
-#include "analysis/CapabilityIntervals.h"
-#include "analysis/ExtendedAnalysis.h"
+#include "CapabilityIntervals.h"
+#include "ExtendedAnalysis.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "analysis/ControlConstants.h"
+#include "ControlConstants.h"
 
 TEST(ControlConstants, ClosedFormsToTenDigits)
 {

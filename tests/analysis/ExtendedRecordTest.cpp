@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "GoldenData.h"
-#include "analysis/ExtendedAnalysis.h"
-#include "analysis/ExtendedJson.h"
+#include "ExtendedAnalysis.h"
+#include "ExtendedJson.h"
 
 namespace {
 

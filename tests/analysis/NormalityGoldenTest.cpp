@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "GoldenData.h"
-#include "analysis/Normality.h"
+#include "Normality.h"
 
 namespace {
 

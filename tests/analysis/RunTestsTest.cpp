@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GoldenData.h"
-#include "analysis/ExtendedAnalysis.h"
-#include "analysis/RunTests.h"
+#include "ExtendedAnalysis.h"
+#include "RunTests.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "SampleData.h"
 #include "LocaleSettings.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "LocaleSettings.h"
 #include "NumberSettings.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

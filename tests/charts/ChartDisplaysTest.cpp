@@ -10,9 +10,9 @@
 #include "FakeWindow.h"
 #include "FormCharts.h"
 #include "LimitChart.h"
-#include "app/core/Errors.h"
-#include "engine/BarSeries.h"
-#include "spc/ComputeCommand.h"
+#include "Errors.h"
+#include "BarSeries.h"
+#include "ComputeCommand.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExtendedTables.h"
-#include "analysis/ExtendedAnalysis.h"
+#include "ExtendedAnalysis.h"
 
 TEST(ExtendedTables, IndicesSayWhichSigmaAndAbsentValuesShowADash)
 {

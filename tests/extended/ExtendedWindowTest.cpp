@@ -16,7 +16,7 @@
 
 #include "ExtendedWindow.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

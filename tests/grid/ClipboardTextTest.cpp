@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/ClipboardPairs.h"
-#include "grid/ClipboardText.h"
+#include "ClipboardPairs.h"
+#include "ClipboardText.h"
 
 namespace {
 

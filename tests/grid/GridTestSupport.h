@@ -11,7 +11,7 @@
 
 #include "GridKeys.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 class TRecordedErrors : public TErrorDisplay {
 public:

@@ -16,8 +16,8 @@
 #include "MainWindow.h"
 #include "NumberSettings.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
-#include "startup/QtTranslations.h"
+#include "StringGrid.h"
+#include "QtTranslations.h"
 
 namespace {
 

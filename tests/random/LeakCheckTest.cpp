@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -29,10 +29,10 @@
 #include "NumberSettings.h"
 #include "QuestionDisplay.h"
 #include "Unit1.h"
-#include "grid/ClipboardPairs.h"
-#include "grid/ClipboardText.h"
-#include "grid/StringGrid.h"
-#include "grid/Utf16Units.h"
+#include "ClipboardPairs.h"
+#include "ClipboardText.h"
+#include "StringGrid.h"
+#include "Utf16Units.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.left(200).toStdString() << '"'; }
 

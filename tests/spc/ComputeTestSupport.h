@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "FakeWindow.h"
-#include "app/core/Errors.h"
-#include "spc/ComputeCommand.h"
+#include "Errors.h"
+#include "ComputeCommand.h"
 
 // Every field the command writes, in the order of its first write.
 inline const std::vector<const TWindowField*>& FullWriteOrder()

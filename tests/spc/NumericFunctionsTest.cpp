@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/core/Errors.h"
-#include "spc/FactorTables.h"
-#include "spc/NumericFunctions.h"
+#include "Errors.h"
+#include "FactorTables.h"
+#include "NumericFunctions.h"
 
 TEST(Extremum, KeepsTheRunningExtremeAtTheResultWidth)
 {

@@ -4,8 +4,8 @@
 
 #include "ComputeTestSupport.h"
 #include "GoldenTexts.h"
-#include "app/core/NumberText.h"
-#include "spc/NumericFunctions.h"
+#include "NumberText.h"
+#include "NumericFunctions.h"
 
 namespace {
 

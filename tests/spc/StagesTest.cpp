@@ -2,7 +2,7 @@
 // partial last subgroup counts in, the measured and expected nonconformance
 // figures, and the control limits beyond the default subgroup size.
 #include "ComputeTestSupport.h"
-#include "app/core/NumberText.h"
+#include "NumberText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "LocaleSettings.h"
 #include "Unit1.h"
 #include "WindowDump.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include "ChartControl.h"
 #include "ChartDump.h"
 #include "ExtendedWindow.h"
-#include "analysis/ExtendedJson.h"
+#include "ExtendedJson.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "Unit1.h"
-#include "grid/StringGrid.h"
+#include "StringGrid.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "MainWindow.h"
 #include "ScenarioRunner.h"
 #include "Unit1.h"
-#include "startup/ApplicationFonts.h"
-#include "startup/QtTranslations.h"
+#include "ApplicationFonts.h"
+#include "QtTranslations.h"
 
 int main(int argc, char* argv[])
 {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Extended.h"
-#include "startup/ApplicationFonts.h"
+#include "ApplicationFonts.h"
 
 int main(int argc, char** argv)
 {
