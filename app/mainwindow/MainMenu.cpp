@@ -10,7 +10,10 @@
 #include <functional>
 
 #include "AboutWindow.h"
+#include "ExportCommands.h"
 #include "HelpWindow.h"
+#include "MainWindow.h"
+#include "ResultsTable.h"
 #include "Unit1.h"
 #include "ExtendedWindow.h"
 #include "StringGrid.h"
@@ -31,7 +34,7 @@ QAction* AddEntry(QMenu& menu, const char* objectName, const char* text, const Q
 
 }  // namespace
 
-void BuildMainMenu(QMainWindow& window, TForm1& form)
+void BuildMainMenu(TMainWindow& window, TForm1& form)
 {
     QMenuBar& bar = *window.menuBar();
     const auto command = [&form](void (TForm1::*handler)()) {
@@ -40,6 +43,13 @@ void BuildMainMenu(QMainWindow& window, TForm1& form)
 
     QMenu& file = *bar.addMenu(U("文件(&F)"));
     file.setObjectName(QStringLiteral("menuFile"));
+    const auto withDialogs = [&window, &form](void (*export_)(TForm1&, TFileDialogs&)) {
+        return [&window, &form, export_] { form.RunCommand([&] { export_(form, window.FileDialogs()); }); };
+    };
+    AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
+    AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
+    AddEntry(file, "actionExportWindowImage", "导出窗口图像(&I)…", {}, withDialogs(&ExportWindowImage));
+    file.addSeparator();
     AddEntry(file, "actionQuit", "退出(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q), [&window] { window.close(); });
 
     QMenu& edit = *bar.addMenu(U("编辑(&E)"));
@@ -59,6 +69,9 @@ void BuildMainMenu(QMainWindow& window, TForm1& form)
     QObject::connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     edit.addSeparator();
     AddEntry(edit, "actionClear", "清空单元格(&L)", {}, command(&TForm1::Button8Click));
+    edit.addSeparator();
+    AddEntry(edit, "actionCopyResults", "复制结果(&C)", {},
+             [&form] { form.RunCommand([&form] { CopyResultsToClipboard(form); }); });
 
     QMenu& compute = *bar.addMenu(U("计算(&C)"));
     compute.setObjectName(QStringLiteral("menuCompute"));

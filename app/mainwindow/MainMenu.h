@@ -1,7 +1,7 @@
 #pragma once
 // The menu bar: every entry runs the same command as its button, through the
 // form's one error display.
-class QMainWindow;
 class TForm1;
+class TMainWindow;
 
-void BuildMainMenu(QMainWindow& window, TForm1& form);
+void BuildMainMenu(TMainWindow& window, TForm1& form);

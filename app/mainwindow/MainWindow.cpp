@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include "ChartContextMenus.h"
+#include "FileDialogs.h"
 #include "MainMenu.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
@@ -38,7 +40,9 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(scrollArea_);
     setWindowTitle(form_->windowTitle());
     setWindowIcon(ApplicationIcon());
+    fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
     BuildMainMenu(*this, *form_);
+    AddChartContextMenus(*form_, [this]() -> TFileDialogs& { return FileDialogs(); });
     focusFollower_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }
@@ -46,6 +50,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
 // The form's controls lose the focus while the base classes destroy them; by then
 // this window is no longer one to follow it.
 TMainWindow::~TMainWindow() { disconnect(focusFollower_); }
+
+void TMainWindow::SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
 
 void TMainWindow::FollowFocus(QWidget* focused)
 {

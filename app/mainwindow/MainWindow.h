@@ -4,7 +4,10 @@
 // screen smaller than the form.
 #include <QMainWindow>
 
+#include <memory>
+
 class QScrollArea;
+class TFileDialogs;
 class TForm1;
 
 class TMainWindow : public QMainWindow {
@@ -16,6 +19,10 @@ public:
     TForm1& Form() const { return *form_; }
     QScrollArea& ScrollArea() const { return *scrollArea_; }
 
+    // The file and print dialogs of the export commands; Qt's own by default.
+    TFileDialogs& FileDialogs() const { return *fileDialogs_; }
+    void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
+
     // Shows the window placed on its screen (see PlaceWindow).
     void ShowPlaced();
 
@@ -24,5 +31,6 @@ private:
 
     TForm1* form_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
+    std::unique_ptr<TFileDialogs> fileDialogs_;
     QMetaObject::Connection focusFollower_;
 };

@@ -1,10 +1,11 @@
 #pragma once
 // A chart control of the window: a widget that owns a chart, paints it on
-// every paint event and schedules a repaint whenever the chart changes.
-#include <QImage>
+// every paint event and schedules a repaint whenever the chart changes. The
+// drawing itself is the chart rendering's, which needs no widget.
 #include <QWidget>
 
 #include "Chart.h"
+#include "ChartRendering.h"
 
 class TChartControl : public QWidget {
     Q_OBJECT
@@ -20,7 +21,3 @@ protected:
 private:
     TChart chart_;
 };
-
-// Paints the chart at the given size into an image (white where nothing is
-// drawn); afterwards the chart's run-time layout is that of this size.
-QImage PaintChartImage(TChart& chart, int width, int height);

@@ -3,7 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -94,4 +96,26 @@ TEST(ScenarioRunner, ACurrentCellOutsideTheGridIsRefused)
     ASSERT_EQ(run.Dumps.size(), 1);
     EXPECT_EQ(run.Dumps[0]["grid"].toObject()["current"].toArray(), (QJsonArray{4, 9}));
     EXPECT_TRUE(run.Errors.contains(QStringLiteral("line 3"))) << run.Errors.toStdString();
+}
+
+TEST(ScenarioRunner, FileAnswersTheNextFileDialogAndWithoutItTheDialogIsCancelled)
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const QString unwritable = dir.filePath(QStringLiteral("missing/report.pdf"));
+    const TRun run = RunScenario(QStringLiteral("click Button2\nclick Button3\n"
+                                                "action actionExportReport\n"
+                                                "file %1\naction Chart2.saveImage\n"
+                                                "action Chart2.saveImage\n"
+                                                "file %2\naction actionExportReport\n"
+                                                "action actionCopyResults\ndump\n")
+                                     .arg(svg, unwritable));
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    ASSERT_EQ(run.Dumps.size(), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.svg")});
+    const QJsonArray errors = run.Dumps[0]["errors"].toArray();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].toObject()["text"].toString().contains(unwritable));
+    // The window goes on: the results reach the clipboard afterwards.
+    EXPECT_TRUE(run.Dumps[0]["clipboard"].toString().contains(QString::fromUtf8("总样本数\t25\r\n")));
 }

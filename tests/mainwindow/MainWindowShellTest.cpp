@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include "AboutWindow.h"
 #include "ChartControl.h"
+#include "FileDialogs.h"
 #include "FormControls.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -37,7 +39,39 @@ QAction* Action(const TMainWindow& window, const char* name)
     return window.findChild<QAction*>(QLatin1String(name));
 }
 
+// Counts the dialogs asked for and cancels each.
+class TCancelledDialogs : public TFileDialogs {
+public:
+    explicit TCancelledDialogs(int& asked) : asked_(asked) {}
+    std::optional<QString> ChooseSaveFile(const TSaveFileRequest&) override { return ++asked_, std::nullopt; }
+    bool ChoosePrinter(QPrinter&) override { return ++asked_, false; }
+
+private:
+    int& asked_;
+};
+
 }  // namespace
+
+TEST(MainWindowShell, ExportEntriesAskTheirDialogsAndCtrlPPrintsFromTheGrid)
+{
+    TMainWindow window;
+    int asked = 0;
+    window.SetFileDialogs(std::make_unique<TCancelledDialogs>(asked));
+    for (const char* name : {"actionExportReport", "actionPrint", "actionExportWindowImage", "Chart1.saveImage",
+                             "Chart2.saveImage", "Chart3.saveImage", "cht1.saveImage"})
+        Action(window, name)->trigger();
+    EXPECT_EQ(asked, 7);
+    for (const char* name : {"actionCopyResults", "Chart1.copyImage", "Chart2.copyImage", "Chart3.copyImage",
+                             "cht1.copyImage"})
+        EXPECT_NE(Action(window, name), nullptr) << name;
+    EXPECT_EQ(window.Form().Chart(QStringLiteral("cht1"))->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.Form().StringGrid1()->setFocus();
+    QTest::keyClick(window.Form().StringGrid1(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(asked, 8);
+}
 
 TEST(MainWindowShell, MenuEntriesRunTheButtonsCommandsThroughTheErrorDisplay)
 {

@@ -6,11 +6,14 @@
 #include <QClipboard>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include <stdexcept>
 
+#include "FileDialogs.h"
 #include "GridKeys.h"
 #include "LocaleSettings.h"
+#include "MainWindow.h"
 #include "Unit1.h"
 #include "WindowDump.h"
 #include "StringGrid.h"
@@ -56,6 +59,31 @@ private:
     std::optional<QString>& answer_;
 };
 
+// File dialogs return the path the script gave, once; without one they are
+// cancelled. The print dialog prints into that path as a PDF file.
+class TScriptedFileDialogs : public TFileDialogs {
+public:
+    explicit TScriptedFileDialogs(std::optional<QString>& file) : file_(file) {}
+    std::optional<QString> ChooseSaveFile(const TSaveFileRequest&) override
+    {
+        std::optional<QString> chosen;
+        chosen.swap(file_);
+        return chosen;
+    }
+    bool ChoosePrinter(QPrinter& printer) override
+    {
+        const auto chosen = ChooseSaveFile({});
+        if (!chosen)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*chosen);
+        return true;
+    }
+
+private:
+    std::optional<QString>& file_;
+};
+
 // The first object named `name` of type T in any window of the application.
 template <class T>
 T* FindInWindows(const QString& name)
@@ -71,8 +99,9 @@ std::invalid_argument Refused(const QString& why) { return std::invalid_argument
 
 }  // namespace
 
-TScenarioRunner::TScenarioRunner(TForm1& form, QTextStream& out) : form_(form), out_(out)
+TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out) : form_(window.Form()), out_(out)
 {
+    window.SetFileDialogs(std::make_unique<TScriptedFileDialogs>(file_));
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
     form_.SetQuestionDisplay(std::make_unique<TRecordingQuestionDisplay>(questions_, answer_));
 }
@@ -116,6 +145,8 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         QApplication::sendEvent(&form_, &change);
     } else if (command == QLatin1String("answer")) {
         answer_ = line.Value;
+    } else if (command == QLatin1String("file")) {
+        file_ = line.Value;
     } else if (command == QLatin1String("action")) {
         QAction* action = FindInWindows<QAction>(line.Words[0]);
         if (!action)

@@ -8,10 +8,11 @@
 #include "ScenarioScript.h"
 
 class TForm1;
+class TMainWindow;
 
 class TScenarioRunner {
 public:
-    TScenarioRunner(TForm1& form, QTextStream& out);
+    TScenarioRunner(TMainWindow& window, QTextStream& out);
     // Throws std::invalid_argument for a command that cannot be carried out.
     void Run(const TScenarioLine& line);
 
@@ -23,4 +24,5 @@ private:
     QJsonArray errors_;
     QJsonArray questions_;
     std::optional<QString> answer_;  // for the next question box
+    std::optional<QString> file_;    // for the next file dialog
 };

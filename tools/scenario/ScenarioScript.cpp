@@ -20,7 +20,7 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("click"), {1, false}}, {QStringLiteral("locale"), {0, true}},
         {QStringLiteral("action"), {1, false}}, {QStringLiteral("choose"), {2, false}},
         {QStringLiteral("dump"), {0, false}},  {QStringLiteral("screenshot"), {0, true}},
-        {QStringLiteral("answer"), {0, true}},
+        {QStringLiteral("answer"), {0, true}},  {QStringLiteral("file"), {0, true}},
     };
     return shapes;
 }

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
 
     QTextStream out(stdout);
-    TScenarioRunner runner(form, out);
+    TScenarioRunner runner(window, out);
     std::string raw;
     for (int lineNumber = 1; std::getline(std::cin, raw); ++lineNumber) {
         const QString text = QString::fromUtf8(raw);

@@ -1,0 +1,61 @@
+#include "ExportCommands.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QPrinter>
+
+#include "ChartControl.h"
+#include "ChartImageExport.h"
+#include "ExportInfo.h"
+#include "FileDialogs.h"
+#include "ReportPage.h"
+#include "SafeFile.h"
+#include "Unit1.h"
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+QByteArray WindowPng(QWidget& form)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    form.grab().toImage().save(&buffer, "PNG");
+    return bytes;
+}
+
+}  // namespace
+
+void ExportReportPdf(TForm1& form, TFileDialogs& dialogs)
+{
+    const auto path = dialogs.ChooseSaveFile(
+        {U("导出报告(PDF)"), ApplicationDocumentTitle() + QStringLiteral(".pdf"), {U("PDF 文件 (*.pdf)")}});
+    if (path)
+        WriteFileSafely(*path, ReportPdf(form, QDateTime::currentDateTime()));
+}
+
+void PrintReportPage(TForm1& form, TFileDialogs& dialogs)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareReportPrinter(printer);
+    if (dialogs.ChoosePrinter(printer))
+        PrintReport(form, printer, QDateTime::currentDateTime());
+}
+
+void ExportWindowImage(TForm1& form, TFileDialogs& dialogs)
+{
+    const auto path = dialogs.ChooseSaveFile(
+        {U("导出窗口图像"), ApplicationDocumentTitle() + QStringLiteral(".png"), {U("PNG 图像 (*.png)")}});
+    if (path)
+        WriteFileSafely(*path, WindowPng(form));
+}
+
+void SaveChartImageAs(TChartControl& chart, TFileDialogs& dialogs)
+{
+    const auto path = dialogs.ChooseSaveFile(
+        {U("保存图像"), ChartDisplayName(chart) + QStringLiteral(".png"),
+         {U("PNG 图像 (*.png)"), U("SVG 矢量图 (*.svg)"), U("PDF 文件 (*.pdf)")}});
+    if (path)
+        SaveChartImage(chart, *path);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The commands that take results out of the window: each asks for its file
+// or printer through the dialogs and throws what fails, for the form's error
+// display. A cancelled dialog ends the command quietly.
+class TChartControl;
+class TFileDialogs;
+class TForm1;
+
+void ExportReportPdf(TForm1& form, TFileDialogs& dialogs);
+void PrintReportPage(TForm1& form, TFileDialogs& dialogs);
+void ExportWindowImage(TForm1& form, TFileDialogs& dialogs);
+void SaveChartImageAs(TChartControl& chart, TFileDialogs& dialogs);
