@@ -14,17 +14,9 @@
 #include "LocaleSettings.h"
 #include "Unit1.h"
 #include "StringGrid.h"
+#include "RecordedErrors.h"
 
 namespace {
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
-    void ShowError(const QString&, const QString& text) override { shown_ << text; }
-
-private:
-    QStringList& shown_;
-};
 
 struct TWindow {
     TForm1 Form;

@@ -14,17 +14,9 @@
 #include "NumberSettings.h"
 #include "Unit1.h"
 #include "StringGrid.h"
+#include "RecordedErrors.h"
 
 namespace {
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
-    void ShowError(const QString& title, const QString& text) override { shown_ << title + QLatin1Char('|') + text; }
-
-private:
-    QStringList& shown_;
-};
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
@@ -122,7 +114,7 @@ TEST(MainWindow, AnErrorEndsTheCommandAndTheWindowStaysUsable)
 {
     TForm1 form;
     QStringList shown;
-    form.SetErrorDisplay(std::make_unique<TRecordedErrors>(shown));
+    form.SetErrorDisplay(std::make_unique<TRecordedErrors>(shown, true));
     form.SetApplicationTitle(QStringLiteral("cpk-xr"));
     // The error stops at the window: RunCommand returns, the text written before stays.
     EXPECT_NO_THROW(form.RunCommand([&] {

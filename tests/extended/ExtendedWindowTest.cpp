@@ -17,17 +17,9 @@
 #include "ExtendedWindow.h"
 #include "Unit1.h"
 #include "StringGrid.h"
+#include "RecordedErrors.h"
 
 namespace {
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
-    void ShowError(const QString&, const QString& text) override { shown_ << text; }
-
-private:
-    QStringList& shown_;
-};
 
 // qcc, test-capability.R: 3 subgroups of 4 in rows of 4.
 const char* const QccCells[] = {"10.00", "10.02", "9.98", "10.01", "10.03", "9.99",

@@ -12,15 +12,7 @@
 #include "GridKeys.h"
 #include "Unit1.h"
 #include "StringGrid.h"
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& messages) : messages_(messages) {}
-    void ShowError(const QString&, const QString& text) override { messages_ << text; }
-
-private:
-    QStringList& messages_;
-};
+#include "RecordedErrors.h"
 
 // Question boxes answered as the test says, by default with the plain paste.
 class TRecordedQuestions : public TQuestionDisplay {

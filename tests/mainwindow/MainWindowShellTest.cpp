@@ -20,19 +20,11 @@
 #include "Unit1.h"
 #include "StringGrid.h"
 #include "QtTranslations.h"
+#include "RecordedErrors.h"
 
 namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& shown) : shown_(shown) {}
-    void ShowError(const QString&, const QString& text) override { shown_ << text; }
-
-private:
-    QStringList& shown_;
-};
 
 QAction* Action(const TMainWindow& window, const char* name)
 {

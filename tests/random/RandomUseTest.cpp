@@ -33,21 +33,13 @@
 #include "ClipboardText.h"
 #include "StringGrid.h"
 #include "Utf16Units.h"
+#include "RecordedErrors.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.left(200).toStdString() << '"'; }
 
 namespace {
 
 using TCells = std::map<std::pair<int, int>, QString>;
-
-class TRecordedErrors : public TErrorDisplay {
-public:
-    explicit TRecordedErrors(QStringList& messages) : messages_(messages) {}
-    void ShowError(const QString&, const QString& text) override { messages_ << text; }
-
-private:
-    QStringList& messages_;
-};
 
 // Question boxes are answered at random, each answer counted per paste.
 class TRandomAnswers : public TQuestionDisplay {
