@@ -4,46 +4,7 @@
 # pressed with xdotool, then Ctrl+C and the clipboard read back with xclip.
 # Usage: xvfb_paste_test.sh path/to/cpk-xr   (exit 77: tools missing, skipped)
 set -euo pipefail
-app=${1:?usage: $0 path/to/cpk-xr}
-if [ ! -x "$app" ]; then echo "FAIL: $app is not an executable"; exit 1; fi
-
-for tool in xvfb-run xdotool xclip; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (tools/dev.sh installs it)"
-    exit 77
-  fi
-done
-
-if [ -z "${CPK_XVFB_INSIDE:-}" ]; then
-  export CPK_XVFB_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$app"
-fi
-
-unset QT_QPA_PLATFORM
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-"$app" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'CPK-X-R' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "FAIL: the window did not appear"; cat "$work/app.log"; exit 1
-fi
-xdotool windowmove --sync "$window" 0 0 >/dev/null 2>&1 || true
-xdotool windowfocus --sync "$window"
-sleep 0.3
+source "$(dirname "$0")/../support/xvfb_app.sh" "$0" "$@"
 
 # Values with a blank line, a quoted field and CR LF line ends.
 printf '1.5\t2.5\t3.5\r\n\r\n"中 文"\t7\r\n' | xclip -selection clipboard -i
@@ -52,7 +13,6 @@ printf '1.5\t2.5\t3.5\r\n\r\n"中 文"\t7\r\n' | xclip -selection clipboard -i
 # Each cell is 65 x 25 pixels with its grid line. Cell (1, 1) is clicked: it
 # becomes the current cell.
 menubar=24
-read -r x y < <(xdotool getwindowgeometry --shell "$window" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
 xdotool mousemove --sync $((x + 40 + 65 + 30)) $((y + menubar + 8 + 25 + 12)) click 1
 sleep 0.2
 xdotool key --window "$window" --clearmodifiers ctrl+v
