@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "Extended.h"
 #include "NumberText.h"
@@ -27,13 +29,17 @@ double StoreClamped(long double value)
 
 int RoundPixel(long double offset)
 {
-    // Adding and removing 1.5 * 2^63 leaves the Extended value rounded to an
-    // integer, ties to even, as the rounding mode of the environment does;
-    // exact for the clamped pixel range and far cheaper than nearbyintl on
-    // the per-point path of long lines.
+    // Adding 1.5 * 2^63 leaves the Extended sum with an exponent of 63, so
+    // its 64-bit significand is 0xC000000000000000 plus the offset rounded to
+    // an integer, ties to even, as the rounding mode of the environment does.
+    // The low 32 bits of the significand are that integer in two's
+    // complement: no conversion instruction, so no switch of the x87 control
+    // word to truncation and back on the per-point path of long lines.
     constexpr long double shifter = 0x1.8p63L;
-    volatile long double shifted = offset + shifter;
-    return static_cast<int>(shifted - shifter);
+    const long double shifted = offset + shifter;
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, &shifted, sizeof significand);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(significand));
 }
 
 void TAxisScale::SetWorkRange(double minimum, double maximum)
