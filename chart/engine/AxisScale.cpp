@@ -56,12 +56,18 @@ long double TAxisScale::Span() const
     return WorkRange;
 }
 
-int TAxisScale::CalcPosValue(double value) const
+TPixelMap::TPixelMap(const TAxisScale& scale)
+    : horizontal_(scale.Horizontal), zeroRange_(scale.ZeroRange()), startPos_(scale.StartPos),
+      endPos_(scale.EndPos), centerPos_(scale.CenterPos()), workMinimum_(scale.WorkMinimum),
+      factor_(zeroRange_ ? 0 : scale.AxisSize() / scale.Span())
 {
-    if (ZeroRange())
-        return CenterPos();
-    const long double scale = AxisSize() / Span();
-    long double offset = (static_cast<long double>(value) - WorkMinimum) * scale;
+}
+
+int TPixelMap::operator()(double value) const
+{
+    if (zeroRange_)
+        return centerPos_;
+    long double offset = (static_cast<long double>(value) - workMinimum_) * factor_;
     if (std::isnan(offset))
         offset = 0;
     if (offset > PixelLimit)
@@ -69,8 +75,10 @@ int TAxisScale::CalcPosValue(double value) const
     else if (offset < -PixelLimit)
         offset = -PixelLimit;
     const int rounded = RoundPixel(offset);
-    return Horizontal ? StartPos + rounded : EndPos - rounded;
+    return horizontal_ ? startPos_ + rounded : endPos_ - rounded;
 }
+
+int TAxisScale::CalcPosValue(double value) const { return TPixelMap(*this)(value); }
 
 double TAxisScale::CalcPosPoint(int pixel) const
 {
