@@ -11,25 +11,6 @@ constexpr char16_t Quote = u'"';
 constexpr char16_t Tab = u'\t';
 
 bool IsSeparator(char16_t c) { return c >= 1 && c <= 32; }
-bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
-
-// Walks a quoted field from just after its opening quote, handing each run
-// of its text to takeRun (a doubled quote stands for one); returns the
-// position of the closing quote, or the end of the line when it never closes.
-template <typename TakeRun>
-std::size_t WalkQuotedField(std::u16string_view line, std::size_t from, TakeRun&& takeRun)
-{
-    for (;;) {
-        const std::size_t quote = std::min(line.find(Quote, from), line.size());
-        takeRun(line.substr(from, quote - from));
-        if (quote + 1 < line.size() && line[quote + 1] == Quote) {
-            takeRun(line.substr(quote, 1));
-            from = quote + 2;
-        } else {
-            return quote;
-        }
-    }
-}
 
 // Only the length of a field: measuring a block allocates nothing.
 struct TFieldLength {
@@ -38,20 +19,43 @@ struct TFieldLength {
     bool empty() const { return Length == 0; }
 };
 
-// A quoted field from just after its opening quote; pos ends after the
-// closing quote, or at the end of the line when the quote is never closed.
-// The field is measured first, so that a long one is copied only once.
+// A quoted field from just after its opening quote (a doubled quote stands
+// for one); pos ends after the closing quote, or at the end of the line when
+// the quote is never closed. The first pass finds the closing quote, the
+// second copies: a long field is allocated once, whatever its quotes.
 template <typename Field>
 Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
+    const std::size_t size = line.size();
+    std::size_t end = pos;
+    std::size_t doubled = 0;
+    while (end < size) {
+        if (line[end] == Quote) {
+            if (end + 1 >= size || line[end + 1] != Quote)
+                break;
+            ++doubled;
+            ++end;
+        }
+        ++end;
+    }
     Field field;
     if constexpr (std::is_same_v<Field, std::u16string>) {
-        std::size_t length = 0;
-        WalkQuotedField(line, pos, [&length](std::u16string_view run) { length += run.size(); });
-        field.reserve(length);
+        if (doubled == 0) {
+            field.assign(line.substr(pos, end - pos));
+        } else {
+            // Every quote before the end is the first of a doubled pair.
+            field.resize(end - pos - doubled);
+            char16_t* out = field.data();
+            for (std::size_t i = pos; i < end; ++i) {
+                *out++ = line[i];
+                if (line[i] == Quote)
+                    ++i;
+            }
+        }
+    } else {
+        field.Length = end - pos - doubled;
     }
-    const std::size_t end = WalkQuotedField(line, pos, [&field](std::u16string_view run) { field.append(run); });
-    pos = std::min(end + 1, line.size());
+    pos = std::min(end + 1, size);
     return field;
 }
 
@@ -116,11 +120,11 @@ void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields,
     }
 }
 
+// A line without NUL characters; holdsTab tells whether it holds a tab.
 template <typename Field, typename Take>
-void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
+void ForEachField(std::u16string_view line, bool holdsTab, std::size_t maxFields, Take&& take)
 {
-    line = ZeroTerminated(line);
-    if (line.find(Tab) != std::u16string_view::npos)
+    if (holdsTab)
         ForEachTabbedField<Field>(line, maxFields, take);
     else
         ForEachBlankSeparatedField<Field>(line, maxFields, take);
@@ -128,30 +132,53 @@ void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
 
 }  // namespace
 
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+namespace {
+
+TClipboardLine SplitLine(std::u16string_view line, bool holdsTab, std::size_t maxFields)
 {
     TClipboardLine fields;
-    ForEachField<std::u16string>(line, maxFields, [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
+    ForEachField<std::u16string>(line, holdsTab, maxFields,
+                                 [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
     return fields;
+}
+
+}  // namespace
+
+TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+{
+    line = ZeroTerminated(line);
+    return SplitLine(line, line.find(Tab) != std::u16string_view::npos, maxFields);
 }
 
 namespace {
 
-// Calls take(line) for each line of the text until it returns false.
+// Calls take(line, holdsTab) for each line of the text up to its first NUL,
+// until take returns false. One pass over each line finds its end, the end
+// of the text and whether the line holds a tab: the text is read once.
 template <typename Take>
 void ForEachLine(std::u16string_view text, Take&& take)
 {
-    text = ZeroTerminated(text);
+    const std::size_t size = text.size();
     std::size_t pos = 0;
-    // A break at the very end does not start a further line.
-    while (pos < text.size()) {
+    // A break at the very end (or just before the NUL) does not start a further line.
+    while (pos < size && text[pos] != u'\0') {
         std::size_t end = pos;
-        while (end < text.size() && !IsLineBreak(text[end]))
-            ++end;
-        if (!take(text.substr(pos, end - pos)))
+        bool holdsTab = false;
+        char16_t stop = 0;
+        for (; end < size; ++end) {
+            const char16_t c = text[end];
+            if (c > u'\r')  // none of NUL, tab, LF, CR: almost every character
+                continue;
+            if (c == u'\r' || c == u'\n' || c == u'\0') {
+                stop = c;
+                break;
+            }
+            holdsTab = holdsTab || c == Tab;
+        }
+        if (!take(text.substr(pos, end - pos), holdsTab) || end == size || stop == u'\0')
             return;
         pos = end + 1;
-        if (end < text.size() && text[end] == u'\r' && pos < text.size() && text[pos] == u'\n')
+        if (stop == u'\r' && pos < size && text[pos] == u'\n')
             ++pos;
     }
 }
@@ -164,8 +191,8 @@ std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::si
     std::vector<TClipboardLine> lines;
     if (maxLines == 0)
         return lines;
-    ForEachLine(text, [&](std::u16string_view line) {
-        lines.push_back(SplitClipboardLine(line, maxFields));
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
+        lines.push_back(SplitLine(line, holdsTab, maxFields));
         return lines.size() < maxLines;
     });
     return lines;
@@ -175,9 +202,9 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
 {
     TClipboardBlock block;
     std::size_t k = 0;
-    ForEachLine(text, [&](std::u16string_view line) {
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
         std::size_t j = 0;
-        ForEachField<TFieldLength>(line, SIZE_MAX, [&](TFieldLength field) {
+        ForEachField<TFieldLength>(line, holdsTab, SIZE_MAX, [&](TFieldLength field) {
             if (!field.empty()) {
                 block.Cols = std::max(block.Cols, j + 1);
                 block.Rows = k + 1;

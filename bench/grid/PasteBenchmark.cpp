@@ -1,5 +1,6 @@
-// Paste of large clipboard texts into the 5 x 10 grid (target: under 100 ms
-// for 10 MB), the splitter alone, and the copy of the grid.
+// Paste of large clipboard texts into the 5 x 10 grid, the splitter alone,
+// and the copy of the grid; beside them the floor of a paste, one scan of the
+// same text for its end (target: a paste at most 2 times the scan).
 #include <QApplication>
 #include <QClipboard>
 
@@ -65,6 +66,19 @@ void BM_PasteTenMegabytesAsked(benchmark::State& state)
     state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PasteTenMegabytesAsked)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The floor: one pass over the text, looking for a NUL that is not there.
+void BM_ScanTenMegabytes(benchmark::State& state)
+{
+    const QString text = BigText(static_cast<int>(state.range(0)));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(view.data());
+        benchmark::DoNotOptimize(view.find(u'\0'));
+    }
+    state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_ScanTenMegabytes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_SplitTenMegabytes(benchmark::State& state)
 {
