@@ -13,6 +13,7 @@
 #include <string>
 #include <type_traits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 QColor ToQColor(TColor color)
@@ -92,17 +93,20 @@ namespace {
 using TMeasuredFonts = std::vector<std::unique_ptr<TMeasuredFont>>;
 
 // The main thread's fonts go with the application object, before Qt's font
-// caches do; another thread's go when it ends.
+// caches do; another thread's go when the thread ends.
+TMeasuredFonts* MainThreadFonts = nullptr;
+
 TMeasuredFonts& ThreadFonts()
 {
-    thread_local TMeasuredFonts fonts;
-    thread_local bool registered = false;
-    if (!registered) {
-        registered = true;
-        const QCoreApplication* app = QCoreApplication::instance();
-        if (app && app->thread() == QThread::currentThread())
-            qAddPostRoutine([] { ThreadFonts().clear(); });
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app && app->thread() == QThread::currentThread()) {
+        if (!MainThreadFonts) {
+            MainThreadFonts = new TMeasuredFonts;
+            qAddPostRoutine([] { delete std::exchange(MainThreadFonts, nullptr); });
+        }
+        return *MainThreadFonts;
     }
+    thread_local TMeasuredFonts fonts;
     return fonts;
 }
 
