@@ -230,6 +230,7 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
             if (!field.empty()) {
                 block.Cols = std::max(block.Cols, j + 1);
                 block.Rows = k + 1;
+                ++block.Fields;
                 if (k >= roomLines || j >= roomFields)
                     ++block.Outside;
             }
@@ -239,4 +240,16 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
         return true;
     });
     return block;
+}
+
+std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+{
+    std::size_t count = 0, k = 0;
+    if (roomLines == 0)
+        return count;
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
+        ForEachField<TFieldLength>(line, holdsTab, roomFields, [&](TFieldLength field) { count += !field.empty(); });
+        return ++k < roomLines;
+    });
+    return count;
 }

@@ -86,6 +86,8 @@ void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t r
     const TClipboardBlock block = MeasureClipboardBlock(text, roomLines, roomFields);
     if (block.Cols != cols || block.Rows != rows || block.Outside != outside)
         Fail("block measure differs from the whole split");
+    if (block.Fields - CountClipboardFieldsWithin(text, roomLines, roomFields) != outside)
+        Fail("fields within the room and outside it do not add up to the block's fields");
 }
 
 // The single-pass splitter gives what the earlier splitter gave.
