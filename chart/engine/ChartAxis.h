@@ -103,6 +103,7 @@ public:
     int CenterPos() const { return scale_.CenterPos(); }
     int AxisPos() const { return axisPos_; }
     int LabelsPos() const { return labelsPos_; }
+    // Label step, labels and ticks of the last layout (empty for a hidden axis).
     const TAxisDivision& Division() const { return division_; }
     int CalcPosValue(double value) const { return scale_.CalcPosValue(value); }
     double CalcPosPoint(int pixel) const { return scale_.CalcPosPoint(pixel); }

@@ -48,14 +48,14 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style)
 
 }  // namespace
 
-// A chart font as the painter resolves it, with its metrics and the widths
+// A chart font as the painter resolved it, with its metrics and the widths
 // of the texts measured in it. A chart paints with a handful of fonts and the
-// same texts paint after paint, so the fonts are kept for the thread instead
-// of being built and measured again for every text.
+// same texts paint after paint, so the measures are kept for the thread
+// instead of being taken again for every text.
 class TMeasuredFont {
 public:
-    TMeasuredFont(const TFontSpec& spec, int dpi, const QFont& resolved)
-        : Spec(spec), Dpi(dpi), Font(resolved), Metrics(resolved), Ascent(Metrics.ascent()),
+    TMeasuredFont(const TFontSpec& spec, int dpi, const QFont& deviceFont, const QFont& resolved)
+        : Spec(spec), Dpi(dpi), DeviceFont(deviceFont), Font(resolved), Metrics(resolved), Ascent(Metrics.ascent()),
           Descent(Metrics.descent()), Height(Metrics.height())
     {
     }
@@ -78,6 +78,7 @@ public:
 
     const TFontSpec Spec;
     const int Dpi;
+    const QFont DeviceFont;
     const QFont Font;
     const QFontMetrics Metrics;
     const int Ascent;
@@ -112,7 +113,8 @@ TMeasuredFonts& ThreadFonts()
 
 }  // namespace
 
-TQtCanvas::TQtCanvas(QPainter& painter) : painter_(painter)
+TQtCanvas::TQtCanvas(QPainter& painter)
+    : painter_(painter), deviceFont_(painter.font()), dpi_(painter.device() ? painter.device()->logicalDpiY() : 0)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -151,13 +153,15 @@ void TQtCanvas::SetBrush(const TBrushSpec& brush)
 void TQtCanvas::SetFont(const TFontSpec& spec)
 {
     textColor_ = ToQColor(spec.Color);
-    // The painter resolves a font for its device; the key holds the device's
-    // resolution so that a font measured for one device is not used on another.
-    const int dpi = painter_.device() ? painter_.device()->logicalDpiY() : 0;
+    // Only this canvas sets the painter's font: the same font again changes nothing.
+    if (font_ && font_->Spec == spec)
+        return;
+    // The painter resolves a font against its device's font and resolution;
+    // measures taken before serve again only for the same three.
     TMeasuredFonts& fonts = ThreadFonts();
-    for (const auto& font : fonts) {
-        if (font->Dpi == dpi && font->Spec == spec) {
-            font_ = font.get();
+    for (const auto& measured : fonts) {
+        if (measured->Spec == spec && measured->Dpi == dpi_ && measured->DeviceFont == deviceFont_) {
+            font_ = measured.get();
             painter_.setFont(font_->Font);
             return;
         }
@@ -167,7 +171,7 @@ void TQtCanvas::SetFont(const TFontSpec& spec)
     font.setPixelSize((spec.Size * 96 + 36) / 72);
     font.setBold(spec.Bold);
     painter_.setFont(font);
-    fonts.push_back(std::make_unique<TMeasuredFont>(spec, dpi, painter_.font()));
+    fonts.push_back(std::make_unique<TMeasuredFont>(spec, dpi_, deviceFont_, painter_.font()));
     font_ = fonts.back().get();
 }
 
@@ -246,7 +250,7 @@ TMeasuredFont& TQtCanvas::Measured()
     if (font_)
         return *font_;
     if (!painterFont_)
-        painterFont_ = std::make_unique<TMeasuredFont>(TFontSpec{}, 0, painter_.font());
+        painterFont_ = std::make_unique<TMeasuredFont>(TFontSpec{}, dpi_, deviceFont_, painter_.font());
     return *painterFont_;
 }
 

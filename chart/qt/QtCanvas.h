@@ -43,6 +43,10 @@ private:
     TMeasuredFont& Measured();
 
     QPainter& painter_;
+    // The font the painter starts with is its device's, which fonts set
+    // later are resolved against.
+    const QFont deviceFont_;
+    const int dpi_;
     TMeasuredFont* font_ = nullptr;  // the font last set, with its measures
     // The painter's own font, measured when a text comes before any SetFont.
     std::unique_ptr<TMeasuredFont> painterFont_;
