@@ -93,6 +93,12 @@ namespace {
 
 using TMeasuredFonts = std::vector<std::unique_ptr<TMeasuredFont>>;
 
+// Fonts that differ only in their colour measure alike.
+bool SameFace(const TFontSpec& a, const TFontSpec& b)
+{
+    return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold;
+}
+
 // The main thread's fonts go with the application object, before Qt's font
 // caches do; another thread's go when the thread ends.
 TMeasuredFonts* MainThreadFonts = nullptr;
@@ -152,15 +158,15 @@ void TQtCanvas::SetBrush(const TBrushSpec& brush)
 
 void TQtCanvas::SetFont(const TFontSpec& spec)
 {
-    textColor_ = ToQColor(spec.Color);
+    textPen_ = QPen(ToQColor(spec.Color));
     // Only this canvas sets the painter's font: the same font again changes nothing.
-    if (font_ && font_->Spec == spec)
+    if (font_ && SameFace(font_->Spec, spec))
         return;
     // The painter resolves a font against its device's font and resolution;
     // measures taken before serve again only for the same three.
     TMeasuredFonts& fonts = ThreadFonts();
     for (const auto& measured : fonts) {
-        if (measured->Spec == spec && measured->Dpi == dpi_ && measured->DeviceFont == deviceFont_) {
+        if (SameFace(measured->Spec, spec) && measured->Dpi == dpi_ && measured->DeviceFont == deviceFont_) {
             font_ = measured.get();
             painter_.setFont(font_->Font);
             return;
@@ -236,7 +242,7 @@ void TQtCanvas::TextOut(int x, int y, std::string_view text, TTextAlign align, T
         x -= font.Width(text);
     const int baseline = anchor == tvTop ? y + font.Ascent : y - font.Descent;
     const QPen pen = painter_.pen();
-    painter_.setPen(textColor_);
+    painter_.setPen(textPen_);
     painter_.drawText(QPoint(x, baseline), ToQString(text));
     painter_.setPen(pen);
 }

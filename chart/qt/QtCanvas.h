@@ -51,7 +51,7 @@ private:
     // The painter's own font, measured when a text comes before any SetFont.
     std::unique_ptr<TMeasuredFont> painterFont_;
     QPoint position_;
-    QColor textColor_;
+    QPen textPen_{QColor()};  // texts are drawn with the font's colour
     bool brushClear_ = true;
     bool penClear_ = false;
 };
