@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <emmintrin.h>
 #include <type_traits>
 #include <utility>
 
@@ -11,25 +12,6 @@ constexpr char16_t Quote = u'"';
 constexpr char16_t Tab = u'\t';
 
 bool IsSeparator(char16_t c) { return c >= 1 && c <= 32; }
-bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
-
-// Walks a quoted field from just after its opening quote, handing each run
-// of its text to takeRun (a doubled quote stands for one); returns the
-// position of the closing quote, or the end of the line when it never closes.
-template <typename TakeRun>
-std::size_t WalkQuotedField(std::u16string_view line, std::size_t from, TakeRun&& takeRun)
-{
-    for (;;) {
-        const std::size_t quote = std::min(line.find(Quote, from), line.size());
-        takeRun(line.substr(from, quote - from));
-        if (quote + 1 < line.size() && line[quote + 1] == Quote) {
-            takeRun(line.substr(quote, 1));
-            from = quote + 2;
-        } else {
-            return quote;
-        }
-    }
-}
 
 // Only the length of a field: measuring a block allocates nothing.
 struct TFieldLength {
@@ -38,20 +20,51 @@ struct TFieldLength {
     bool empty() const { return Length == 0; }
 };
 
-// A quoted field from just after its opening quote; pos ends after the
-// closing quote, or at the end of the line when the quote is never closed.
-// The field is measured first, so that a long one is copied only once.
+// A quoted field from just after its opening quote (a doubled quote stands
+// for one); pos ends after the closing quote, or at the end of the line when
+// the quote is never closed. The first pass finds the closing quote, the
+// second copies: a long field is allocated once, whatever its quotes.
 template <typename Field>
 Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
+    const std::size_t size = line.size();
+    std::size_t end = pos;
+    std::size_t doubled = 0;
+    while (end < size) {
+        if (line[end] == Quote) {
+            if (end + 1 >= size || line[end + 1] != Quote)
+                break;
+            ++doubled;
+            ++end;
+        }
+        ++end;
+    }
     Field field;
     if constexpr (std::is_same_v<Field, std::u16string>) {
-        std::size_t length = 0;
-        WalkQuotedField(line, pos, [&length](std::u16string_view run) { length += run.size(); });
-        field.reserve(length);
+        if (doubled == 0) {
+            field.assign(line.substr(pos, end - pos));
+        } else {
+            // Every quote before the end is the first of a doubled pair, whose
+            // second is dropped. Each character is written and the output
+            // moves on only for a kept one: no branch and no jump of the read
+            // position that would wait for the character before. The spare
+            // unit takes the write of a dropped last quote.
+            const std::size_t length = end - pos - doubled;
+            field.resize(length + 1);
+            char16_t* out = field.data();
+            bool keep = true;
+            for (std::size_t i = pos; i < end; ++i) {
+                const char16_t c = line[i];
+                *out = c;
+                out += keep;
+                keep = !keep || c != Quote;
+            }
+            field.resize(length);
+        }
+    } else {
+        field.Length = end - pos - doubled;
     }
-    const std::size_t end = WalkQuotedField(line, pos, [&field](std::u16string_view run) { field.append(run); });
-    pos = std::min(end + 1, line.size());
+    pos = std::min(end + 1, size);
     return field;
 }
 
@@ -63,6 +76,23 @@ std::u16string_view ZeroTerminated(std::u16string_view text)
 }
 
 namespace {
+
+// The first tab at or after pos, or the end of the line; eight characters
+// at a time, as fields of spreadsheet text are short and many.
+std::size_t NextTab(std::u16string_view line, std::size_t pos)
+{
+    const __m128i tab = _mm_set1_epi16(Tab);
+    while (line.size() - pos >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos));
+        const int found = _mm_movemask_epi8(_mm_cmpeq_epi16(units, tab));
+        if (found != 0)
+            return pos + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found))) / 2;
+        pos += 8;
+    }
+    while (pos < line.size() && line[pos] != Tab)
+        ++pos;
+    return pos;
+}
 
 // Spreadsheet text: every tab ends a field, so an empty cell gives an empty
 // field. Characters 1 to 32 around a field are dropped, those inside it kept.
@@ -80,7 +110,7 @@ void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& 
             field = ReadQuotedField<Field>(line, pos);
         }
         // Up to the next tab; text after a closing quote stays part of the field.
-        const std::size_t tab = std::min(line.find(Tab, pos), line.size());
+        const std::size_t tab = NextTab(line, pos);
         std::size_t end = tab;
         while (end > pos && IsSeparator(line[end - 1]))
             --end;
@@ -116,11 +146,11 @@ void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields,
     }
 }
 
+// A line without NUL characters; holdsTab tells whether it holds a tab.
 template <typename Field, typename Take>
-void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
+void ForEachField(std::u16string_view line, bool holdsTab, std::size_t maxFields, Take&& take)
 {
-    line = ZeroTerminated(line);
-    if (line.find(Tab) != std::u16string_view::npos)
+    if (holdsTab)
         ForEachTabbedField<Field>(line, maxFields, take);
     else
         ForEachBlankSeparatedField<Field>(line, maxFields, take);
@@ -128,30 +158,66 @@ void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
 
 }  // namespace
 
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+namespace {
+
+TClipboardLine SplitLine(std::u16string_view line, bool holdsTab, std::size_t maxFields)
 {
     TClipboardLine fields;
-    ForEachField<std::u16string>(line, maxFields, [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
+    ForEachField<std::u16string>(line, holdsTab, maxFields,
+                                 [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
     return fields;
+}
+
+}  // namespace
+
+TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
+{
+    line = ZeroTerminated(line);
+    return SplitLine(line, line.find(Tab) != std::u16string_view::npos, maxFields);
 }
 
 namespace {
 
-// Calls take(line) for each line of the text until it returns false.
+// Calls take(line, holdsTab) for each line of the text up to its first NUL,
+// until take returns false. One pass over each line finds its end, the end
+// of the text and whether the line holds a tab: the text is read once.
 template <typename Take>
 void ForEachLine(std::u16string_view text, Take&& take)
 {
-    text = ZeroTerminated(text);
+    const std::size_t size = text.size();
     std::size_t pos = 0;
-    // A break at the very end does not start a further line.
-    while (pos < text.size()) {
+    // A break at the very end (or just before the NUL) does not start a further line.
+    while (pos < size && text[pos] != u'\0') {
         std::size_t end = pos;
-        while (end < text.size() && !IsLineBreak(text[end]))
-            ++end;
-        if (!take(text.substr(pos, end - pos)))
+        bool holdsTab = false;
+        char16_t stop = 0;
+        // Eight characters at a time while none of them is a line break or
+        // NUL: one vector compare per kind instead of a branch per character.
+        const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n'), tab = _mm_set1_epi16(Tab);
+        const __m128i nul = _mm_setzero_si128();
+        while (size - end >= 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
+            const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)),
+                                               _mm_cmpeq_epi16(units, nul));
+            if (_mm_movemask_epi8(stops) != 0)
+                break;
+            holdsTab = holdsTab || _mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)) != 0;
+            end += 8;
+        }
+        for (; end < size; ++end) {
+            const char16_t c = text[end];
+            if (c > u'\r')  // none of NUL, tab, LF, CR: almost every character
+                continue;
+            if (c == u'\r' || c == u'\n' || c == u'\0') {
+                stop = c;
+                break;
+            }
+            holdsTab = holdsTab || c == Tab;
+        }
+        if (!take(text.substr(pos, end - pos), holdsTab) || end == size || stop == u'\0')
             return;
         pos = end + 1;
-        if (end < text.size() && text[end] == u'\r' && pos < text.size() && text[pos] == u'\n')
+        if (stop == u'\r' && pos < size && text[pos] == u'\n')
             ++pos;
     }
 }
@@ -164,30 +230,109 @@ std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::si
     std::vector<TClipboardLine> lines;
     if (maxLines == 0)
         return lines;
-    ForEachLine(text, [&](std::u16string_view line) {
-        lines.push_back(SplitClipboardLine(line, maxFields));
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
+        lines.push_back(SplitLine(line, holdsTab, maxFields));
         return lines.size() < maxLines;
     });
     return lines;
 }
 
+namespace {
+
+// Whether the line holds a double quote; eight characters at a time.
+bool HoldsQuote(std::u16string_view line)
+{
+    const __m128i quote = _mm_set1_epi16(Quote);
+    std::size_t pos = 0;
+    for (; line.size() - pos >= 8; pos += 8)
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos)),
+                                              quote)) != 0)
+            return true;
+    return line.substr(pos).find(Quote) != std::u16string_view::npos;
+}
+
+// Calls take(j) for each non-empty field j of a line of spreadsheet text
+// without quotes, where a field is non-empty when it holds a character above
+// blank. Eight characters at a time: the tabs and the characters above blank
+// of a block are bit masks (bit 2k for character k), and the fields' ends are
+// read off the tabs' bits, with no wait for one field's end before the next.
+template <typename Take>
+void ForEachFilledPlainTabbedField(std::u16string_view line, Take&& take)
+{
+    std::size_t j = 0;
+    bool filled = false;
+    const auto takeBlock = [&](unsigned tabs, unsigned fills) {
+        while (tabs != 0) {
+            const unsigned tabBit = tabs & (0u - tabs);
+            filled = filled || (fills & (tabBit - 1)) != 0;
+            if (filled)
+                take(j);
+            ++j;
+            filled = false;
+            fills &= ~((tabBit << 1) - 1);
+            tabs &= tabs - 1;
+        }
+        filled = filled || fills != 0;
+    };
+    const __m128i tab = _mm_set1_epi16(Tab), blank = _mm_set1_epi16(32), zero = _mm_setzero_si128();
+    std::size_t pos = 0;
+    for (; line.size() - pos >= 8; pos += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos));
+        const auto tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)));
+        // Above blank: what is left after taking 32 away, saturating at 0.
+        const auto blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(units, blank), zero)));
+        takeBlock(tabs & 0x5555u, ~blanks & 0x5555u);
+    }
+    unsigned tabs = 0, fills = 0;
+    for (std::size_t k = 0; pos + k < line.size(); ++k) {
+        const char16_t c = line[pos + k];
+        tabs |= unsigned{c == Tab} << (2 * k);
+        fills |= unsigned{c > 32} << (2 * k);
+    }
+    takeBlock(tabs, fills);
+    // The last field has no tab after it.
+    if (filled)
+        take(j);
+}
+
+}  // namespace
+
 TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
 {
     TClipboardBlock block;
     std::size_t k = 0;
-    ForEachLine(text, [&](std::u16string_view line) {
-        std::size_t j = 0;
-        ForEachField<TFieldLength>(line, SIZE_MAX, [&](TFieldLength field) {
-            if (!field.empty()) {
-                block.Cols = std::max(block.Cols, j + 1);
-                block.Rows = k + 1;
-                if (k >= roomLines || j >= roomFields)
-                    ++block.Outside;
-            }
-            ++j;
-        });
+    const auto filledField = [&](std::size_t j) {
+        block.Cols = std::max(block.Cols, j + 1);
+        block.Rows = k + 1;
+        ++block.Fields;
+        if (k >= roomLines || j >= roomFields)
+            ++block.Outside;
+    };
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
+        if (holdsTab && !HoldsQuote(line)) {
+            ForEachFilledPlainTabbedField(line, filledField);
+        } else {
+            std::size_t j = 0;
+            ForEachField<TFieldLength>(line, holdsTab, SIZE_MAX, [&](TFieldLength field) {
+                if (!field.empty())
+                    filledField(j);
+                ++j;
+            });
+        }
         ++k;
         return true;
     });
     return block;
+}
+
+std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+{
+    std::size_t count = 0, k = 0;
+    if (roomLines == 0)
+        return count;
+    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
+        ForEachField<TFieldLength>(line, holdsTab, roomFields, [&](TFieldLength field) { count += !field.empty(); });
+        return ++k < roomLines;
+    });
+    return count;
 }

@@ -27,11 +27,17 @@ TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxField
 // The text up to its first NUL character.
 std::u16string_view ZeroTerminated(std::u16string_view text);
 
-// How far the non-empty fields of a clipboard text reach, and how many of
-// them lie beyond roomLines lines or roomFields fields.
+// How far the non-empty fields of a clipboard text reach, how many there are,
+// and how many of them lie beyond roomLines lines or roomFields fields.
 struct TClipboardBlock {
     std::size_t Cols = 0;
     std::size_t Rows = 0;
+    std::size_t Fields = 0;
     std::size_t Outside = 0;
 };
 TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);
+
+// The non-empty fields within roomLines lines and roomFields fields of each
+// line, read no further than that room: with the block's Fields, how many
+// fall outside a larger room without measuring the whole text again.
+std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);

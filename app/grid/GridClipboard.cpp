@@ -73,7 +73,8 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
         if (block.Outside > 0) {
             const TCounts counts = EnlargedCounts(grid, col + block.Cols, row + block.Rows);
             const std::size_t leftOut =
-                MeasureClipboardBlock(view, counts.Rows - static_cast<std::size_t>(row), counts.Cols - static_cast<std::size_t>(col)).Outside;
+                block.Fields - CountClipboardFieldsWithin(view, counts.Rows - static_cast<std::size_t>(row),
+                                                          counts.Cols - static_cast<std::size_t>(col));
             if (askEnlarge(EnlargeQuestionText(grid, block, leftOut))) {
                 grid.SetColCount(static_cast<int>(counts.Cols));
                 grid.SetRowCount(static_cast<int>(counts.Rows));

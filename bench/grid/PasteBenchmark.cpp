@@ -1,10 +1,13 @@
-// Paste of large clipboard texts into the 5 x 10 grid (target: under 100 ms
-// for 10 MB), the splitter alone, and the copy of the grid.
+// Paste of large clipboard texts into the 5 x 10 grid, the splitter alone,
+// and the copy of the grid; beside them the floor of a paste, one scan of the
+// same text for its end (target: a paste at most 2 times the scan).
 #include <QApplication>
 #include <QClipboard>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <string>
 #include <string_view>
 
 #include "ClipboardText.h"
@@ -65,6 +68,50 @@ void BM_PasteTenMegabytesAsked(benchmark::State& state)
     state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PasteTenMegabytesAsked)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The floor: one pass over the text, looking for a NUL that is not there.
+void BM_ScanTenMegabytes(benchmark::State& state)
+{
+    const QString text = BigText(static_cast<int>(state.range(0)));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(view.data());
+        benchmark::DoNotOptimize(view.find(u'\0'));
+    }
+    state.SetLabel(ShapeName(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_ScanTenMegabytes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Each iteration times one scan and one paste side by side, so that the
+// ratio (the counter) sees the same machine for both: ratio against one scan.
+void BM_PasteAgainstScan(benchmark::State& state)
+{
+    const int shape = static_cast<int>(state.range(0));
+    const bool asked = state.range(1) != 0;
+    const QString text = BigText(shape);
+    QApplication::clipboard()->setText(text);
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    TStringGrid grid;
+    double scanSeconds = 0, pasteSeconds = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(view.data());
+        benchmark::DoNotOptimize(view.find(u'\0'));
+        auto end = std::chrono::steady_clock::now();
+        scanSeconds += std::chrono::duration<double>(end - start).count();
+        start = std::chrono::steady_clock::now();
+        if (asked)
+            grid.AsOneStep(QStringLiteral("粘贴"),
+                           [&grid] { PasteClipboardIntoGrid(grid, [](const QString&) { return false; }); });
+        else
+            PasteClipboardIntoGrid(grid);
+        end = std::chrono::steady_clock::now();
+        pasteSeconds += std::chrono::duration<double>(end - start).count();
+    }
+    state.counters["ratio"] = pasteSeconds / scanSeconds;
+    state.SetLabel(std::string(ShapeName(shape)) + (asked ? ", asked" : ""));
+}
+BENCHMARK(BM_PasteAgainstScan)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void BM_SplitTenMegabytes(benchmark::State& state)
 {

@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "Extended.h"
 #include "NumberText.h"
@@ -27,13 +29,17 @@ double StoreClamped(long double value)
 
 int RoundPixel(long double offset)
 {
-    // Adding and removing 1.5 * 2^63 leaves the Extended value rounded to an
-    // integer, ties to even, as the rounding mode of the environment does;
-    // exact for the clamped pixel range and far cheaper than nearbyintl on
-    // the per-point path of long lines.
+    // Adding 1.5 * 2^63 leaves the Extended sum with an exponent of 63, so
+    // its 64-bit significand is 0xC000000000000000 plus the offset rounded to
+    // an integer, ties to even, as the rounding mode of the environment does.
+    // The low 32 bits of the significand are that integer in two's
+    // complement: no conversion instruction, so no switch of the x87 control
+    // word to truncation and back on the per-point path of long lines.
     constexpr long double shifter = 0x1.8p63L;
-    volatile long double shifted = offset + shifter;
-    return static_cast<int>(shifted - shifter);
+    const long double shifted = offset + shifter;
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, &shifted, sizeof significand);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(significand));
 }
 
 void TAxisScale::SetWorkRange(double minimum, double maximum)
@@ -50,12 +56,18 @@ long double TAxisScale::Span() const
     return WorkRange;
 }
 
-int TAxisScale::CalcPosValue(double value) const
+TPixelMap::TPixelMap(const TAxisScale& scale)
+    : horizontal_(scale.Horizontal), zeroRange_(scale.ZeroRange()), startPos_(scale.StartPos),
+      endPos_(scale.EndPos), centerPos_(scale.CenterPos()), workMinimum_(scale.WorkMinimum),
+      factor_(zeroRange_ ? 0 : scale.AxisSize() / scale.Span())
 {
-    if (ZeroRange())
-        return CenterPos();
-    const long double scale = AxisSize() / Span();
-    long double offset = (static_cast<long double>(value) - WorkMinimum) * scale;
+}
+
+int TPixelMap::operator()(double value) const
+{
+    if (zeroRange_)
+        return centerPos_;
+    long double offset = (static_cast<long double>(value) - workMinimum_) * factor_;
     if (std::isnan(offset))
         offset = 0;
     if (offset > PixelLimit)
@@ -63,8 +75,10 @@ int TAxisScale::CalcPosValue(double value) const
     else if (offset < -PixelLimit)
         offset = -PixelLimit;
     const int rounded = RoundPixel(offset);
-    return Horizontal ? StartPos + rounded : EndPos - rounded;
+    return horizontal_ ? startPos_ + rounded : endPos_ - rounded;
 }
+
+int TAxisScale::CalcPosValue(double value) const { return TPixelMap(*this)(value); }
 
 double TAxisScale::CalcPosPoint(int pixel) const
 {

@@ -38,6 +38,23 @@ struct TAxisScale {
     void WidenByMargins(int firstMargin, int secondMargin);
 };
 
+// The value -> pixel mapping of a scale with its factor computed once: the
+// per-point path of long lines. CalcPosValue maps through it.
+class TPixelMap {
+public:
+    explicit TPixelMap(const TAxisScale& scale);
+    int operator()(double value) const;
+
+private:
+    bool horizontal_;
+    bool zeroRange_;
+    int startPos_;
+    int endPos_;
+    int centerPos_;
+    long double workMinimum_;
+    long double factor_;
+};
+
 // Round half to even of a pixel offset within +-67,108,863.
 int RoundPixel(long double offset);
 

@@ -42,7 +42,7 @@ void TBarSeries::PrepareForPaint(TCanvas& canvas)
         ++maxBarPoints_;
 }
 
-void TBarSeries::CalcBarSize() const
+void TBarSeries::CalcSizesFromAxes()
 {
     if (customBarWidth_ != 0) {
         barSize_ = customBarWidth_;
@@ -68,7 +68,6 @@ void TBarSeries::CalcBarSize() const
 
 void TBarSeries::CalcHorizMargins(int& left, int& right) const
 {
-    CalcBarSize();
     const int margin = barSize_ * numBars_;
     left = right = sideMargins_ ? margin : margin / 2;
 }

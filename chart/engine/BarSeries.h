@@ -40,6 +40,7 @@ public:
     TRect BarRect(std::size_t index) const;
 
     void PrepareForPaint(TCanvas& canvas) override;
+    void CalcSizesFromAxes() override;
     void CalcHorizMargins(int& left, int& right) const override;
     void CalcVerticalMargins(int& top, int& bottom) const override;
     double MinYValue() const override;
@@ -50,7 +51,6 @@ protected:
     void DrawAllValues(TCanvas& canvas, const TRect& plotRect) override;
 
 private:
-    void CalcBarSize() const;
     int OriginPixel() const;
     void AvoidOverlap(TMarkPosition& position, std::size_t index) const;
     template <class T>
@@ -73,7 +73,6 @@ private:
     int numBars_ = 0;
     int barPosition_ = 0;
     int maxBarPoints_ = 0;
-    // Computed when the chart asks for the margins, after the axis pixels.
-    mutable int barSize_ = 0;
+    int barSize_ = 0;
     int markLineHeight_ = 0;
 };

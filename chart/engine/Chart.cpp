@@ -214,8 +214,14 @@ void TChart::LayOutAxes(TCanvas& canvas)
 
     for (const auto& axis : axes_)
         axis->CalcPositions(plotRect_);
+    for (TChartSeries* series : seriesList_)
+        if (series->Active())
+            series->CalcSizesFromAxes();
     for (const auto& axis : axes_)
         axis->ApplySeriesMargins();
+    for (const auto& axis : axes_)
+        if (axis->IsVisible())
+            axis->CalcDivision(canvas);
 }
 
 void TChart::DrawBackWall(TCanvas& canvas)

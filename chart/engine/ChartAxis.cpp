@@ -11,7 +11,7 @@
 TChartAxis::TChartAxis(TChart& chart, TAxisKind kind) : chart_(chart), kind_(kind)
 {
     for (TChangeLink* link : std::initializer_list<TChangeLink*>{
-             &labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_, &minorGrid_})
+             &labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_})
         link->SetOnChange([this] { Changed(); });
     scale_.Horizontal = Horizontal();
 }
@@ -123,9 +123,7 @@ std::string TChartAxis::LabelText(double value) const
 void TChartAxis::CalcVisibility()
 {
     // A hidden axis draws nothing, so a paint starts with no labels or ticks.
-    drawnLabels_.clear();
-    tickPositions_.clear();
-    stepUsed_ = 0;
+    division_ = {};
     shownNow_ = chart_.AxisVisible() && visible_ && (!chart_.HasActiveSeries() || !SeriesUsingAxis().empty());
 }
 

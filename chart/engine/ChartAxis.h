@@ -1,9 +1,10 @@
 #pragma once
 // One axis of a chart: its properties with the assignment checks, and the
-// run-time layout of one paint (range, bands, pixel mapping, labels, ticks).
+// run-time layout of one paint (range, bands, pixel mapping, division).
 #include <string>
 #include <vector>
 
+#include "AxisDivision.h"
 #include "AxisScale.h"
 #include "Canvas.h"
 #include "ChangeLink.h"
@@ -14,13 +15,6 @@ class TChart;
 class TChartSeries;
 
 enum TAxisKind { akBottom, akTop, akLeft, akRight };
-
-// One label drawn by the last paint.
-struct TAxisLabel {
-    double Value = 0;
-    std::string Text;
-    int Pos = 0;
-};
 
 class TChartAxis {
 public:
@@ -109,10 +103,8 @@ public:
     int CenterPos() const { return scale_.CenterPos(); }
     int AxisPos() const { return axisPos_; }
     int LabelsPos() const { return labelsPos_; }
-    // Step used for the labels of the last paint (0 when none were drawn).
-    double LabelStepUsed() const { return stepUsed_; }
-    const std::vector<TAxisLabel>& DrawnLabels() const { return drawnLabels_; }
-    const std::vector<int>& TickPositions() const { return tickPositions_; }
+    // Label step, labels and ticks of the last layout (empty for a hidden axis).
+    const TAxisDivision& Division() const { return division_; }
     int CalcPosValue(double value) const { return scale_.CalcPosValue(value); }
     double CalcPosPoint(int pixel) const { return scale_.CalcPosPoint(pixel); }
 
@@ -123,6 +115,8 @@ public:
     void ReserveBands(TRect& rect, TCanvas& canvas);
     void CalcPositions(const TRect& plotRect);
     void ApplySeriesMargins();
+    void CalcDivision(TCanvas& canvas);
+    // Paints the division; computes nothing.
     void Draw(TCanvas& canvas, const TRect& plotRect);
 
     // Text of a value label.
@@ -134,8 +128,9 @@ private:
     std::vector<TChartSeries*> SeriesUsingAxis() const;
     int LabelSize(TCanvas& canvas, double value) const;
     int VerticalLabelsWidth(TCanvas& canvas);
-    void DrawValueLabels(TCanvas& canvas);
-    void DrawPointLabels(TCanvas& canvas, TAxisLabelStyle style);
+    void DivideByValues(TCanvas& canvas);
+    void DivideByPoints(TCanvas& canvas, TAxisLabelStyle style);
+    void CalcMinorTicks();
     void DrawLabel(TCanvas& canvas, int pos, const std::string& text);
     void DrawTick(TCanvas& canvas, int pos, int length, bool inwards);
     void DrawLinesAndTicks(TCanvas& canvas, const TRect& plotRect);
@@ -174,7 +169,6 @@ private:
     TDarkGrayPen ticksInner_;
     int tickInnerLength_ = 0;
     TAxisGridPen grid_;
-    TChartHiddenPen minorGrid_;
     bool visible_ = true;
     int minimumOffset_ = 0;
     int maximumOffset_ = 0;
@@ -185,7 +179,5 @@ private:
     TAxisScale scale_;
     int axisPos_ = 0;
     int labelsPos_ = 0;
-    double stepUsed_ = 0;
-    std::vector<TAxisLabel> drawnLabels_;
-    std::vector<int> tickPositions_;
+    TAxisDivision division_;
 };

@@ -72,7 +72,3 @@ class TDarkGrayPen : public TChartPen {
 public:
     TDarkGrayPen() : TChartPen(clGray, 1, psSolid, true) {}
 };
-class TChartHiddenPen : public TChartPen {
-public:
-    TChartHiddenPen() : TChartPen(clBlack, 1, psSolid, false) {}
-};

@@ -37,12 +37,11 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     xValues_.InsertAt(index, x);
     yValues_.InsertAt(index, y);
 
-    if (hasColors_) {
+    if (!colors_.empty()) {
         colors_.insert(colors_.begin() + static_cast<std::ptrdiff_t>(index), color);
     } else if (color != DefaultColorMarker) {
         colors_.assign(Count() - 1, DefaultColorMarker);
         colors_.insert(colors_.begin() + static_cast<std::ptrdiff_t>(index), color);
-        hasColors_ = true;
     }
 
     if (!label.empty() || !labels_.empty()) {
@@ -60,7 +59,6 @@ void TChartSeries::ClearPoints()
     xValues_.Clear();
     yValues_.Clear();
     colors_.clear();
-    hasColors_ = false;
     labels_.clear();
     marks_.ClearPositions();
     firstVisible_ = lastVisible_ = -1;
@@ -82,7 +80,7 @@ bool TChartSeries::HasNonEmptyLabel() const
 
 TColor TChartSeries::StoredColor(std::size_t index) const
 {
-    return hasColors_ && index < colors_.size() ? colors_[index] : DefaultColorMarker;
+    return index < colors_.size() ? colors_[index] : DefaultColorMarker;
 }
 
 TColor TChartSeries::ValueColor(std::size_t index) const

@@ -47,7 +47,7 @@ public:
     bool HasNonEmptyLabel() const;
     // The stored colour, DefaultColorMarker when the point has none.
     TColor StoredColor(std::size_t index) const;
-    bool HasColorList() const { return hasColors_; }
+    bool HasColorList() const { return !colors_.empty(); }
     // The colour the point is drawn in.
     TColor ValueColor(std::size_t index) const;
     bool IsNull(std::size_t index) const { return ValueColor(index) == NullColor; }
@@ -86,6 +86,8 @@ public:
 
     // --- Paint protocol, in the order a paint uses it
     virtual void PrepareForPaint(TCanvas&) {}
+    // Sizes that follow from the axis pixels, before the margins are asked for.
+    virtual void CalcSizesFromAxes() {}
     virtual void CalcHorizMargins(int& left, int& right) const;
     virtual void CalcVerticalMargins(int& top, int& bottom) const;
     virtual double MinXValue() const { return xValues_.MinValue(); }
@@ -122,8 +124,7 @@ private:
     TChartValueList xValues_{"X", loAscending};
     TChartValueList yValues_{"Y", loNone};
     std::vector<std::string> labels_;
-    std::vector<TColor> colors_;
-    bool hasColors_ = false;
+    std::vector<TColor> colors_;  // empty until a point has a colour of its own
     TColor seriesColor_ = DefaultColorMarker;
     TColor assignedColor_ = DefaultColorMarker;
     bool colorEachPoint_ = false;

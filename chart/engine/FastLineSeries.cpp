@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ChartAxis.h"
+
 void TFastLineSeries::SetLinePen(const TChartPen& pen)
 {
     LinePen().Assign(pen);
@@ -46,6 +48,20 @@ void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TRect&)
     canvas.SetPen(LinePen().Spec());
     canvas.SetBrush({true, clWhite});
 
+    const TChartAxis* horiz = GetHorizAxis();
+    const TChartAxis* vert = GetVertAxis();
+    if (!horiz || !vert)
+        return;
+    // The axes' mappings with their factors computed once for the line.
+    const TPixelMap mapX(horiz->Scale());
+    const TPixelMap mapY(vert->Scale());
+    const std::vector<double>& xs = XValues().Values();
+    const std::vector<double>& ys = YValues().Values();
+    const auto pixel = [&](int i) {
+        const auto index = static_cast<std::size_t>(i);
+        return TPoint{mapX(xs[index]), mapY(ys[index])};
+    };
+
     const int first = FirstVisible();
     const int last = LastVisible();
     const int start = first > 0 ? first - 1 : first;
@@ -59,10 +75,10 @@ void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TRect&)
         run.clear();
     };
 
-    TPoint previous = PointPixel(static_cast<std::size_t>(start));
+    TPoint previous = pixel(start);
     run.push_back(previous);
     for (int i = start + 1; i <= last; ++i) {
-        const TPoint point = PointPixel(static_cast<std::size_t>(i));
+        const TPoint point = pixel(i);
         if (point.X == previous.X && (!drawAllPoints_ || point.Y == previous.Y))
             continue;
         if (!ignoreNulls_ && IsNull(static_cast<std::size_t>(i))) {

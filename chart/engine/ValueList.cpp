@@ -1,7 +1,5 @@
 #include "ValueList.h"
 
-#include <cmath>
-
 std::size_t TChartValueList::InsertionIndex(double value) const
 {
     const std::size_t count = values_.size();
@@ -46,21 +44,16 @@ void TChartValueList::Clear()
 void TChartValueList::Recalculate() const
 {
     stale_ = false;
-    min_ = max_ = total_ = totalAbs_ = 0;
+    min_ = max_ = 0;
     if (values_.empty())
         return;
     min_ = max_ = values_[0];
-    long double total = 0, totalAbs = 0;
     for (double v : values_) {
         if (v < min_)
             min_ = v;
         else if (v > max_)
             max_ = v;
-        total += v;
-        totalAbs += std::fabs(v);
     }
-    total_ = static_cast<double>(total);
-    totalAbs_ = static_cast<double>(totalAbs);
 }
 
 double TChartValueList::MinValue() const
@@ -75,18 +68,4 @@ double TChartValueList::MaxValue() const
     if (stale_)
         Recalculate();
     return max_;
-}
-
-double TChartValueList::Total() const
-{
-    if (stale_)
-        Recalculate();
-    return total_;
-}
-
-double TChartValueList::TotalAbs() const
-{
-    if (stale_)
-        Recalculate();
-    return totalAbs_;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // One list of point coordinates of a series (X or Y), with its sort order and
-// cached statistics.
+// cached range.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -28,11 +28,9 @@ public:
     void InsertAt(std::size_t index, double value);
     void Clear();
 
-    // Statistics over all values, 0 for an empty list.
+    // The range of all values, 0 for an empty list.
     double MinValue() const;
     double MaxValue() const;
-    double Total() const;
-    double TotalAbs() const;
 
 private:
     void Recalculate() const;
@@ -42,5 +40,5 @@ private:
     std::vector<double> values_;
 
     mutable bool stale_ = false;
-    mutable double min_ = 0, max_ = 0, total_ = 0, totalAbs_ = 0;
+    mutable double min_ = 0, max_ = 0;
 };

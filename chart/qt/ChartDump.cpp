@@ -84,17 +84,17 @@ QJsonObject SeriesJson(const TChartSeries& series)
 QJsonObject AxisPaintJson(const TChartAxis& axis)
 {
     QJsonArray labels;
-    for (const TAxisLabel& label : axis.DrawnLabels())
+    for (const TAxisLabel& label : axis.Division().Labels)
         labels.append(QJsonObject{{"value", label.Value}, {"text", Text(label.Text)}, {"pos", label.Pos}});
     QJsonArray ticks;
-    for (int tick : axis.TickPositions())
+    for (int tick : axis.Division().Ticks)
         ticks.append(tick);
     return {{"visible", axis.IsVisible()},
             {"workMinimum", axis.WorkMinimum()},
             {"workMaximum", axis.WorkMaximum()},
             {"startPos", axis.StartPos()},
             {"endPos", axis.EndPos()},
-            {"increment", axis.LabelStepUsed()},
+            {"increment", axis.Division().Step},
             {"labels", labels},
             {"ticks", ticks}};
 }

@@ -4,7 +4,11 @@
 #include <QPainter>
 #include <QPoint>
 
+#include <memory>
+
 #include "Canvas.h"
+
+class TMeasuredFont;
 
 // Colours are blue-green-red values: red is the low byte.
 QColor ToQColor(TColor color);
@@ -33,10 +37,21 @@ public:
     void UnClipRectangle() override;
     TColor SystemColor(TSystemColor which) override;
 
+    ~TQtCanvas() override;
+
 private:
+    TMeasuredFont& Measured();
+
     QPainter& painter_;
+    // The font the painter starts with is its device's, which fonts set
+    // later are resolved against.
+    const QFont deviceFont_;
+    const int dpi_;
+    TMeasuredFont* font_ = nullptr;  // the font last set, with its measures
+    // The painter's own font, measured when a text comes before any SetFont.
+    std::unique_ptr<TMeasuredFont> painterFont_;
     QPoint position_;
-    QColor textColor_;
+    QPen textPen_{QColor()};  // texts are drawn with the font's colour
     bool brushClear_ = true;
     bool penClear_ = false;
 };

@@ -1,5 +1,7 @@
 // Fuzzer of the paste splitter (tab-separated and blank-separated lines), the
 // measure of a block's non-empty fields, and the pair loader's item cutting.
+// The splitter's results equal those of the earlier splitter, kept here as
+// the reference.
 // The input is read as UTF-16 code units (NULs, lone surrogates, control
 // characters and byte-order-mark characters included), after two bytes that
 // choose the grid's room for the paste. The text passes through a QString and
@@ -14,6 +16,7 @@
 
 #include "ClipboardPairs.h"
 #include "ClipboardText.h"
+#include "ReferenceClipboardText.h"
 #include "Utf16Units.h"
 
 namespace {
@@ -83,6 +86,21 @@ void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t r
     const TClipboardBlock block = MeasureClipboardBlock(text, roomLines, roomFields);
     if (block.Cols != cols || block.Rows != rows || block.Outside != outside)
         Fail("block measure differs from the whole split");
+    if (block.Fields - CountClipboardFieldsWithin(text, roomLines, roomFields) != outside)
+        Fail("fields within the room and outside it do not add up to the block's fields");
+}
+
+// The single-pass splitter gives what the earlier splitter gave.
+void CheckAgainstReference(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
+{
+    if (SplitClipboardText(text, maxLines, maxFields) != reference::SplitClipboardText(text, maxLines, maxFields))
+        Fail("split differs from the reference splitter");
+    if (SplitClipboardLine(text, maxFields) != reference::SplitClipboardLine(text, maxFields))
+        Fail("line split differs from the reference splitter");
+    const TClipboardBlock block = MeasureClipboardBlock(text, maxLines, maxFields);
+    const TClipboardBlock expected = reference::MeasureClipboardBlock(text, maxLines, maxFields);
+    if (block.Cols != expected.Cols || block.Rows != expected.Rows || block.Outside != expected.Outside)
+        Fail("block measure differs from the reference splitter");
 }
 
 void CheckPairs(std::u16string_view text)
@@ -118,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         CheckUnchangedAsText(candidate);
         CheckSplit(candidate, maxLines, maxFields);
         CheckMeasure(candidate, maxLines, maxFields);
+        CheckAgainstReference(candidate, maxLines, maxFields);
         CheckPairs(candidate);
     }
     return 0;

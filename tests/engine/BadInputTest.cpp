@@ -38,7 +38,7 @@ void ExpectSanePaint(TChart& chart, int width, int height)
     TRecordingCanvas canvas;
     ASSERT_NO_THROW(chart.Paint(canvas, width, height));
     for (TAxisKind kind : {akBottom, akTop, akLeft, akRight})
-        EXPECT_LT(chart.Axis(kind).DrawnLabels().size(), MaxLabelCount);
+        EXPECT_LT(chart.Axis(kind).Division().Labels.size(), MaxLabelCount);
     EXPECT_GE(chart.PlotRect().Width(), 1);
     EXPECT_GE(chart.PlotRect().Height(), 1);
 }
@@ -55,16 +55,16 @@ TEST(BadInput, ExtremeFixedAxisEnds)
     left.SetMaximum(1e308);
     left.SetMinimum(-1e308);
     ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_FALSE(left.DrawnLabels().empty());
+    EXPECT_FALSE(left.Division().Labels.empty());
 
     left.SetMinimum(1e308);  // equal ends
     ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_EQ(left.DrawnLabels().size(), 1u);
+    EXPECT_EQ(left.Division().Labels.size(), 1u);
 
     left.SetMinimum(0);
     left.SetMaximum(1e-300);  // tiny range
     ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_EQ(left.DrawnLabels().size(), 1u);
+    EXPECT_EQ(left.Division().Labels.size(), 1u);
 }
 
 TEST(BadInput, ExtremeDataOnAutomaticAxes)
@@ -133,6 +133,6 @@ TEST(BadInput, LabelCutOffOnAChart)
     left.SetLabelsSeparation(0);  // the desired step is taken as it is
     left.SetIncrement(1e-9);
     ExpectSanePaint(chart, 772, 190);
-    EXPECT_TRUE(left.DrawnLabels().empty());
-    EXPECT_TRUE(left.TickPositions().empty());
+    EXPECT_TRUE(left.Division().Labels.empty());
+    EXPECT_TRUE(left.Division().Ticks.empty());
 }

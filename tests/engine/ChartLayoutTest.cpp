@@ -123,9 +123,9 @@ TEST(ChartLayout, SeriesWithoutPointsShowOneZeroLabelAtTheCentre)
     EXPECT_FALSE(chart.RightAxis().IsVisible());
     for (TAxisKind kind : {akBottom, akLeft}) {
         const TChartAxis& axis = chart.Axis(kind);
-        ASSERT_EQ(axis.DrawnLabels().size(), 1u);
-        EXPECT_EQ(axis.DrawnLabels()[0].Text, "0");
-        EXPECT_EQ(axis.DrawnLabels()[0].Pos, axis.CenterPos());
+        ASSERT_EQ(axis.Division().Labels.size(), 1u);
+        EXPECT_EQ(axis.Division().Labels[0].Text, "0");
+        EXPECT_EQ(axis.Division().Labels[0].Pos, axis.CenterPos());
     }
     // The left band is the width of "0" plus a blank.
     EXPECT_EQ(chart.PlotRect().Left, 24 + 12 + 7);
@@ -171,13 +171,13 @@ TEST(ChartLayout, MarginWideningAndOneTwoFiveStepOnA600PixelAxis)
     EXPECT_EQ(bottom.Maximum(), 12);
     EXPECT_NEAR(bottom.WorkMinimum(), -0.1017, 5e-5);
     EXPECT_NEAR(bottom.WorkMaximum(), 12.1017, 5e-5);
-    EXPECT_EQ(bottom.LabelStepUsed(), 1);
+    EXPECT_EQ(bottom.Division().Step, 1);
     const std::vector<std::string> texts = LabelTexts(bottom);
     ASSERT_EQ(texts.size(), 13u);
     EXPECT_EQ(texts.front(), "12");
     EXPECT_EQ(texts.back(), "0");
-    EXPECT_EQ(bottom.DrawnLabels().back().Pos, bottom.StartPos() + 5);
-    EXPECT_EQ(bottom.DrawnLabels().front().Pos, bottom.EndPos() - 5);
+    EXPECT_EQ(bottom.Division().Labels.back().Pos, bottom.StartPos() + 5);
+    EXPECT_EQ(bottom.Division().Labels.front().Pos, bottom.EndPos() - 5);
 }
 
 TEST(ChartLayout, FixedLeftAxisIsNotWidenedAndLabelsStayInside)
@@ -198,7 +198,7 @@ TEST(ChartLayout, FixedLeftAxisIsNotWidenedAndLabelsStayInside)
     EXPECT_EQ(left.WorkMinimum(), 9.5);
     EXPECT_EQ(left.WorkMaximum(), 12.5);
     // 154 pixels high, labels 13 + 1: n = 11, start 3 / 12 = 0.25 -> 0.5.
-    EXPECT_EQ(left.LabelStepUsed(), 0.5);
+    EXPECT_EQ(left.Division().Step, 0.5);
     EXPECT_EQ(LabelTexts(left), (std::vector<std::string>{"12.5", "12", "11.5", "11", "10.5", "10", "9.5"}));
     // Right-aligned at LabelsPos, vertically centred on the pixel.
     const std::vector<TCanvasOp> label = canvas.TextOps("11");
@@ -225,7 +225,7 @@ TEST(ChartLayout, VerticalLabelBandMeasuresTheEndsRoundedToTheStep)
     chart.Paint(canvas, 772, 486);
 
     const TChartAxis& left = chart.LeftAxis();
-    EXPECT_EQ(left.LabelStepUsed(), 1);
+    EXPECT_EQ(left.Division().Step, 1);
     // "13" and "-7" (truncated towards zero), not "13.2" and "-7.3", plus a blank.
     EXPECT_EQ(left.LabelsPos(), 24 + 12 + 6);
 }
@@ -248,7 +248,7 @@ TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
     chart.Paint(canvas, 229, 200);  // plot 28..228: 200 pixels for 0..10
 
     const TChartAxis& bottom = chart.BottomAxis();
-    EXPECT_EQ(bottom.TickPositions(), (std::vector<int>{228, 128, 28}));
+    EXPECT_EQ(bottom.Division().Ticks, (std::vector<int>{228, 128, 28}));
     const int axisPos = bottom.AxisPos();
     std::vector<TCanvasOp> majors, minors, grid;
     for (const TCanvasOp& op : canvas.OpsOfKind(opLine)) {
@@ -268,6 +268,8 @@ TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
     for (const TCanvasOp& op : minors)
         minorX.push_back(op.Points[0].X);
     EXPECT_EQ(minorX, (std::vector<int>{153, 178, 203, 53, 78, 103}));
+    // The drawing paints exactly the division of the layout pass.
+    EXPECT_EQ(bottom.Division().MinorTicks, minorX);
 }
 
 TEST(ChartLayout, RightAxisSeriesMakesTheRightAxisVisible)
@@ -292,8 +294,8 @@ TEST(ChartLayout, RightAxisSeriesMakesTheRightAxisVisible)
     EXPECT_EQ(chart.RightAxis().Minimum(), 0.25);
     EXPECT_EQ(chart.RightAxis().Maximum(), 0.5);
     EXPECT_EQ(chart.LeftAxis().Minimum(), 0);  // bars include their origin
-    ASSERT_FALSE(chart.RightAxis().DrawnLabels().empty());
-    const std::vector<TCanvasOp> label = canvas.TextOps(chart.RightAxis().DrawnLabels()[0].Text);
+    ASSERT_FALSE(chart.RightAxis().Division().Labels.empty());
+    const std::vector<TCanvasOp> label = canvas.TextOps(chart.RightAxis().Division().Labels[0].Text);
     ASSERT_FALSE(label.empty());
     EXPECT_EQ(label.back().Align, taLeftJustify);
     EXPECT_EQ(label.back().Points[0].X, chart.RightAxis().LabelsPos());
@@ -311,15 +313,15 @@ TEST(ChartLayout, AnAxisHiddenByALaterPaintKeepsNoLabelsOrTicks)
     curve.AddPoint(2, 0.5);
     TRecordingCanvas canvas;
     chart.Paint(canvas, 772, 486);
-    ASSERT_FALSE(chart.RightAxis().DrawnLabels().empty());
+    ASSERT_FALSE(chart.RightAxis().Division().Labels.empty());
 
     curve.SetVertAxis(aLeftAxis);
     chart.Paint(canvas, 772, 486);
     EXPECT_FALSE(chart.RightAxis().IsVisible());
-    EXPECT_TRUE(chart.RightAxis().DrawnLabels().empty());
-    EXPECT_TRUE(chart.RightAxis().TickPositions().empty());
-    EXPECT_EQ(chart.RightAxis().LabelStepUsed(), 0);
-    EXPECT_FALSE(chart.LeftAxis().DrawnLabels().empty());
+    EXPECT_TRUE(chart.RightAxis().Division().Labels.empty());
+    EXPECT_TRUE(chart.RightAxis().Division().Ticks.empty());
+    EXPECT_EQ(chart.RightAxis().Division().Step, 0);
+    EXPECT_FALSE(chart.LeftAxis().Division().Labels.empty());
 }
 
 TEST(AxisProperties, MinimumAndMaximumChecks)

@@ -41,7 +41,7 @@ inline std::vector<std::string> Texts(const std::vector<TCanvasOp>& ops)
 inline std::vector<std::string> LabelTexts(const TChartAxis& axis)
 {
     std::vector<std::string> texts;
-    for (const TAxisLabel& label : axis.DrawnLabels())
+    for (const TAxisLabel& label : axis.Division().Labels)
         texts.push_back(label.Text);
     return texts;
 }

@@ -3,10 +3,13 @@
 
 #include <QGuiApplication>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QWidget>
 
+#include <functional>
 #include <stdexcept>
 
 #include "ChartControl.h"
@@ -91,6 +94,56 @@ TEST_F(QtCanvasTest, DashedWidthTwoLineStaysDashed)
         gaps += image.pixelColor(x, 5) == QColor(Qt::white);
     EXPECT_GT(gaps, 20);
     EXPECT_LT(gaps, 140);
+}
+
+namespace {
+
+// A widget that runs a check inside its paint, where a painter on it is active.
+class TPaintCheck : public QWidget {
+public:
+    std::function<void(QPainter&)> Check;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        Check(painter);
+    }
+};
+
+}  // namespace
+
+// Measures are kept between paints; they must stay those of the font in
+// force, on every device, also for texts measured before any font is set.
+TEST_F(QtCanvasTest, MeasuresFollowTheFontInForceOnEachDevice)
+{
+    const auto check = [](QPainter& painter) {
+        const auto fresh = [&painter](const char* text) {
+            return QFontMetrics(painter.font()).horizontalAdvance(QString::fromUtf8(text));
+        };
+        TQtCanvas canvas(painter);
+        EXPECT_EQ(canvas.TextWidth("Wide 12"), fresh("Wide 12"));
+        EXPECT_EQ(canvas.TextHeight("W"), QFontMetrics(painter.font()).height());
+        for (const TFontSpec& spec : {TFontSpec{}, TFontSpec{"Arial", 10, clRed, true}, TFontSpec{}}) {
+            canvas.SetFont(spec);
+            EXPECT_EQ(canvas.TextWidth("Wide 12 均值"), fresh("Wide 12 均值")) << spec.Size;
+            EXPECT_EQ(canvas.TextHeight("W"), QFontMetrics(painter.font()).height()) << spec.Size;
+        }
+    };
+    TPaintCheck widget;
+    QFont large(QStringLiteral("DejaVu Sans"));
+    large.setPixelSize(30);
+    large.setLetterSpacing(QFont::AbsoluteSpacing, 3);  // left to the device by the chart fonts
+    widget.setFont(large);
+    widget.resize(50, 50);
+    widget.Check = check;
+    QImage image(50, 50, QImage::Format_RGB32);
+    for (int round = 0; round < 2; ++round) {  // the second round reads kept measures
+        QPainter painter(&image);
+        check(painter);
+        painter.end();
+        widget.grab();
+    }
 }
 
 TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)

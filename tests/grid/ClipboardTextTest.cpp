@@ -63,6 +63,11 @@ TEST(ClipboardText, BlockMeasuresItsNonEmptyFields)
     EXPECT_EQ(block.Cols, 3u);  // the trailing empty fields do not count
     EXPECT_EQ(block.Rows, 3u);  // nor the last line, which holds only empty fields
     EXPECT_EQ(block.Outside, 1u);
+    EXPECT_EQ(block.Fields, 3u);
+    // Within a room the count stops at its edge; with Fields it gives the outside of any room.
+    EXPECT_EQ(CountClipboardFieldsWithin(u"1\t2\t\t\r\n\r\n\t\t3\t\r\n\t\r\n", 2, 2), 2u);
+    EXPECT_EQ(CountClipboardFieldsWithin(u"1\t2\t\t\r\n\r\n\t\t3\t\r\n\t\r\n", 3, 2), 2u);
+    EXPECT_EQ(CountClipboardFieldsWithin(u"1 2 3", 0, 3), 0u);
     EXPECT_EQ(MeasureClipboardBlock(u"1 2 3", 1, 3).Outside, 0u);
     EXPECT_EQ(MeasureClipboardBlock(u"", 0, 0).Rows, 0u);
 }
