@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libglx-dev libopengl-dev
   fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig
   xvfb xauth xdotool xclip
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
