@@ -38,18 +38,21 @@ private:
     {
         if (c == '\0')
             throw TInputError(LineText(line_) + "含有 NUL 字节：输入不是文本");
-        if (afterCr_) {
-            afterCr_ = false;
-            if (c == '\n')
-                return;  // the LF of a CRLF
+        const bool lfOfCrlf = c == '\n' && previousCr_;
+        previousCr_ = c == '\r';
+        if (lfOfCrlf && rowEndedByCr_) {
+            rowEndedByCr_ = false;
+            return;
         }
+        rowEndedByCr_ = false;
         if (++recordBytes_ > MaxLineBytes)
             throw TInputError(LineText(line_) + "超过 " + std::to_string(MaxLineBytes >> 20) + " MiB");
         if (state_ == State::Quoted) {
             if (c == '"')
                 state_ = State::QuoteInQuoted;
             else {
-                CountLineBreak(c);
+                if (!lfOfCrlf)
+                    CountLineBreak(c);
                 field_ += c;
             }
             return;
@@ -68,6 +71,7 @@ private:
         } else if (c == '\n' || c == '\r') {
             CountLineBreak(c);
             EndRow();
+            rowEndedByCr_ = c == '\r';
         } else if (c == '"' && state_ == State::FieldStart) {
             state_ = State::Quoted;
             quoteLine_ = line_;
@@ -79,10 +83,8 @@ private:
 
     void CountLineBreak(char c)
     {
-        if (c == '\n' || c == '\r') {
+        if (c == '\n' || c == '\r')
             ++line_;
-            afterCr_ = c == '\r';
-        }
     }
 
     void EndField()
@@ -110,7 +112,8 @@ private:
     TBatchGrid grid_;
     std::string field_;
     State state_ = State::FieldStart;
-    bool afterCr_ = false;
+    bool previousCr_ = false;
+    bool rowEndedByCr_ = false;  // its LF, if one follows, belongs to that line end
     bool rowHasContent_ = false;
     std::size_t line_ = 1, fieldLine_ = 1, quoteLine_ = 1;
     std::size_t fieldIndex_ = 0;
