@@ -1,6 +1,7 @@
 #pragma once
 // The three output formats. Every key, control and label comes from the
 // table of the window's fields, in its reading order.
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,7 +17,7 @@ void WriteCsvOutput(std::ostream& out, const TBatchWindow& window, const std::st
 
 struct TJsonParts {
     std::optional<std::string> Error;         // as the error display shows it
-    std::string ChartsJson;                   // a JSON object
+    std::function<void(std::ostream&)> WriteCharts;  // writes a JSON object
     std::optional<std::string> ExtendedJson;  // a JSON object when asked for
 };
 

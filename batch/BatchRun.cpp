@@ -91,7 +91,7 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
             WriteCsvOutput(out, window, decimal);
             break;
         case TOutputFormat::Json: {
-            TJsonParts parts{error, ChartsJson(charts), std::nullopt};
+            TJsonParts parts{error, [&charts](std::ostream& json) { WriteChartsJson(json, charts); }, std::nullopt};
             if (options.Extended)
                 parts.ExtendedJson = ExtendedAnalysisJson(window);
             WriteJsonOutput(out, window, parts, decimal);

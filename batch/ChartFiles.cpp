@@ -6,14 +6,116 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
 #include "QtCanvas.h"
 
 namespace {
 
+// Qt strokes a wide line's joins one by one and fills its outline scanline
+// by scanline: one polyline through a million readings takes minutes, and so
+// do a million point marks. Up to what the window holds, the charts are
+// drawn as there, only a long line in pieces that share their end points
+// (the line series sends a run for the move-to and line-to steps it stands
+// for). Beyond that, each run of line points in one pixel column is drawn as
+// its first, lowest, highest and last point, which cover the same stretch of
+// the column, and a mark already drawn at the same place in the same colours
+// is not drawn again.
+class TLargeChartCanvas : public TQtCanvas {
+public:
+    TLargeChartCanvas(QPainter& painter, bool beyondWindow) : TQtCanvas(painter), beyondWindow_(beyondWindow) {}
+
+    void SetPen(const TPenSpec& pen) override
+    {
+        if (pen != pen_ || !penSet_)
+            TQtCanvas::SetPen(pen);
+        pen_ = pen;
+        penSet_ = true;
+    }
+
+    void SetBrush(const TBrushSpec& brush) override
+    {
+        brush_ = brush;
+        TQtCanvas::SetBrush(brush);
+    }
+
+    void Polygon(const std::vector<TPoint>& points) override
+    {
+        if (beyondWindow_ && !drawnMarks_.insert(MarkKey(points)).second)
+            return;
+        TQtCanvas::Polygon(points);
+    }
+
+    void Polyline(const std::vector<TPoint>& points) override
+    {
+        constexpr std::size_t Piece = 64;
+        const std::vector<TPoint>& line = beyondWindow_ ? ColumnExtremes(points) : points;
+        if (line.size() <= Piece) {
+            TQtCanvas::Polyline(line);
+            return;
+        }
+        for (std::size_t first = 0; first + 1 < line.size(); first += Piece - 1) {
+            const std::size_t end = std::min(first + Piece, line.size());
+            TQtCanvas::Polyline(std::vector<TPoint>(line.begin() + first, line.begin() + end));
+        }
+    }
+
+private:
+
+    std::vector<TPoint> ColumnExtremes(const std::vector<TPoint>& points)
+    {
+        reduced_.clear();
+        for (std::size_t first = 0; first < points.size();) {
+            std::size_t end = first, low = first, high = first;
+            for (; end < points.size() && points[end].X == points[first].X; ++end) {
+                if (points[end].Y < points[low].Y)
+                    low = end;
+                if (points[end].Y > points[high].Y)
+                    high = end;
+            }
+            for (const std::size_t i : {first, std::min(low, high), std::max(low, high), end - 1})
+                if (reduced_.empty() || reduced_.back().X != points[i].X || reduced_.back().Y != points[i].Y)
+                    reduced_.push_back(points[i]);
+            first = end;
+        }
+        return reduced_;
+    }
+
+    std::string MarkKey(const std::vector<TPoint>& points) const
+    {
+        std::string key;
+        const auto add = [&key](const auto& value) {
+            key.append(reinterpret_cast<const char*>(&value), sizeof value);
+        };
+        for (const TPoint& point : points) {
+            add(point.X);
+            add(point.Y);
+        }
+        add(pen_.Color), add(pen_.Width), add(pen_.Style), add(pen_.EndStyle);
+        add(brush_.Clear), add(brush_.Color);
+        return key;
+    }
+
+    const bool beyondWindow_;
+    std::vector<TPoint> reduced_;
+    TPenSpec pen_;
+    bool penSet_ = false;
+    TBrushSpec brush_;
+    std::unordered_set<std::string> drawnMarks_;
+};
+
 // An exception may not leave a paint; what was drawn stays, as in the window.
 void Paint(TBatchChart& chart, QPainter& painter)
 {
-    TQtCanvas canvas(painter);
+    // The largest grid the window holds.
+    constexpr std::size_t WindowPoints = 100000;
+    std::size_t points = 0;
+    for (const TChartSeries* series : chart.Chart.SeriesList())
+        points = std::max(points, series->Count());
+    TLargeChartCanvas canvas(painter, points > WindowPoints);
     try {
         chart.Chart.Paint(canvas, chart.Width, chart.Height);
     } catch (const std::exception&) {

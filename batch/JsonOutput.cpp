@@ -49,7 +49,8 @@ void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonP
         WriteJsonString(out, *parts.Error);
     else
         out << "null";
-    out << ",\"charts\":" << parts.ChartsJson;
+    out << ",\"charts\":";
+    parts.WriteCharts(out);
     if (parts.ExtendedJson)
         out << ",\"extended\":" << *parts.ExtendedJson;
     out << "}\n";

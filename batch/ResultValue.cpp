@@ -66,3 +66,5 @@ std::string JsonNumber(double value)
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, end);
 }
+
+std::string JsonNumberOrNull(double value) { return std::isfinite(value) ? JsonNumber(value) : "null"; }
