@@ -35,6 +35,10 @@ TBatchWindow::TBatchWindow(TBatchGrid grid, const std::string& decimalSeparator)
 std::size_t TBatchWindow::IndexOf(const TWindowField& field, bool memo) const
 {
     const auto fields = WindowFields();
+    // The stages pass the table's own entries: found by address, a memo line costs no string compares.
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i] == &field)
+            return i;
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (fields[i]->Control == field.Control && (fields[i]->Role == TFieldRole::Memo) == memo)
             return i;

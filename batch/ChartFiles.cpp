@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -44,7 +45,8 @@ public:
 
     void Polygon(const std::vector<TPoint>& points) override
     {
-        if (beyondWindow_ && !drawnMarks_.insert(MarkKey(points)).second)
+        // The point marks are diamonds of four corners.
+        if (beyondWindow_ && points.size() == 4 && !drawnMarks_.insert(MarkKey(points)).second)
             return;
         TQtCanvas::Polygon(points);
     }
@@ -84,19 +86,30 @@ private:
         return reduced_;
     }
 
-    std::string MarkKey(const std::vector<TPoint>& points) const
-    {
-        std::string key;
-        const auto add = [&key](const auto& value) {
-            key.append(reinterpret_cast<const char*>(&value), sizeof value);
-        };
-        for (const TPoint& point : points) {
-            add(point.X);
-            add(point.Y);
+    struct TMark {
+        std::array<int, 8> Corners;
+        TPenSpec Pen;
+        TBrushSpec Brush;
+        bool operator==(const TMark&) const = default;
+    };
+    struct TMarkHash {
+        std::size_t operator()(const TMark& mark) const
+        {
+            std::size_t hash = std::hash<unsigned>()(mark.Pen.Color) ^ (std::hash<unsigned>()(mark.Brush.Color) << 1);
+            for (const int value : mark.Corners)
+                hash = hash * 1000003u ^ std::hash<int>()(value);
+            return hash;
         }
-        add(pen_.Color), add(pen_.Width), add(pen_.Style), add(pen_.EndStyle);
-        add(brush_.Clear), add(brush_.Color);
-        return key;
+    };
+
+    TMark MarkKey(const std::vector<TPoint>& points) const
+    {
+        TMark mark{{}, pen_, brush_};
+        for (std::size_t i = 0; i < 4; ++i) {
+            mark.Corners[2 * i] = points[i].X;
+            mark.Corners[2 * i + 1] = points[i].Y;
+        }
+        return mark;
     }
 
     const bool beyondWindow_;
@@ -104,7 +117,7 @@ private:
     TPenSpec pen_;
     bool penSet_ = false;
     TBrushSpec brush_;
-    std::unordered_set<std::string> drawnMarks_;
+    std::unordered_set<TMark, TMarkHash> drawnMarks_;
 };
 
 // An exception may not leave a paint; what was drawn stays, as in the window.

@@ -23,6 +23,8 @@ namespace {
 class TMeasuringCanvas : public TQtCanvas {
 public:
     using TQtCanvas::TQtCanvas;
+    void SetPen(const TPenSpec&) override {}
+    void SetBrush(const TBrushSpec&) override {}
     void FillRect(const TRect&, TColor) override {}
     void MoveTo(int, int) override {}
     void LineTo(int, int) override {}
@@ -48,13 +50,20 @@ void MeasureAtWindowSize(TBatchChart& chart)
 // As the dump writes a point: {"color", "label", "x", "y"}, its keys sorted.
 void WritePoints(std::ostream& out, const TChartSeries& series)
 {
+    std::string json;
     for (std::size_t i = 0; i < series.Count(); ++i) {
-        out << (i ? ",{\"color\":" : "{\"color\":") << static_cast<long long>(series.StoredColor(i))
-            << ",\"label\":";
-        WriteJsonString(out, series.Label(i));
-        out << ",\"x\":" << JsonNumberOrNull(series.XValues()[i]) << ",\"y\":" << JsonNumberOrNull(series.YValues()[i])
-            << '}';
+        json += i ? ",{\"color\":" : "{\"color\":";
+        AppendJsonNumber(json, static_cast<double>(series.StoredColor(i)));
+        json += ",\"label\":";
+        AppendJsonString(json, series.Label(i));
+        json += ",\"x\":";
+        AppendJsonNumber(json, series.XValues()[i]);
+        json += ",\"y\":";
+        AppendJsonNumber(json, series.YValues()[i]);
+        json += '}';
+        FlushLargeJson(json, out);
     }
+    out << json;
 }
 
 }  // namespace

@@ -5,53 +5,59 @@
 void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonParts& parts,
                      const std::string& decimalSeparator)
 {
-    out << "{\"results\":{";
+    std::string json = "{\"results\":{";
     const char* comma = "";
     for (const TWindowField* field : WindowFields()) {
         if (field->Role != TFieldRole::Result)
             continue;
         const std::string text = window.Text(*field);
-        out << comma;
+        json += comma;
         comma = ",";
-        WriteJsonString(out, field->Key);
-        out << ":{\"control\":";
-        WriteJsonString(out, field->Control);
-        out << ",\"label\":";
-        WriteJsonString(out, field->Label);
-        out << ",\"text\":";
-        WriteJsonString(out, text);
+        AppendJsonString(json, field->Key);
+        json += ":{\"control\":";
+        AppendJsonString(json, field->Control);
+        json += ",\"label\":";
+        AppendJsonString(json, field->Label);
+        json += ",\"text\":";
+        AppendJsonString(json, text);
         const std::optional<double> value = ResultValue(text, decimalSeparator);
-        out << ",\"value\":" << (value ? JsonNumber(*value) : "null") << '}';
+        json += ",\"value\":";
+        json += value ? JsonNumber(*value) : "null";
+        json += '}';
     }
-    out << "},\"memos\":{";
+    json += "},\"memos\":{";
     comma = "";
     for (const TWindowField* field : WindowFields()) {
         if (field->Role != TFieldRole::Memo)
             continue;
-        out << comma;
+        json += comma;
         comma = ",";
-        WriteJsonString(out, field->Key);
-        out << ":{\"control\":";
-        WriteJsonString(out, field->Control);
-        out << ",\"label\":";
-        WriteJsonString(out, field->Label);
-        out << ",\"lines\":[";
+        AppendJsonString(json, field->Key);
+        json += ":{\"control\":";
+        AppendJsonString(json, field->Control);
+        json += ",\"label\":";
+        AppendJsonString(json, field->Label);
+        json += ",\"lines\":[";
         const char* lineComma = "";
         for (const std::string& line : window.MemoLines(*field)) {
-            out << lineComma;
+            json += lineComma;
             lineComma = ",";
-            WriteJsonString(out, line);
+            AppendJsonString(json, line);
+            FlushLargeJson(json, out);
         }
-        out << "]}";
+        json += "]}";
     }
-    out << "},\"error\":";
+    json += "},\"error\":";
     if (parts.Error)
-        WriteJsonString(out, *parts.Error);
+        AppendJsonString(json, *parts.Error);
     else
-        out << "null";
-    out << ",\"charts\":";
+        json += "null";
+    json += ",\"charts\":";
+    out << json;
     parts.WriteCharts(out);
+    json.clear();
     if (parts.ExtendedJson)
-        out << ",\"extended\":" << *parts.ExtendedJson;
-    out << "}\n";
+        json += ",\"extended\":" + *parts.ExtendedJson;
+    json += "}\n";
+    out << json;
 }

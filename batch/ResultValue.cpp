@@ -67,4 +67,16 @@ std::string JsonNumber(double value)
     return std::string(buffer, end);
 }
 
-std::string JsonNumberOrNull(double value) { return std::isfinite(value) ? JsonNumber(value) : "null"; }
+void AppendJsonNumber(std::string& json, double value)
+{
+    if (!std::isfinite(value)) {
+        json += "null";
+        return;
+    }
+    char buffer[32];
+    // Whole numbers (point indexes, counts) take the integer path, several times faster.
+    const auto [end, error] = value == std::trunc(value) && std::fabs(value) < 1e15
+                                  ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value))
+                                  : std::to_chars(buffer, buffer + sizeof buffer, value);
+    json.append(buffer, end);
+}

@@ -10,5 +10,5 @@ std::optional<double> ResultValue(std::string_view text, const std::string& deci
 
 // The shortest JSON number that reads back to the same double.
 std::string JsonNumber(double value);
-// The same, null for infinities and NaN (which JSON has no number for).
-std::string JsonNumberOrNull(double value);
+// The same appended to json, null for infinities and NaN (which JSON has no number for).
+void AppendJsonNumber(std::string& json, double value);
