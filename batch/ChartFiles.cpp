@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -23,11 +24,16 @@ namespace {
 // (the line series sends a run for the move-to and line-to steps it stands
 // for). Beyond that, each run of line points in one pixel column is drawn as
 // its first, lowest, highest and last point, which cover the same stretch of
-// the column, and a mark already drawn at the same place in the same colours
-// is not drawn again.
+// the column; a mark already drawn at the same place in the same colours is
+// not drawn again, and the others are stamped from an image of the mark
+// drawn once (aliased drawing at whole pixels gives the same pixels at every
+// place).
 class TLargeChartCanvas : public TQtCanvas {
 public:
-    TLargeChartCanvas(QPainter& painter, bool beyondWindow) : TQtCanvas(painter), beyondWindow_(beyondWindow) {}
+    TLargeChartCanvas(QPainter& painter, bool beyondWindow)
+        : TQtCanvas(painter), target_(painter), beyondWindow_(beyondWindow)
+    {
+    }
 
     void SetPen(const TPenSpec& pen) override
     {
@@ -46,9 +52,12 @@ public:
     void Polygon(const std::vector<TPoint>& points) override
     {
         // The point marks are diamonds of four corners.
-        if (beyondWindow_ && points.size() == 4 && !drawnMarks_.insert(MarkKey(points)).second)
+        if (!beyondWindow_ || points.size() != 4) {
+            TQtCanvas::Polygon(points);
             return;
-        TQtCanvas::Polygon(points);
+        }
+        if (drawnMarks_.insert(MarkKey(points)).second)
+            StampMark(points);
     }
 
     void Polyline(const std::vector<TPoint>& points) override
@@ -102,6 +111,44 @@ private:
         }
     };
 
+    void StampMark(const std::vector<TPoint>& points)
+    {
+        int left = points[0].X, top = points[0].Y;
+        for (const TPoint& point : points) {
+            left = std::min(left, point.X);
+            top = std::min(top, point.Y);
+        }
+        const int margin = pen_.Width + 2;
+        std::vector<TPoint> shape = points;
+        for (TPoint& point : shape) {
+            point.X -= left - margin;
+            point.Y -= top - margin;
+        }
+        QImage& stamp = stamps_[MarkKey(shape)];
+        if (stamp.isNull())
+            stamp = DrawnMark(shape, margin);
+        target_.drawImage(QPoint(left - margin, top - margin), stamp);
+    }
+
+    QImage DrawnMark(const std::vector<TPoint>& shape, int margin) const
+    {
+        int right = 0, bottom = 0;
+        for (const TPoint& point : shape) {
+            right = std::max(right, point.X);
+            bottom = std::max(bottom, point.Y);
+        }
+        const qreal ratio = target_.device()->devicePixelRatio();
+        QImage stamp(QSize(right + margin + 1, bottom + margin + 1) * ratio, QImage::Format_ARGB32_Premultiplied);
+        stamp.setDevicePixelRatio(ratio);
+        stamp.fill(Qt::transparent);
+        QPainter painter(&stamp);
+        TQtCanvas canvas(painter);
+        canvas.SetPen(pen_);
+        canvas.SetBrush(brush_);
+        canvas.Polygon(shape);
+        return stamp;
+    }
+
     TMark MarkKey(const std::vector<TPoint>& points) const
     {
         TMark mark{{}, pen_, brush_};
@@ -112,12 +159,14 @@ private:
         return mark;
     }
 
+    QPainter& target_;
     const bool beyondWindow_;
     std::vector<TPoint> reduced_;
     TPenSpec pen_;
     bool penSet_ = false;
     TBrushSpec brush_;
     std::unordered_set<TMark, TMarkHash> drawnMarks_;
+    std::unordered_map<TMark, QImage, TMarkHash> stamps_;  // by the mark's shape at its image's origin
 };
 
 // An exception may not leave a paint; what was drawn stays, as in the window.
