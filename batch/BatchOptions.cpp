@@ -122,7 +122,8 @@ std::string BatchHelpText()
   --target TEXT            目标值（25.5，以小数分隔符书写）
   --lsl TEXT               下规格（23）
   --subgroup-size TEXT     设置子组大小（5）
-  --decimal-separator C    小数分隔符（默认为区域设置的，与窗口相同）
+  --decimal-separator C    小数分隔符（默认为区域设置的，与窗口相同；
+                           千位分隔符取区域设置的，与小数分隔符相同时取另一个）
 
 输出（标准输出，UTF-8）：
   --format text            结果文本及其中文名称，按窗口的阅读顺序，含多行文本框（默认）

@@ -66,6 +66,9 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         TNumberSettings& settings = NumberSettings();
         if (options.DecimalSeparator)
             settings.DecimalSeparator = *options.DecimalSeparator;
+        // The chart labels group thousands; a locale never groups with its decimal separator.
+        if (settings.ThousandSeparator == settings.DecimalSeparator)
+            settings.ThousandSeparator = settings.DecimalSeparator == "," ? "." : ",";
         const std::string decimal = settings.DecimalSeparator;
 
         TBatchWindow window(ReadInput(options.InputPath, standardInput, decimal), decimal);

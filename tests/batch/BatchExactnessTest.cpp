@@ -48,8 +48,10 @@ TDataSet RandomDataSet(TRandom& random)
 {
     TDataSet set;
     set.Decimal = Pick(random, 0, 1) ? "." : ",";
-    const double target = std::uniform_real_distribution<double>(-50, 150)(random);
-    const double spread = std::uniform_real_distribution<double>(0.01, 5)(random);
+    // Now and then thousands, whose axis labels are grouped.
+    const double scale = Pick(random, 0, 4) == 0 ? 100 : 1;
+    const double target = std::uniform_real_distribution<double>(-50, 150)(random) * scale;
+    const double spread = std::uniform_real_distribution<double>(0.01, 5)(random) * scale;
     std::normal_distribution<double> reading(target + Pick(random, -2, 2) * spread / 2, spread);
     const int cols = Pick(random, 1, 7), rows = Pick(random, 1, 60 / cols);
     for (int r = 0; r < rows; ++r) {
