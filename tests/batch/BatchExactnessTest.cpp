@@ -53,7 +53,8 @@ TDataSet RandomDataSet(TRandom& random)
     const double target = std::uniform_real_distribution<double>(-50, 150)(random) * scale;
     const double spread = std::uniform_real_distribution<double>(0.01, 5)(random) * scale;
     std::normal_distribution<double> reading(target + Pick(random, -2, 2) * spread / 2, spread);
-    const int cols = Pick(random, 1, 7), rows = Pick(random, 1, 60 / cols);
+    // Mostly what the window's 50 cells hold, now and then more in an enlarged grid.
+    const int cols = Pick(random, 1, 7), rows = Pick(random, 1, (Pick(random, 0, 9) ? 60 : 300) / cols);
     for (int r = 0; r < rows; ++r) {
         std::vector<std::string>& row = set.Rows.emplace_back();
         const int fields = Pick(random, 0, 9) == 0 ? Pick(random, 1, cols) : cols;  // ragged now and then
@@ -119,12 +120,12 @@ std::string WindowScript(const TDataSet& set)
     return script + "click Button3\ndump\n";
 }
 
-// A grid of 8 columns and 60 rows, so that every set's cells are read: a
-// paste of 4 x 51 cells at (4, 9), and the enlarging answered.
+// A grid of 8 columns and 300 rows, so that every set's cells are read: a
+// paste of 4 x 291 cells at (4, 9), and the enlarging answered.
 std::string EnlargeGrid()
 {
     std::string block;
-    for (int row = 0; row < 51; ++row)
+    for (int row = 0; row < 291; ++row)
         block += row ? "\\nx\\tx\\tx\\tx" : "x\\tx\\tx\\tx";
     return "current 4 9\nclipboard " + block + "\nanswer 扩大表格\nkey Ctrl+V\n";
 }
