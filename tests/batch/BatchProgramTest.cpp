@@ -9,6 +9,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <map>
+#include <string>
+#include <vector>
+
+#include "GoldenTexts.h"
+#include "SampleData.h"
+
 namespace {
 
 struct TResult {
@@ -51,6 +58,24 @@ TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
     const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
     EXPECT_NEAR(extended["indices"]["Pp"]["value"].toDouble(), 0.354967, 5e-7);
     EXPECT_EQ(QJsonDocument::fromJson(run.Out).object()["charts"].toObject().size(), 4);
+}
+
+// The 单元格赋值 readings as a file of five columns: every text as the golden file holds it.
+TEST(BatchProgram, SampleDataGivesTheGoldenTexts)
+{
+    QByteArray file;
+    for (int row = 0; row < SampleRows; ++row)
+        for (int col = 0; col < SampleColumns; ++col)
+            file += QByteArray(SampleText(col, row)) + (col + 1 < SampleColumns ? "\t" : "\r\n");
+    const TResult run = Batch({"--format", "csv", "--decimal-separator", "."}, file);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    std::map<std::string, std::vector<std::string>> texts;
+    for (const QByteArray& row : run.Out.split('\n').mid(1))
+        if (const qsizetype comma = row.indexOf(','); comma > 0)
+            texts[row.left(comma).toStdString()].push_back(row.mid(comma + 1).chopped(1).toStdString());
+    for (const auto& [key, lines] : SampleDataResults())
+        EXPECT_EQ(texts[key], lines) << key;
+    EXPECT_EQ(texts.size(), SampleDataResults().size());
 }
 
 TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
