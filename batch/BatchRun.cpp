@@ -68,7 +68,7 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
             settings.DecimalSeparator = *options.DecimalSeparator;
         // The chart labels group thousands; a locale never groups with its decimal separator.
         if (settings.ThousandSeparator == settings.DecimalSeparator)
-            settings.ThousandSeparator = settings.DecimalSeparator == "," ? "." : ",";
+            settings.ThousandSeparator.assign(1, settings.DecimalSeparator == "," ? '.' : ',');
         const std::string decimal = settings.DecimalSeparator;
 
         TBatchWindow window(ReadInput(options.InputPath, standardInput, decimal), decimal);

@@ -48,8 +48,12 @@ std::optional<double> ResultValue(std::string_view text, const std::string& deci
         const std::size_t at = plain.find(decimalSeparator);
         if (plain.find('.') != std::string::npos)
             return std::nullopt;
-        if (at != std::string::npos)
-            plain.replace(at, decimalSeparator.size(), ".");
+        if (at != std::string::npos) {
+            std::string dotted(plain, 0, at);
+            dotted += '.';
+            dotted.append(plain, at + decimalSeparator.size());
+            plain = std::move(dotted);
+        }
     }
     if (!IsDecimalForm(plain))
         return std::nullopt;
