@@ -17,6 +17,7 @@ public:
     // "" beyond the end of a shorter row.
     std::string_view Cell(int col, int row) const;
     bool HasNonEmptyCell() const { return !chars_.empty(); }
+    std::size_t FieldCount() const { return cellEnds_.size(); }
 
 private:
     std::string chars_;

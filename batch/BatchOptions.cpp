@@ -43,7 +43,7 @@ void CheckDecimalSeparator(const std::string& separator)
 TBatchOptions ParseBatchOptions(std::span<const std::string> args)
 {
     TBatchOptions options;
-    bool inputGiven = false;
+    bool inputGiven = false, chartFormatGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         std::optional<std::string> attached;
@@ -82,8 +82,10 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             options.Format = FormatNamed(value());
         else if (arg == "--charts")
             options.ChartsDir = value();
-        else if (arg == "--chart-format")
+        else if (arg == "--chart-format") {
             options.ChartFormat = ChartFormatNamed(value());
+            chartFormatGiven = true;
+        }
         else if (arg == "--report")
             options.ReportPath = value();
         else if (arg == "--extended" && !attached)
@@ -100,6 +102,10 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
         if (options.ReportPath.empty() && arg == "--report")
             throw TUsageError("--report 需要一个文件名");
     }
+    if (options.Extended && options.Format != TOutputFormat::Json)
+        throw TUsageError("--extended 只用于 --format json");
+    if (chartFormatGiven && options.ChartsDir.empty())
+        throw TUsageError("--chart-format 需要 --charts DIR");
     return options;
 }
 

@@ -26,6 +26,11 @@ public:
             EndRow();
         if (!grid_.HasNonEmptyCell())
             throw TInputError("输入中没有任何测量值（输入为空或只有空字段）");
+        const std::uint64_t area = std::uint64_t(grid_.ColCount()) * std::uint64_t(grid_.RowCount());
+        if (area - grid_.FieldCount() > MaxMissingCells)
+            throw TInputError("各行字段数相差太大：" + std::to_string(grid_.RowCount()) + " 行中最长一行有 " +
+                              std::to_string(grid_.ColCount()) + " 个字段，短行之后缺少的单元格超过 " +
+                              std::to_string(MaxMissingCells) + " 个");
         return std::move(grid_);
     }
 

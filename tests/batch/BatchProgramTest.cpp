@@ -96,7 +96,8 @@ TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
     // 2: usage and input errors, named in Chinese.
     for (const QStringList& args : {QStringList{"/nonexistent/values.csv"}, QStringList{"--format", "xml"},
                                     QStringList{"--usl"}, QStringList{"--report", "r.pdf", Cans},
-                                    QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"}}) {
+                                    QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"},
+                                    QStringList{"--extended", Cans}}) {
         run = Batch(args);
         EXPECT_EQ(run.Status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.Err.startsWith(QString::fromUtf8("cpk-xr-batch：").toUtf8())) << run.Err.toStdString();

@@ -76,6 +76,11 @@ TEST(GridReader, InputThatIsNoGridIsRefusedNamingWhy)
     EXPECT_EQ(Refusal(std::string("\xFF\xFE" "1\x00", 4)), "输入是 UTF-16 编码：请存为 UTF-8");
     EXPECT_EQ(Refusal("1\n\"2\n3\n"), "输入第 2 行的引号没有闭合");
     EXPECT_EQ(Read("中文,2\n")[0][0], "中文");
+    // One line of 20,000 fields above 10,000 short ones: 200 million cells to visit.
+    std::string ragged = std::string(19999, ',') + "\n";
+    for (int i = 0; i < 10000; ++i)
+        ragged += "1\n";
+    EXPECT_EQ(Refusal(ragged), "各行字段数相差太大：10001 行中最长一行有 20000 个字段，短行之后缺少的单元格超过 100000000 个");
 }
 
 TEST(GridReader, AnEndlessLineFailsAtItsLimitInsteadOfFillingTheMemory)
