@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -91,8 +92,11 @@ std::string FileText(const TDataSet& set, TRandom& random)
     const char separator = separators[Pick(random, 0, 1)];
     std::string text;
     for (const auto& row : set.Rows) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            text += (c ? std::string(1, separator) : "") + CsvField(row[c]);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c)
+                text += separator;
+            text += CsvField(row[c]);
+        }
         text += Pick(random, 0, 1) ? "\r\n" : "\n";
     }
     return text;
@@ -246,4 +250,34 @@ TEST(BatchExactness, RandomGridsGiveTheWindowsTextsAndCharts)
         ExpectSameAsWindow(aloneDumps[k][0], runs[alone[k]].Batch, runs[alone[k]].Status, where(alone[k]));
     }
     EXPECT_GE(alone.size(), runs.size() / 8) << "the failure cases are too rare to count";
+}
+
+// Cans's 100 readings in 20 rows of an enlarged grid, with the extended
+// analysis open in the window and asked for in the batch.
+TEST(BatchExactness, CansWithTheExtendedAnalysisAsInTheWindow)
+{
+    std::ifstream file(TEST_DATA_DIR "/cans.csv");
+    std::string text, reading;
+    TDataSet set{".", {}, "12.05", "12", "11.95", "5"};
+    for (int i = 0; file >> reading; ++i) {
+        if (i % 5 == 0)
+            set.Rows.emplace_back();
+        set.Rows.back().push_back(reading);
+        text += reading;
+        text += i % 5 == 4 ? '\n' : '\t';
+    }
+    std::string script = WindowScript(set);
+    script.insert(script.rfind("dump"), "action actionExtendedAnalysis\n");
+    const std::vector<QList<QJsonObject>> dumps = RunWindows({script});
+    ASSERT_EQ(dumps[0].size(), 1);
+
+    const std::vector<std::string> args = {"--format", "json", "--extended", "--decimal-separator", ".", "--usl",
+                                           "12.05", "--target", "12", "--lsl", "11.95"};
+    std::istringstream in(text);
+    std::ostringstream out, err;
+    const int status = RunBatch(args, in, out, err);
+    const QJsonObject batch = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+    ExpectSameAsWindow(dumps[0][0], batch, status, "Cans");
+    EXPECT_EQ(batch["extended"], dumps[0][0]["extended"]);
+    EXPECT_EQ(batch["extended"]["count"].toInt(), 100);
 }
