@@ -103,6 +103,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         }
         if (!options.ChartsDir.empty())
             WriteChartFiles(charts, options.ChartsDir, options.ChartFormat);
+        if (!options.ReportPath.empty())
+            WriteReport(window, error, charts, options.ReportPath);
         out.flush();
         if (!out)
             throw TUsageError("写入标准输出失败");
