@@ -8,14 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-std::string DisplayedErrorMessage(const std::string& message)
-{
-    // Byte order: every byte of a multi-byte character is above ".".
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
-        return message + ".";
-    return message;
-}
-
 QString ApplicationTitle(const QString& programPath)
 {
     QString name = QFileInfo(programPath).fileName();

@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-class QWidget;
+#include "DisplayedError.h"
 
-// The message as shown: "." is appended when the last character sorts after
-// "." (digits, letters, Chinese characters), not after ")", "!", blanks or ".".
-std::string DisplayedErrorMessage(const std::string& message);
+class QWidget;
 
 // The program file's name without directory and without everything from its
 // first "." on, every character after the first in lower case.

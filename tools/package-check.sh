@@ -14,7 +14,7 @@ desktop-file-validate packaging/cpk-xr.desktop
 appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info packaging/cpk-xr.metainfo.xml
 
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/cpk-xr ./usr/share/applications/cpk-xr.desktop ./usr/share/metainfo/cpk-xr.metainfo.xml \
+for path in ./usr/bin/cpk-xr ./usr/bin/cpk-xr-batch ./usr/share/applications/cpk-xr.desktop ./usr/share/metainfo/cpk-xr.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/cpk-xr.svg ./usr/share/icons/hicolor/48x48/apps/cpk-xr.png; do
   grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
 done

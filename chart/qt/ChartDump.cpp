@@ -54,10 +54,10 @@ QJsonObject AxisJson(const TChartAxis& axis)
             {"gridVisible", axis.Grid().Visible()}};
 }
 
-QJsonObject SeriesJson(const TChartSeries& series)
+QJsonObject SeriesJson(const TChartSeries& series, bool withPoints)
 {
     QJsonArray points;
-    for (std::size_t i = 0; i < series.Count(); ++i)
+    for (std::size_t i = 0; withPoints && i < series.Count(); ++i)
         points.append(QJsonObject{{"x", series.XValues()[i]},
                                   {"y", series.YValues()[i]},
                                   {"label", Text(series.Label(i))},
@@ -118,9 +118,7 @@ QJsonObject SeriesPaintJson(const TChartSeries& series)
     return json;
 }
 
-}  // namespace
-
-QJsonObject ChartDumpJson(const TChart& chart)
+QJsonObject DumpJson(const TChart& chart, bool withPoints)
 {
     QString title;
     for (const std::string& line : chart.Title().Text()) {
@@ -137,7 +135,7 @@ QJsonObject ChartDumpJson(const TChart& chart)
 
     QJsonArray series, paintSeries;
     for (const TChartSeries* one : chart.SeriesList()) {
-        series.append(SeriesJson(*one));
+        series.append(SeriesJson(*one, withPoints));
         paintSeries.append(SeriesPaintJson(*one));
     }
 
@@ -149,3 +147,9 @@ QJsonObject ChartDumpJson(const TChart& chart)
                                   {"axes", paintAxes},
                                   {"series", paintSeries}}}};
 }
+
+}  // namespace
+
+QJsonObject ChartDumpJson(const TChart& chart) { return DumpJson(chart, true); }
+
+QJsonObject ChartDumpJsonWithoutPoints(const TChart& chart) { return DumpJson(chart, false); }

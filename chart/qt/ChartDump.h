@@ -6,3 +6,7 @@
 #include "Chart.h"
 
 QJsonObject ChartDumpJson(const TChart& chart);
+
+// The same with every series' "points" an empty array, for a writer that
+// writes a million points itself instead of building them as JSON objects.
+QJsonObject ChartDumpJsonWithoutPoints(const TChart& chart);

@@ -26,14 +26,14 @@ void RenderChart(TChart& chart, QPainter& painter, int width, int height)
     }
 }
 
-QImage PaintChartImage(TChart& chart, int width, int height, int scale)
+QImage PaintChartImage(TChart& chart, int width, int height, int scale, TChartPaint paint)
 {
     QImage image(qMax(width, 1) * scale, qMax(height, 1) * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     // The painter works in the window's pixels; the image has scale times as many.
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
-    RenderChart(chart, painter, width, height);
+    paint(chart, painter, width, height);
     painter.end();
     image.setDevicePixelRatio(1);
     return image;
@@ -51,16 +51,16 @@ std::optional<TChartFileFormat> ChartFileFormatOf(const QString& path)
     return std::nullopt;
 }
 
-QByteArray ChartPng(TChart& chart, int width, int height)
+QByteArray ChartPng(TChart& chart, int width, int height, TChartPaint paint)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    PaintChartImage(chart, width, height, PngScale).save(&buffer, "PNG");
+    PaintChartImage(chart, width, height, PngScale, paint).save(&buffer, "PNG");
     return bytes;
 }
 
-QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& info)
+QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -72,12 +72,12 @@ QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& i
     svg.setTitle(info.Title);
     svg.setDescription(info.Creator);
     QPainter painter(&svg);
-    RenderChart(chart, painter, width, height);
+    paint(chart, painter, width, height);
     painter.end();
     return bytes;
 }
 
-QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& info)
+QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -92,18 +92,18 @@ QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& i
                              QPageSize::Point, QString(), QPageSize::ExactMatch);
         pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&pdf);
-        RenderChart(chart, painter, width, height);
+        paint(chart, painter, width, height);
     }
     return bytes;
 }
 
 QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height,
-                          const TDocumentInfo& info)
+                          const TDocumentInfo& info, TChartPaint paint)
 {
     switch (format) {
-    case TChartFileFormat::Png: return ChartPng(chart, width, height);
-    case TChartFileFormat::Svg: return ChartSvg(chart, width, height, info);
-    case TChartFileFormat::Pdf: return ChartPdf(chart, width, height, info);
+    case TChartFileFormat::Png: return ChartPng(chart, width, height, paint);
+    case TChartFileFormat::Svg: return ChartSvg(chart, width, height, info, paint);
+    case TChartFileFormat::Pdf: return ChartPdf(chart, width, height, info, paint);
     }
     return {};
 }

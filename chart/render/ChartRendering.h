@@ -17,9 +17,13 @@ class QPainter;
 // again. Afterwards the chart's run-time layout is that of this size.
 void RenderChart(TChart& chart, QPainter& painter, int width, int height);
 
+// How a file's chart is painted: RenderChart, or a painter of the same
+// pixels that is faster for charts far beyond the window's size.
+using TChartPaint = void (*)(TChart& chart, QPainter& painter, int width, int height);
+
 // The chart in an image, white where nothing is drawn; with scale 2 the
 // image has twice the pixels each way and the same layout.
-QImage PaintChartImage(TChart& chart, int width, int height, int scale = 1);
+QImage PaintChartImage(TChart& chart, int width, int height, int scale = 1, TChartPaint paint = RenderChart);
 
 enum class TChartFileFormat { Png, Svg, Pdf };
 
@@ -35,8 +39,8 @@ struct TDocumentInfo {
 // The chart as the contents of a file, laid out at width x height pixels of
 // the window: PNG at twice the pixels; SVG and PDF as vector drawings with
 // real text, 96 pixels per inch.
-QByteArray ChartPng(TChart& chart, int width, int height);
-QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& info);
-QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& info);
+QByteArray ChartPng(TChart& chart, int width, int height, TChartPaint paint = RenderChart);
+QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint = RenderChart);
+QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint = RenderChart);
 QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height,
-                          const TDocumentInfo& info);
+                          const TDocumentInfo& info, TChartPaint paint = RenderChart);

@@ -1,0 +1,33 @@
+#pragma once
+// The command line of cpk-xr-batch.
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+enum class TOutputFormat { Text, Json, Csv };
+enum class TChartFormat { Png, Svg, Pdf };
+
+struct TBatchOptions {
+    std::string InputPath;  // "" or "-": standard input
+    // The window's four input fields; unset ones keep the form's default text.
+    std::optional<std::string> Usl, Target, Lsl, SubgroupSize;
+    std::optional<std::string> DecimalSeparator;  // unset: the locale's
+    TOutputFormat Format = TOutputFormat::Text;
+    std::string ChartsDir;  // "" : no chart files
+    TChartFormat ChartFormat = TChartFormat::Png;
+    std::string ReportPath;  // "" : no report
+    bool Extended = false;
+    bool Help = false;
+};
+
+// A bad command line or unreadable input: exit status 2 with this message.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// args without the program name. Throws TUsageError.
+TBatchOptions ParseBatchOptions(std::span<const std::string> args);
+
+std::string BatchHelpText();

@@ -1,0 +1,14 @@
+#pragma once
+// The chart files of --charts: one file per chart, named after its control
+// (Chart1, Chart2, Chart3, cht1), at its size on the form; PNG at twice the
+// pixels. Needs a QGuiApplication.
+#include <string>
+
+#include "BatchCharts.h"
+#include "BatchOptions.h"
+
+// The file name of a chart in the format, without directory.
+std::string ChartFileName(const TBatchChart& chart, TChartFormat format);
+
+// Creates dir when missing. Throws TUsageError naming the file that could not be written.
+void WriteChartFiles(TBatchCharts& charts, const std::string& dir, TChartFormat format);

@@ -1,0 +1,150 @@
+// Times cpk-xr-batch on 1,000,000 readings (text, JSON, the four charts as
+// PNG) beside one plain scan of the same file, the floor, and records the
+// peak memory of each run at 250,000, 500,000 and 1,000,000 readings.
+//   batch_bench BATCH [RUNS]
+// Targets: text and JSON under 1 s, with PNG charts under 2 s, peak memory
+// under 500 MB and growing linearly. Exit status 1 when one is missed.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct TRun {
+    double Seconds;
+    double PeakMb;
+};
+
+// Five readings a line, as a measurement system writes them.
+std::string WriteReadings(const std::filesystem::path& dir, int count)
+{
+    const std::string path = (dir / ("readings-" + std::to_string(count) + ".csv")).string();
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    std::mt19937_64 random(15);
+    std::normal_distribution<double> reading(25.5, 0.8);
+    for (int i = 0; i < count; ++i)
+        std::fprintf(file, "%.3f%c", reading(random), i % 5 == 4 ? '\n' : ',');
+    std::fclose(file);
+    return path;
+}
+
+TRun RunBatch(const char* batch, std::vector<std::string> args)
+{
+    args.insert(args.begin(), batch);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, batch, &quiet, nullptr, argv.data(), environ) != 0) {
+        std::perror("posix_spawn");
+        std::exit(2);
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "cpk-xr-batch %s failed\n", args.back().c_str());
+        std::exit(2);
+    }
+    return {seconds, usage.ru_maxrss / 1024.0};
+}
+
+// The floor: read the file once and count its fields.
+double ScanSeconds(const std::string& path)
+{
+    const auto start = std::chrono::steady_clock::now();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::vector<char> buffer(1 << 20);
+    long fields = 0;
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;)
+        fields += std::count_if(buffer.begin(), buffer.begin() + static_cast<long>(got),
+                                [](char c) { return c == ',' || c == '\n'; });
+    std::fclose(file);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (fields == 0)
+        std::exit(2);
+    return seconds;
+}
+
+// The best of the runs: the machine's other work only ever adds time.
+TRun Best(int runs, const std::function<TRun()>& run)
+{
+    TRun best{1e9, 0};
+    for (int i = 0; i < runs; ++i) {
+        const TRun one = run();
+        best.Seconds = std::min(best.Seconds, one.Seconds);
+        best.PeakMb = std::max(best.PeakMb, one.PeakMb);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: batch_bench BATCH [RUNS]\n");
+        return 2;
+    }
+    const char* batch = argv[1];
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("batch_bench." + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    bool met = true;
+    const auto check = [&met](bool ok) {
+        met = met && ok;
+        return ok ? "" : "  MISSED";
+    };
+
+    const std::string million = WriteReadings(dir, 1000000);
+    const double floor = Best(runs, [&] { return TRun{ScanSeconds(million), 0}; }).Seconds;
+    const std::string charts = (dir / "charts").string();
+    const TRun text = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", million}); });
+    const TRun json = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", "--format", "json", million}); });
+    const TRun png = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", "--charts", charts, million}); });
+    std::printf("1,000,000 readings (best of %d)\n", runs);
+    std::printf("  one plain scan of the file  %8.3f s\n", floor);
+    std::printf("  text                        %8.3f s  %6.0f MB  %5.0fx the scan%s\n", text.Seconds, text.PeakMb,
+                text.Seconds / floor, check(text.Seconds < 1.0));
+    std::printf("  JSON                        %8.3f s  %6.0f MB  %5.0fx the scan%s\n", json.Seconds, json.PeakMb,
+                json.Seconds / floor, check(json.Seconds < 1.0));
+    std::printf("  text, charts as PNG         %8.3f s  %6.0f MB  %5.0fx the scan%s\n", png.Seconds, png.PeakMb,
+                png.Seconds / floor, check(png.Seconds < 2.0));
+
+    // Peak memory of the heaviest output; linear: each doubling adds about what the one before added, twice.
+    std::printf("peak memory, JSON and PNG charts\n");
+    std::vector<double> peaks;
+    for (const int count : {250000, 500000, 1000000}) {
+        const std::string file = count == 1000000 ? million : WriteReadings(dir, count);
+        const TRun run = RunBatch(batch, {"--decimal-separator", ".", "--format", "json", "--charts", charts, file});
+        peaks.push_back(run.PeakMb);
+        std::printf("  %9d readings           %6.0f MB%s\n", count, run.PeakMb, check(run.PeakMb < 500));
+    }
+    const double first = peaks[1] - peaks[0], second = peaks[2] - peaks[1];
+    std::printf("  growth 250k->500k %.0f MB, 500k->1M %.0f MB (linear: about twice)%s\n", first, second,
+                check(second > 1.5 * first && second < 2.5 * first));
+    std::filesystem::remove_all(dir);
+    return met ? 0 : 1;
+}

@@ -1,0 +1,146 @@
+// cpk-xr-batch as a user runs it: exit status, standard error, the Cans data
+// set of 100 fill weights, and the chart files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "GoldenTexts.h"
+#include "SampleData.h"
+
+namespace {
+
+struct TResult {
+    int Status;
+    QByteArray Out, Err;
+};
+
+TResult Batch(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess batch;
+    batch.start(QStringLiteral(BATCH_PROGRAM), args);
+    batch.write(input);
+    batch.closeWriteChannel();
+    batch.waitForFinished(60000);
+    return {batch.exitStatus() == QProcess::NormalExit ? batch.exitCode() : -1, batch.readAllStandardOutput(),
+            batch.readAllStandardError()};
+}
+
+const QString Cans = QStringLiteral(TEST_DATA_DIR "/cans.csv");
+
+QJsonObject Results(const QByteArray& json) { return QJsonDocument::fromJson(json).object()["results"].toObject(); }
+
+}  // namespace
+
+TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
+{
+    const TResult run = Batch({"--format", "json", "--extended", "--usl", "12.05", "--target", "12", "--lsl",
+                               "11.95", "--decimal-separator", ".", Cans});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+    const QJsonObject results = Results(run.Out);
+    EXPECT_EQ(results["count"]["text"].toString(), "100");
+    EXPECT_EQ(results["count"]["control"].toString(), "Edit1");
+    EXPECT_EQ(results["mean"]["label"].toString(), QString::fromUtf8("平均值"));
+    // Single precision as the window shows it: mean 12.0093, s 0.04695269487, Cpk 0.288943.
+    EXPECT_EQ(results["mean"]["text"].toString(), "12.0093002319336");
+    EXPECT_EQ(results["mean"]["value"].toDouble(), 12.0093002319336);
+    EXPECT_EQ(results["stdDevOverall"]["text"].toString(), "0.0469526948700024");
+    EXPECT_EQ(results["cpkOverall"]["text"].toString(), "0.288943022489548");
+    const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
+    EXPECT_NEAR(extended["indices"]["Pp"]["value"].toDouble(), 0.354967, 5e-7);
+    EXPECT_EQ(QJsonDocument::fromJson(run.Out).object()["charts"].toObject().size(), 4);
+}
+
+// The 单元格赋值 readings as a file of five columns: every text as the golden file holds it.
+TEST(BatchProgram, SampleDataGivesTheGoldenTexts)
+{
+    QByteArray file;
+    for (int row = 0; row < SampleRows; ++row)
+        for (int col = 0; col < SampleColumns; ++col)
+            file += QByteArray(SampleText(col, row)) + (col + 1 < SampleColumns ? "\t" : "\r\n");
+    const TResult run = Batch({"--format", "csv", "--decimal-separator", "."}, file);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    std::map<std::string, std::vector<std::string>> texts;
+    for (const QByteArray& row : run.Out.split('\n').mid(1))
+        if (const qsizetype comma = row.indexOf(','); comma > 0)
+            texts[row.left(comma).toStdString()].push_back(row.mid(comma + 1).chopped(1).toStdString());
+    for (const auto& [key, lines] : SampleDataResults())
+        EXPECT_EQ(texts[key], lines) << key;
+    EXPECT_EQ(texts.size(), SampleDataResults().size());
+}
+
+TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
+{
+    // 1: the computation stopped; standard error has the message as the error box shows it.
+    TResult run = Batch({"--decimal-separator", ".", "--format", "csv"}, "25.1\nabc\n");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err.toStdString(), "'abc' is not a valid floating point value.\n");
+    EXPECT_TRUE(run.Out.startsWith("key,text\r\nsubgroupCount,\r\n")) << run.Out.toStdString();
+
+    // The comma as decimal separator, ";" between fields, the window's other limits typed as such.
+    run = Batch({"--decimal-separator", ",", "--target", "25,5", "--subgroup-size", "2", "--format", "text", "-"},
+                "25,1;26,3\n24,9;25,5\n");
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(QString::fromUtf8("总样本数：4\n").toUtf8())) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.contains(QString::fromUtf8("平均值：25,4500007629395\n").toUtf8())) << run.Out.toStdString();
+
+    // 2: usage and input errors, named in Chinese.
+    for (const QStringList& args : {QStringList{"/nonexistent/values.csv"}, QStringList{"--format", "xml"},
+                                    QStringList{"--usl"}, QStringList{"--report"},
+                                    QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"},
+                                    QStringList{"--extended", Cans}}) {
+        run = Batch(args);
+        EXPECT_EQ(run.Status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.startsWith(QString::fromUtf8("cpk-xr-batch：").toUtf8())) << run.Err.toStdString();
+        EXPECT_TRUE(run.Out.isEmpty());
+    }
+    EXPECT_EQ(Batch({"--decimal-separator", "."}, "").Status, 2);
+    EXPECT_EQ(Batch({"--help"}).Status, 0);
+}
+
+TEST(BatchProgram, ReportIsTheWindowsOnePagePdf)
+{
+    QTemporaryDir dir;
+    const QString report = dir.filePath(QStringLiteral("cans.pdf"));
+    TResult run = Batch({"--report", report, "--decimal-separator", ".", Cans});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {report, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("CPK-X-R控制图")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("12.0093"))) << shown.toStdString();  // the mean of Cans
+
+    // A report that cannot be written names its file and leaves nothing behind.
+    const QString unwritable = dir.filePath(QStringLiteral("missing/cans.pdf"));
+    run = Batch({"--report", unwritable, "--decimal-separator", ".", Cans});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Err.contains(unwritable.toUtf8())) << run.Err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
+}
+
+TEST(BatchProgram, ChartFilesAreWrittenAtTheWindowsSizes)
+{
+    QTemporaryDir dir;
+    const QString charts = dir.filePath(QStringLiteral("charts"));
+    TResult run = Batch({"--charts", charts, "--decimal-separator", ".", Cans});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    // Twice the window's pixels.
+    EXPECT_EQ(QImage(charts + "/Chart2.png").size(), QSize(1110, 500));
+    EXPECT_EQ(QImage(charts + "/cht1.png").size(), QSize(1544, 972));
+    EXPECT_EQ(QDir(charts).entryList(QDir::Files).size(), 4);
+    for (const char* format : {"svg", "pdf"}) {
+        run = Batch({"--charts", charts, "--chart-format", format, "--decimal-separator", ".", Cans});
+        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+        EXPECT_GT(QFileInfo(charts + "/Chart1." + format).size(), 1000) << format;
+    }
+}
