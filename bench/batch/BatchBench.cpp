@@ -133,7 +133,8 @@ int main(int argc, char* argv[])
     std::printf("  text, charts as PNG         %8.3f s  %6.0f MB  %5.0fx the scan%s\n", png.Seconds, png.PeakMb,
                 png.Seconds / floor, check(png.Seconds < 2.0));
 
-    // Peak memory of the heaviest output; linear: each doubling adds about what the one before added, twice.
+    // Peak memory of the heaviest output, at most linear: a doubling of the readings adds no more than
+    // about twice what the doubling before added (page rounding makes the small steps uneven).
     std::printf("peak memory, JSON and PNG charts\n");
     std::vector<double> peaks;
     for (const int count : {250000, 500000, 1000000}) {
@@ -143,8 +144,8 @@ int main(int argc, char* argv[])
         std::printf("  %9d readings           %6.0f MB%s\n", count, run.PeakMb, check(run.PeakMb < 500));
     }
     const double first = peaks[1] - peaks[0], second = peaks[2] - peaks[1];
-    std::printf("  growth 250k->500k %.0f MB, 500k->1M %.0f MB (linear: about twice)%s\n", first, second,
-                check(second > 1.5 * first && second < 2.5 * first));
+    std::printf("  growth 250k->500k %.0f MB, 500k->1M %.0f MB (at most linear: at most about twice)%s\n", first,
+                second, check(second < 2.5 * first));
     std::filesystem::remove_all(dir);
     return met ? 0 : 1;
 }
