@@ -20,25 +20,57 @@ struct TFieldLength {
     bool empty() const { return Length == 0; }
 };
 
+// The closing quote of a quoted field from pos, just after its opening
+// quote: a quote that the next character does not double; the end of the
+// line when there is none. Eight characters at a time: the quotes of a block
+// are a bit mask (bit 2k for character k), read off pair by pair, so text
+// between quotes costs one compare per eight characters.
+std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t& doubled)
+{
+    const std::size_t size = line.size();
+    const __m128i quote = _mm_set1_epi16(Quote);
+    // skip: the first character of the block is the second quote of a pair.
+    bool skip = false;
+    for (; size - pos >= 8; pos += 8) {
+        auto quotes = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos)), quote)));
+        quotes &= 0x5555u & ~(skip ? 3u : 0u);
+        skip = false;
+        while (quotes != 0) {
+            const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(quotes)) / 2;
+            if (at + 1 >= size || line[at + 1] != Quote)
+                return at;
+            ++doubled;
+            if (at + 1 == pos + 8)
+                skip = true;
+            quotes &= quotes - 1;
+            quotes &= quotes - 1;
+        }
+    }
+    if (skip)
+        ++pos;
+    while (pos < size) {
+        if (line[pos] == Quote) {
+            if (pos + 1 >= size || line[pos + 1] != Quote)
+                return pos;
+            ++doubled;
+            ++pos;
+        }
+        ++pos;
+    }
+    return size;
+}
+
 // A quoted field from just after its opening quote (a doubled quote stands
 // for one); pos ends after the closing quote, or at the end of the line when
-// the quote is never closed. The first pass finds the closing quote, the
-// second copies: a long field is allocated once, whatever its quotes.
+// the quote is never closed. The closing quote is found first, so that a
+// long field is allocated once, whatever its quotes.
 template <typename Field>
 Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
     const std::size_t size = line.size();
-    std::size_t end = pos;
     std::size_t doubled = 0;
-    while (end < size) {
-        if (line[end] == Quote) {
-            if (end + 1 >= size || line[end + 1] != Quote)
-                break;
-            ++doubled;
-            ++end;
-        }
-        ++end;
-    }
+    const std::size_t end = ClosingQuote(line, pos, doubled);
     Field field;
     if constexpr (std::is_same_v<Field, std::u16string>) {
         if (doubled == 0) {
@@ -178,9 +210,15 @@ TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxField
 
 namespace {
 
-// Calls take(line, holdsTab) for each line of the text up to its first NUL,
+// What one pass over a line found besides its end.
+struct TLineKind {
+    bool HoldsTab = false;
+    bool HoldsQuote = false;
+};
+
+// Calls take(line, kind) for each line of the text up to its first NUL,
 // until take returns false. One pass over each line finds its end, the end
-// of the text and whether the line holds a tab: the text is read once.
+// of the text and whether the line holds a tab or a quote: the text is read once.
 template <typename Take>
 void ForEachLine(std::u16string_view text, Take&& take)
 {
@@ -189,11 +227,12 @@ void ForEachLine(std::u16string_view text, Take&& take)
     // A break at the very end (or just before the NUL) does not start a further line.
     while (pos < size && text[pos] != u'\0') {
         std::size_t end = pos;
-        bool holdsTab = false;
+        TLineKind kind;
         char16_t stop = 0;
         // Eight characters at a time while none of them is a line break or
         // NUL: one vector compare per kind instead of a branch per character.
         const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n'), tab = _mm_set1_epi16(Tab);
+        const __m128i quote = _mm_set1_epi16(Quote);
         const __m128i nul = _mm_setzero_si128();
         while (size - end >= 8) {
             const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
@@ -201,20 +240,23 @@ void ForEachLine(std::u16string_view text, Take&& take)
                                                _mm_cmpeq_epi16(units, nul));
             if (_mm_movemask_epi8(stops) != 0)
                 break;
-            holdsTab = holdsTab || _mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)) != 0;
+            kind.HoldsTab = kind.HoldsTab || _mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)) != 0;
+            kind.HoldsQuote = kind.HoldsQuote || _mm_movemask_epi8(_mm_cmpeq_epi16(units, quote)) != 0;
             end += 8;
         }
         for (; end < size; ++end) {
             const char16_t c = text[end];
-            if (c > u'\r')  // none of NUL, tab, LF, CR: almost every character
+            if (c > u'\r') {  // none of NUL, tab, LF, CR: almost every character
+                kind.HoldsQuote = kind.HoldsQuote || c == Quote;
                 continue;
+            }
             if (c == u'\r' || c == u'\n' || c == u'\0') {
                 stop = c;
                 break;
             }
-            holdsTab = holdsTab || c == Tab;
+            kind.HoldsTab = kind.HoldsTab || c == Tab;
         }
-        if (!take(text.substr(pos, end - pos), holdsTab) || end == size || stop == u'\0')
+        if (!take(text.substr(pos, end - pos), kind) || end == size || stop == u'\0')
             return;
         pos = end + 1;
         if (stop == u'\r' && pos < size && text[pos] == u'\n')
@@ -230,26 +272,14 @@ std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::si
     std::vector<TClipboardLine> lines;
     if (maxLines == 0)
         return lines;
-    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
-        lines.push_back(SplitLine(line, holdsTab, maxFields));
+    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
+        lines.push_back(SplitLine(line, kind.HoldsTab, maxFields));
         return lines.size() < maxLines;
     });
     return lines;
 }
 
 namespace {
-
-// Whether the line holds a double quote; eight characters at a time.
-bool HoldsQuote(std::u16string_view line)
-{
-    const __m128i quote = _mm_set1_epi16(Quote);
-    std::size_t pos = 0;
-    for (; line.size() - pos >= 8; pos += 8)
-        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos)),
-                                              quote)) != 0)
-            return true;
-    return line.substr(pos).find(Quote) != std::u16string_view::npos;
-}
 
 // Calls take(j) for each non-empty field j of a line of spreadsheet text
 // without quotes, where a field is non-empty when it holds a character above
@@ -308,12 +338,12 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
         if (k >= roomLines || j >= roomFields)
             ++block.Outside;
     };
-    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
-        if (holdsTab && !HoldsQuote(line)) {
+    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
+        if (kind.HoldsTab && !kind.HoldsQuote) {
             ForEachFilledPlainTabbedField(line, filledField);
         } else {
             std::size_t j = 0;
-            ForEachField<TFieldLength>(line, holdsTab, SIZE_MAX, [&](TFieldLength field) {
+            ForEachField<TFieldLength>(line, kind.HoldsTab, SIZE_MAX, [&](TFieldLength field) {
                 if (!field.empty())
                     filledField(j);
                 ++j;
@@ -330,8 +360,8 @@ std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roo
     std::size_t count = 0, k = 0;
     if (roomLines == 0)
         return count;
-    ForEachLine(text, [&](std::u16string_view line, bool holdsTab) {
-        ForEachField<TFieldLength>(line, holdsTab, roomFields, [&](TFieldLength field) { count += !field.empty(); });
+    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
+        ForEachField<TFieldLength>(line, kind.HoldsTab, roomFields, [&](TFieldLength field) { count += !field.empty(); });
         return ++k < roomLines;
     });
     return count;
