@@ -20,35 +20,70 @@ struct TFieldLength {
     bool empty() const { return Length == 0; }
 };
 
+constexpr std::uint64_t EvenUnits = 0x5555555555555555u;
+
+// Bit k: unit k of the 64 from p is a quote.
+std::uint64_t QuoteBits(const char16_t* p)
+{
+    const __m128i quote = _mm_set1_epi16(Quote);
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 64; k += 16) {
+        const __m128i low = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k)), quote);
+        const __m128i high = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k + 8)), quote);
+        bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)))} << k;
+    }
+    return bits;
+}
+
+// The quote bits of 64 units, cut after their last non-quote when a run of
+// quotes reaches the last unit (it may go on beyond): every run kept is whole.
+// n is the number of units kept.
+std::uint64_t WholeRuns(std::uint64_t quotes, std::size_t& n)
+{
+    n = 64;
+    if ((quotes >> 63) == 0 || ~quotes == 0)  // 64 quotes are 32 whole pairs
+        return quotes;
+    n = static_cast<std::size_t>(64 - __builtin_clzll(~quotes));
+    return quotes & ((std::uint64_t{1} << n) - 1);
+}
+
+// Within whole runs of quotes, pairs are read from each run's start.
+struct TQuoteRuns {
+    std::uint64_t OddEnds;  // the unit just after each run of odd length
+    std::uint64_t Seconds;  // the second quote of every pair
+};
+TQuoteRuns QuoteRuns(std::uint64_t quotes)
+{
+    const std::uint64_t starts = quotes & ~(quotes << 1);
+    const std::uint64_t evenStarts = starts & EvenUnits, oddStarts = starts & ~EvenUnits;
+    // Adding a run's first bit carries through the run to the unit after it.
+    const std::uint64_t afterEvenStart = quotes + evenStarts;
+    const std::uint64_t evenStartRuns = (afterEvenStart ^ quotes) & quotes;
+    const std::uint64_t oddStartRuns = quotes & ~evenStartRuns;
+    const std::uint64_t afterEven = afterEvenStart & ~quotes, afterOdd = (quotes + oddStarts) & ~quotes;
+    return {(afterEven & ~EvenUnits) | (afterOdd & EvenUnits),
+            (evenStartRuns & ~EvenUnits) | (oddStartRuns & EvenUnits)};
+}
+
 // The closing quote of a quoted field from pos, just after its opening
-// quote: a quote that the next character does not double; the end of the
-// line when there is none. Eight characters at a time: the quotes of a block
-// are a bit mask (bit 2k for character k), read off pair by pair, so text
-// between quotes costs one compare per eight characters.
+// quote: the last quote of the first run of odd length, or the end of the
+// line when there is none; doubled counts the pairs before it. Sixty-four
+// units at a time, the runs' parities read off the quotes' bits.
 std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t& doubled)
 {
     const std::size_t size = line.size();
-    const __m128i quote = _mm_set1_epi16(Quote);
-    // skip: the first character of the block is the second quote of a pair.
-    bool skip = false;
-    for (; size - pos >= 8; pos += 8) {
-        auto quotes = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos)), quote)));
-        quotes &= 0x5555u & ~(skip ? 3u : 0u);
-        skip = false;
-        while (quotes != 0) {
-            const std::size_t at = pos + static_cast<std::size_t>(__builtin_ctz(quotes)) / 2;
-            if (at + 1 >= size || line[at + 1] != Quote)
-                return at;
-            ++doubled;
-            if (at + 1 == pos + 8)
-                skip = true;
-            quotes &= quotes - 1;
-            quotes &= quotes - 1;
+    while (size - pos >= 64) {
+        std::size_t n = 0;
+        const std::uint64_t quotes = WholeRuns(QuoteBits(line.data() + pos), n);
+        const std::uint64_t oddEnds = QuoteRuns(quotes).OddEnds;
+        if (oddEnds != 0) {
+            const auto at = static_cast<unsigned>(__builtin_ctzll(oddEnds)) - 1;
+            doubled += static_cast<std::size_t>(__builtin_popcountll(quotes & ((std::uint64_t{1} << at) - 1))) / 2;
+            return pos + at;
         }
+        doubled += static_cast<std::size_t>(__builtin_popcountll(quotes)) / 2;
+        pos += n;
     }
-    if (skip)
-        ++pos;
     while (pos < size) {
         if (line[pos] == Quote) {
             if (pos + 1 >= size || line[pos + 1] != Quote)
@@ -59,6 +94,48 @@ std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t&
         ++pos;
     }
     return size;
+}
+
+// Copies the units [from, to) of the line to out and moves out on, eight at a
+// time: out has eight spare units after the field, and no read passes the line's end.
+void CopyUnits(char16_t*& out, std::u16string_view line, std::size_t from, std::size_t to)
+{
+    for (; to - from >= 8; from += 8, out += 8)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
+    if (line.size() - from >= 8)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
+    else
+        std::copy(line.data() + from, line.data() + to, out);
+    out += to - from;
+}
+
+// The units [pos, end) of a quoted field without the second quote of each
+// pair (every quote there is one of a pair), into a field of the given length.
+std::u16string UndoubledQuotes(std::u16string_view line, std::size_t pos, std::size_t end, std::size_t length)
+{
+    std::u16string field(length + 8, u'\0');
+    char16_t* out = field.data();
+    std::size_t from = pos;  // the first unit not yet copied
+    for (std::size_t n = 0; end - pos >= 64; pos += n) {
+        for (std::uint64_t seconds = QuoteRuns(WholeRuns(QuoteBits(line.data() + pos), n)).Seconds; seconds != 0;
+             seconds &= seconds - 1) {
+            const std::size_t second = pos + static_cast<std::size_t>(__builtin_ctzll(seconds));
+            CopyUnits(out, line, from, second);
+            from = second + 1;
+        }
+    }
+    CopyUnits(out, line, from, pos);
+    // The last units one by one: each is written and the output moves on
+    // only for a kept one.
+    bool keep = true;
+    for (std::size_t i = pos; i < end; ++i) {
+        const char16_t c = line[i];
+        *out = c;
+        out += keep;
+        keep = !keep || c != Quote;
+    }
+    field.resize(length);
+    return field;
 }
 
 // A quoted field from just after its opening quote (a doubled quote stands
@@ -73,26 +150,10 @@ Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
     const std::size_t end = ClosingQuote(line, pos, doubled);
     Field field;
     if constexpr (std::is_same_v<Field, std::u16string>) {
-        if (doubled == 0) {
+        if (doubled == 0)
             field.assign(line.substr(pos, end - pos));
-        } else {
-            // Every quote before the end is the first of a doubled pair, whose
-            // second is dropped. Each character is written and the output
-            // moves on only for a kept one: no branch and no jump of the read
-            // position that would wait for the character before. The spare
-            // unit takes the write of a dropped last quote.
-            const std::size_t length = end - pos - doubled;
-            field.resize(length + 1);
-            char16_t* out = field.data();
-            bool keep = true;
-            for (std::size_t i = pos; i < end; ++i) {
-                const char16_t c = line[i];
-                *out = c;
-                out += keep;
-                keep = !keep || c != Quote;
-            }
-            field.resize(length);
-        }
+        else
+            field = UndoubledQuotes(line, pos, end, end - pos - doubled);
     } else {
         field.Length = end - pos - doubled;
     }
