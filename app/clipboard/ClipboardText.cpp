@@ -290,21 +290,36 @@ void ForEachLine(std::u16string_view text, Take&& take)
         std::size_t end = pos;
         TLineKind kind;
         char16_t stop = 0;
-        // Eight characters at a time while none of them is a line break or
-        // NUL: one vector compare per kind instead of a branch per character.
+        // Sixteen characters at a time while none of them is a line break or
+        // NUL: vector compares instead of a branch per character; the tabs and
+        // quotes seen are gathered in vectors and read once at the line's end.
         const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n'), tab = _mm_set1_epi16(Tab);
         const __m128i quote = _mm_set1_epi16(Quote);
         const __m128i nul = _mm_setzero_si128();
-        while (size - end >= 8) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
-            const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)),
-                                               _mm_cmpeq_epi16(units, nul));
-            if (_mm_movemask_epi8(stops) != 0)
+        __m128i tabs = _mm_setzero_si128(), quotes = _mm_setzero_si128();
+        const auto stops = [&](__m128i units) {
+            return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)),
+                                _mm_cmpeq_epi16(units, nul));
+        };
+        while (size - end >= 16) {
+            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
+            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end + 8));
+            if (_mm_movemask_epi8(_mm_or_si128(stops(low), stops(high))) != 0)
                 break;
-            kind.HoldsTab = kind.HoldsTab || _mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)) != 0;
-            kind.HoldsQuote = kind.HoldsQuote || _mm_movemask_epi8(_mm_cmpeq_epi16(units, quote)) != 0;
-            end += 8;
+            tabs = _mm_or_si128(tabs, _mm_or_si128(_mm_cmpeq_epi16(low, tab), _mm_cmpeq_epi16(high, tab)));
+            quotes = _mm_or_si128(quotes, _mm_or_si128(_mm_cmpeq_epi16(low, quote), _mm_cmpeq_epi16(high, quote)));
+            end += 16;
         }
+        if (size - end >= 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
+            if (_mm_movemask_epi8(stops(units)) == 0) {
+                tabs = _mm_or_si128(tabs, _mm_cmpeq_epi16(units, tab));
+                quotes = _mm_or_si128(quotes, _mm_cmpeq_epi16(units, quote));
+                end += 8;
+            }
+        }
+        kind.HoldsTab = _mm_movemask_epi8(tabs) != 0;
+        kind.HoldsQuote = _mm_movemask_epi8(quotes) != 0;
         for (; end < size; ++end) {
             const char16_t c = text[end];
             if (c > u'\r') {  // none of NUL, tab, LF, CR: almost every character
