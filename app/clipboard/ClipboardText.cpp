@@ -101,9 +101,11 @@ std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t&
 void CopyUnits(char16_t*& out, std::u16string_view line, std::size_t from, std::size_t to)
 {
     for (; to - from >= 8; from += 8, out += 8)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
     if (line.size() - from >= 8)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
     else
         std::copy(line.data() + from, line.data() + to, out);
     out += to - from;
@@ -342,8 +344,7 @@ void ForEachLine(std::u16string_view text, Take&& take)
 
 }  // namespace
 
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
-                                               std::size_t maxFields)
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
 {
     std::vector<TClipboardLine> lines;
     if (maxLines == 0)
@@ -386,7 +387,8 @@ void ForEachFilledPlainTabbedField(std::u16string_view line, Take&& take)
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + pos));
         const auto tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(units, tab)));
         // Above blank: what is left after taking 32 away, saturating at 0.
-        const auto blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(units, blank), zero)));
+        const auto blanks =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(units, blank), zero)));
         takeBlock(tabs & 0x5555u, ~blanks & 0x5555u);
     }
     unsigned tabs = 0, fills = 0;
@@ -437,7 +439,8 @@ std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roo
     if (roomLines == 0)
         return count;
     ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
-        ForEachField<TFieldLength>(line, kind.HoldsTab, roomFields, [&](TFieldLength field) { count += !field.empty(); });
+        ForEachField<TFieldLength>(line, kind.HoldsTab, roomFields,
+                                   [&](TFieldLength field) { count += !field.empty(); });
         return ++k < roomLines;
     });
     return count;
