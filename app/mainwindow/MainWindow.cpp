@@ -1,32 +1,16 @@
 #include "MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 
+#include "ApplicationIcon.h"
 #include "ChartContextMenus.h"
 #include "FileDialogs.h"
 #include "MainMenu.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
-
-// The icons live in this static library's resources, which the linker keeps only when referenced.
-static void LoadIconResources() { Q_INIT_RESOURCE(icons); }
-
-namespace {
-
-QIcon ApplicationIcon()
-{
-    LoadIconResources();
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/cpk-xr-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-}  // namespace
 
 TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
 {

@@ -86,6 +86,31 @@ TEST(ClipboardText, QuotedFields)
     EXPECT_EQ(Split(u"5\"7 x\"y"), (TLines{{u"5\"7", u"x\"y"}}));
 }
 
+// Long quoted fields are read many characters at a time: runs of doubled
+// quotes of every length, at every place, closed or not, read back exactly.
+TEST(ClipboardText, LongQuotedFieldsWithRunsOfQuotesAtEveryPlace)
+{
+    for (std::size_t run = 1; run <= 70; run += 3) {
+        for (std::size_t offset = 0; offset < 70; offset += 5) {
+            std::u16string field(offset, u'x');
+            field += std::u16string(run, u'"');
+            field += u"a b";
+            field += std::u16string(run + offset % 3, u'"');
+            field += std::u16string(100 - offset, u'y');
+            std::u16string quoted;
+            for (const char16_t c : field)
+                quoted += c == u'"' ? u"\"\"" : std::u16string(1, c);
+            for (const std::u16string& closing : {std::u16string(u"\"z\t2"), std::u16string()}) {
+                const std::u16string text = u"\"" + quoted + closing;
+                const std::u16string last = closing.empty() ? field : field + u"z";
+                const TLines expected = closing.empty() ? TLines{{last}} : TLines{{last, u"2"}};
+                EXPECT_EQ(SplitClipboardText(text, 9, 9), expected) << run << ' ' << offset;
+                EXPECT_EQ(MeasureClipboardBlock(text, 9, 9).Fields, expected[0].size());
+            }
+        }
+    }
+}
+
 TEST(ClipboardText, TextEndsAtItsFirstNul)
 {
     EXPECT_EQ(Split(std::u16string(u"1\t2\0003\r\n4", 9)), (TLines{{u"1", u"2"}}));
