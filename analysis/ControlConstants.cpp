@@ -21,8 +21,8 @@ struct TRangeMoments {
 };
 
 constexpr double GridStep = 0.01;
-constexpr double GridHalfWidth = 9.0;   // phi(9) ~ 1e-18
-constexpr double LargestRange = 16.0;   // P(W > 16) is below double resolution for any n used
+constexpr double GridHalfWidth = 9.0;  // phi(9) ~ 1e-18
+constexpr double LargestRange = 16.0;  // P(W > 16) is below double resolution for any n used
 
 double SimpsonWeight(size_t i, size_t last)
 {
@@ -75,7 +75,7 @@ const TRangeMoments& RangeMoments(int n)
     return found->second;
 }
 
-} // namespace
+}  // namespace
 
 double ExactC4(int n)
 {

@@ -65,10 +65,8 @@ TSigmaEstimate WithinSigma(TWithinSigmaMethod method, const TSubgroupStatistics&
 {
     const double groups = k;
     switch (method) {
-    case TWithinSigmaMethod::RBar:
-        return {Average(s.Ranges) / ExactD2(n), 0.9 * groups * (n - 1)};
-    case TWithinSigmaMethod::SBar:
-        return {Average(s.StdDevs) / ExactC4(n), SBarDofFactor(n) * groups * (n - 1)};
+    case TWithinSigmaMethod::RBar: return {Average(s.Ranges) / ExactD2(n), 0.9 * groups * (n - 1)};
+    case TWithinSigmaMethod::SBar: return {Average(s.StdDevs) / ExactC4(n), SBarDofFactor(n) * groups * (n - 1)};
     default: {
         const int d = k * (n - 1);
         return {std::sqrt(s.PooledSumSquares / d) / ExactC4(d + 1), static_cast<double>(d)};
@@ -133,11 +131,15 @@ TPpm ObservedPpm(const TExtendedInput& in)
     TPpm ppm;
     const double count = static_cast<double>(in.Values.size());
     if (in.LSL)
-        ppm.Below = 1e6 * static_cast<double>(std::count_if(in.Values.begin(), in.Values.end(),
-                                                            [&](double x) { return x < *in.LSL; })) / count;
+        ppm.Below = 1e6 *
+                    static_cast<double>(
+                        std::count_if(in.Values.begin(), in.Values.end(), [&](double x) { return x < *in.LSL; })) /
+                    count;
     if (in.USL)
-        ppm.Above = 1e6 * static_cast<double>(std::count_if(in.Values.begin(), in.Values.end(),
-                                                            [&](double x) { return x > *in.USL; })) / count;
+        ppm.Above = 1e6 *
+                    static_cast<double>(
+                        std::count_if(in.Values.begin(), in.Values.end(), [&](double x) { return x > *in.USL; })) /
+                    count;
     if (ppm.Below || ppm.Above)
         ppm.Total = ppm.Below.value_or(0) + ppm.Above.value_or(0);
     return ppm;
@@ -155,8 +157,11 @@ std::optional<double> ZBench(const TPpm& ppm)
 TControlChart RangeChart(std::string name, std::vector<double> points, int firstPoint, int n, double sigma)
 {
     const double d2 = ExactD2(n), d3 = ExactD3(n);
-    return {std::move(name), std::move(points), firstPoint,
-            {d2 * sigma, (d2 + 3 * d3) * sigma, std::max(0.0, (d2 - 3 * d3) * sigma)}, d3 * sigma};
+    return {std::move(name),
+            std::move(points),
+            firstPoint,
+            {d2 * sigma, (d2 + 3 * d3) * sigma, std::max(0.0, (d2 - 3 * d3) * sigma)},
+            d3 * sigma};
 }
 
 void AddCharts(TExtendedResult& r, const std::vector<double>& x, const TSubgroupStatistics& groups, double sigma)
@@ -189,13 +194,15 @@ void AddNormality(TExtendedResult& r, const std::vector<double>& x)
     }
 }
 
-} // namespace
+}  // namespace
 
 double SBarDofFactor(int n)
 {
-    struct TStep { int UpTo; double Factor; };
-    static constexpr TStep steps[] = {{2, .88}, {3, .92}, {4, .94}, {5, .95}, {7, .96},
-                                      {9, .97}, {17, .98}, {64, .99}};
+    struct TStep {
+        int UpTo;
+        double Factor;
+    };
+    static constexpr TStep steps[] = {{2, .88}, {3, .92}, {4, .94}, {5, .95}, {7, .96}, {9, .97}, {17, .98}, {64, .99}};
     for (const TStep& s : steps)
         if (n <= s.UpTo)
             return s.Factor;

@@ -79,7 +79,7 @@ void WriteSigma(TJsonWriter& j, const std::optional<TSigmaEstimate>& s, const ch
     j.Text += '}';
 }
 
-} // namespace
+}  // namespace
 
 std::string ExtendedJson(const TExtendedResult& r)
 {
@@ -96,7 +96,7 @@ std::string ExtendedJson(const TExtendedResult& r)
     j.Key("indices"), j.Text += '{';
     const TCapabilityIndices& i = r.Indices;
     const std::pair<const char*, const std::optional<TIntervalEstimate>*> indices[] = {
-        {"Cp", &i.Cp}, {"CPL", &i.CPL}, {"CPU", &i.CPU}, {"Cpk", &i.Cpk}, {"Pp", &i.Pp},
+        {"Cp", &i.Cp},   {"CPL", &i.CPL}, {"CPU", &i.CPU}, {"Cpk", &i.Cpk}, {"Pp", &i.Pp},
         {"PPL", &i.PPL}, {"PPU", &i.PPU}, {"Ppk", &i.Ppk}, {"Cpm", &i.Cpm}};
     for (const auto& [name, value] : indices)
         j.Key(name), WriteInterval(j, *value);

@@ -8,12 +8,12 @@
 enum class TWithinSigmaMethod { Pooled, RBar, SBar, MovingRange };
 
 struct TExtendedInput {
-    std::vector<double> Values;          // the grid cells in reading order
+    std::vector<double> Values;  // the grid cells in reading order
     int SubgroupSize = 5;
-    std::optional<double> LSL, USL, Target;   // an empty field is absent
+    std::optional<double> LSL, USL, Target;                  // an empty field is absent
     TWithinSigmaMethod Method = TWithinSigmaMethod::Pooled;  // subgroup size 1 uses the moving range
-    double Confidence = 0.95;            // two-sided
-    std::vector<std::string> ReadingMessages;  // what could not be read, carried into the result
+    double Confidence = 0.95;                                // two-sided
+    std::vector<std::string> ReadingMessages;                // what could not be read, carried into the result
 };
 
 struct TSigmaEstimate {
@@ -40,7 +40,7 @@ struct TChartLimits {
 // One control chart: its points (numbered from FirstPoint), limits and the
 // zone width (sigma of the plotted statistic) the run tests use.
 struct TControlChart {
-    std::string Name;                    // "xbar", "r", "i", "mr"
+    std::string Name;  // "xbar", "r", "i", "mr"
     std::vector<double> Points;
     int FirstPoint = 1;
     TChartLimits Limits;
@@ -50,7 +50,7 @@ struct TControlChart {
 struct TRunViolation {
     std::string Chart;
     int Test = 0;
-    std::vector<int> Points;             // point numbers from 1
+    std::vector<int> Points;  // point numbers from 1
 };
 
 struct TNormality {
@@ -67,9 +67,9 @@ struct TExtendedResult {
     TPpm ObservedPpm, WithinPpm, OverallPpm;
     std::optional<double> ZBenchWithin, ZBenchOverall;
     TNormality Normality;
-    std::vector<TControlChart> Charts;   // X-bar and R, or I and MR
+    std::vector<TControlChart> Charts;  // X-bar and R, or I and MR
     std::vector<TRunViolation> RunTests;
-    std::vector<std::string> Messages;   // what could not be computed, in Chinese
+    std::vector<std::string> Messages;  // what could not be computed, in Chinese
 };
 
 const char* WithinSigmaMethodName(TWithinSigmaMethod method);

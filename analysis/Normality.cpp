@@ -72,7 +72,7 @@ double ShapiroWilkP(double w, size_t count)
     return boost::math::cdf(boost::math::complement(StandardNormal, (y - mu) / s));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<TTestStatistic> AndersonDarling(std::vector<double> values)
 {
@@ -127,8 +127,7 @@ std::optional<TTestStatistic> ShapiroWilk(std::vector<double> values)
         size_t corrected;
         double aBeforeLast = 0;
         if (count > 5) {
-            aBeforeLast = m[last - 1] / root +
-                          Polynomial({0, 0.042981, -0.293762, -1.752461, 5.682633, -3.582633}, u);
+            aBeforeLast = m[last - 1] / root + Polynomial({0, 0.042981, -0.293762, -1.752461, 5.682633, -3.582633}, u);
             eps = (sumM2 - 2 * m[last] * m[last] - 2 * m[last - 1] * m[last - 1]) /
                   (1 - 2 * aLast * aLast - 2 * aBeforeLast * aBeforeLast);
             corrected = 2;
@@ -159,6 +158,7 @@ std::vector<TProbabilityPoint> NormalProbabilityPoints(std::vector<double> value
     std::vector<TProbabilityPoint> points;
     points.reserve(values.size());
     for (size_t i = 0; i < values.size(); ++i)
-        points.push_back({values[i], boost::math::quantile(StandardNormal, (static_cast<double>(i + 1) - 0.375) / (n + 0.25))});
+        points.push_back(
+            {values[i], boost::math::quantile(StandardNormal, (static_cast<double>(i + 1) - 0.375) / (n + 0.25))});
     return points;
 }

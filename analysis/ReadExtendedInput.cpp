@@ -20,7 +20,7 @@ std::optional<double> ReadLimit(const TWindowModel& window, const TWindowField& 
     }
 }
 
-} // namespace
+}  // namespace
 
 TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence)
 {

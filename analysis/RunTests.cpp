@@ -66,8 +66,7 @@ void Alternation(const std::vector<double>& x, int k, std::vector<size_t>& out)
 
 // Tests 5 and 6: K of the last K + 1 points beyond `zones` sigma on the side
 // of the current point, which is itself beyond.
-void KOutOfKPlusOne(const std::vector<double>& x, double c, double s, double zones, int k,
-                    std::vector<size_t>& out)
+void KOutOfKPlusOne(const std::vector<double>& x, double c, double s, double zones, int k, std::vector<size_t>& out)
 {
     for (size_t i = 0; i < x.size(); ++i) {
         const int side = SideBeyond(x[i], c, s, zones);
@@ -94,7 +93,7 @@ void ZoneRun(const std::vector<double>& x, double c, double s, bool beyond, int 
     }
 }
 
-} // namespace
+}  // namespace
 
 TRunTestFlags ApplyRunTests(const std::vector<double>& x, double c, double s, const TRunTestK& k)
 {

@@ -12,18 +12,18 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ChartControl.h"
 #include "AccessibleNames.h"
-#include "OverflowToolTips.h"
+#include "ChartControl.h"
 #include "ChartDisplays.h"
+#include "ComputeCommand.h"
 #include "Errors.h"
 #include "FormCharts.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
+#include "OverflowToolTips.h"
 #include "PasteGuard.h"
 #include "StringGrid.h"
-#include "ComputeCommand.h"
 
 namespace {
 
@@ -44,10 +44,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     SetTabOrder();
     DescribeForAccessibility(*this);
     ShowOverflowAsToolTips(*this);
-    displays_ = std::make_unique<TChartDisplays>(limitCharts.at(QStringLiteral("Chart1")),
-                                                 limitCharts.at(QStringLiteral("Chart2")),
-                                                 limitCharts.at(QStringLiteral("Chart3")),
-                                                 Chart(QStringLiteral("cht1"))->Chart());
+    displays_ = std::make_unique<TChartDisplays>(
+        limitCharts.at(QStringLiteral("Chart1")), limitCharts.at(QStringLiteral("Chart2")),
+        limitCharts.at(QStringLiteral("Chart3")), Chart(QStringLiteral("cht1"))->Chart());
     errorDisplay_ = std::make_unique<TMessageBoxErrorDisplay>(this);
     questionDisplay_ = std::make_unique<TMessageBoxQuestionDisplay>(this);
     // The default text of the limit field, in the separator in force at start-up.
@@ -178,8 +177,8 @@ void TForm1::SetQuestionDisplay(std::unique_ptr<TQuestionDisplay> display) { que
 
 bool TForm1::AskEnlargeGrid(const QString& text)
 {
-    const TQuestion question{applicationTitle_, text,
-                             {QStringLiteral("扩大表格"), QStringLiteral("只粘贴表格内的部分")}, 0, 1};
+    const TQuestion question{
+        applicationTitle_, text, {QStringLiteral("扩大表格"), QStringLiteral("只粘贴表格内的部分")}, 0, 1};
     return questionDisplay_->Ask(question) == 0;
 }
 
@@ -245,7 +244,7 @@ namespace {
     throw std::logic_error("程序错误：窗体上没有控件“" + std::string(field.Control) + "”");
 }
 
-} // namespace
+}  // namespace
 
 std::string TForm1::Text(const TWindowField& field) const
 {

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "ErrorDisplay.h"
-#include "QuestionDisplay.h"
 #include "GridCommands.h"
+#include "QuestionDisplay.h"
 #include "WindowModel.h"
 
 class QLineEdit;

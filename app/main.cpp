@@ -1,12 +1,12 @@
 // cpk-xr: start-up and shut-down of the application.
 #include <QApplication>
 
+#include "ApplicationFonts.h"
 #include "Extended.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
-#include "Unit1.h"
-#include "ApplicationFonts.h"
 #include "QtTranslations.h"
+#include "Unit1.h"
 
 int main(int argc, char* argv[])
 {

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string_view>
 
-#include "ChartDisplays.h"
 #include "Chart.h"
+#include "ChartDisplays.h"
 
 struct TBatchChart {
-    std::string_view Name;  // the chart's control on the form
+    std::string_view Name;      // the chart's control on the form
     int Width = 0, Height = 0;  // its size on the form
     TChart Chart;
 };

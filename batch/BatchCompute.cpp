@@ -3,9 +3,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "ComputeCommand.h"
 #include "DisplayedError.h"
 #include "Errors.h"
-#include "ComputeCommand.h"
 
 std::optional<std::string> ComputeAsWindow(TWindowModel& window, TComputeCharts* charts)
 {

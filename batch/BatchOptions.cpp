@@ -85,8 +85,7 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
         else if (arg == "--chart-format") {
             options.ChartFormat = ChartFormatNamed(value());
             chartFormatGiven = true;
-        }
-        else if (arg == "--report")
+        } else if (arg == "--report")
             options.ReportPath = value();
         else if (arg == "--extended" && !attached)
             options.Extended = true;

@@ -12,12 +12,12 @@
 #include "BatchWindow.h"
 #include "ChartFiles.h"
 #include "ChartsJson.h"
-#include "GridReader.h"
-#include "NumberSettings.h"
-#include "Report.h"
 #include "ExtendedAnalysis.h"
 #include "ExtendedJson.h"
+#include "GridReader.h"
+#include "NumberSettings.h"
 #include "ReadExtendedInput.h"
+#include "Report.h"
 
 namespace {
 
@@ -83,12 +83,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         const std::optional<std::string> error = ComputeAsWindow(window, &charts.Displays());
 
         switch (options.Format) {
-        case TOutputFormat::Text:
-            WriteTextOutput(out, window);
-            break;
-        case TOutputFormat::Csv:
-            WriteCsvOutput(out, window, decimal);
-            break;
+        case TOutputFormat::Text: WriteTextOutput(out, window); break;
+        case TOutputFormat::Csv: WriteCsvOutput(out, window, decimal); break;
         case TOutputFormat::Json: {
             TJsonParts parts{error, [&charts](std::ostream& json) { WriteChartsJson(json, charts); }, std::nullopt};
             if (options.Extended)

@@ -71,7 +71,6 @@ public:
     }
 
 private:
-
     std::vector<TPoint> ColumnExtremes(const std::vector<TPoint>& points)
     {
         reduced_.clear();

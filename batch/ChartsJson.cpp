@@ -11,8 +11,8 @@
 
 #include "ChartDump.h"
 #include "JsonText.h"
-#include "ResultValue.h"
 #include "QtCanvas.h"
+#include "ResultValue.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "ApplicationFonts.h"
 #include "BatchRun.h"
 #include "Extended.h"
 #include "LocaleSettings.h"
-#include "ApplicationFonts.h"
 
 namespace {
 

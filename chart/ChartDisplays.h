@@ -2,9 +2,9 @@
 // The chart displays of the main window: the individual-values chart Chart2,
 // the X-bar chart Chart1, the range chart Chart3 and the distribution chart
 // cht1, filled from the result record at their places in the compute command.
-#include "LimitChart.h"
 #include "Chart.h"
 #include "ComputeCharts.h"
+#include "LimitChart.h"
 #include "ResultRecord.h"
 
 // A limit chart with the series its layout created.
@@ -16,9 +16,11 @@ struct TLimitChart {
 class TChartDisplays : public TComputeCharts {
 public:
     TChartDisplays(TLimitChart chart1, TLimitChart chart2, TLimitChart chart3, TChart& cht1)
-        : chart1_(chart1), chart2_(chart2), chart3_(chart3), cht1_(cht1)
-    {
-    }
+        : chart1_(chart1),
+          chart2_(chart2),
+          chart3_(chart3),
+          cht1_(cht1)
+    {}
 
     void FillIndividualsChart(const TCPKValue& v) override;
     void DrawDistributionChart(const TCPKValue& v) override;

@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "ChartDisplays.h"
-#include "LimitChart.h"
 #include "Extended.h"
+#include "LimitChart.h"
 
 namespace {
 

@@ -13,8 +13,8 @@ void TChartDisplays::DemonstrationFill()
     points.ClearPoints();
     points.Pointer().SetStyle(psDiamond);
     // Reseeded from the high-resolution counter at every run.
-    std::mt19937 random(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    std::mt19937 random(
+        static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<int> draw(0, 32);
     for (int i = 0; i <= 50; ++i) {
         const int r = 16 + draw(random) % 18;

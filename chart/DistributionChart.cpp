@@ -1,8 +1,8 @@
 // The distribution chart on cht1: the histogram as bars, six labelled vertical
 // reference lines, and the overall and within-subgroup normal curves on the
 // right axis. It is rebuilt from nothing at every drawing.
-#include "ChartDisplays.h"
 #include "BarSeries.h"
+#include "ChartDisplays.h"
 #include "CustomSeries.h"
 #include "Extended.h"
 #include "NumberText.h"
@@ -92,12 +92,9 @@ void TChartDisplays::DrawDistributionChart(const TCPKValue& v)
     const double redTop = ToDouble(maxFrequency - 0.1L * maxFrequency);
     const double greenTop = ToDouble(maxFrequency - 0.2L * maxFrequency);
     const TReferenceLine references[] = {
-        {"-3Sigma", v.Minus3Sigma, redTop, clRed, true, false},
-        {"+3Sigma", v.Plus3Sigma, redTop, clRed, true, true},
-        {"Target", v.Target, redTop, clRed, true, true},
-        {"LSL", v.LSL, greenTop, clGreen, false, true},
-        {"USL", v.USL, greenTop, clGreen, false, true},
-        {"Average", v.Mean, greenTop, clGreen, false, true},
+        {"-3Sigma", v.Minus3Sigma, redTop, clRed, true, false}, {"+3Sigma", v.Plus3Sigma, redTop, clRed, true, true},
+        {"Target", v.Target, redTop, clRed, true, true},        {"LSL", v.LSL, greenTop, clGreen, false, true},
+        {"USL", v.USL, greenTop, clGreen, false, true},         {"Average", v.Mean, greenTop, clGreen, false, true},
     };
     for (const TReferenceLine& reference : references)
         AddReferenceLine(chart, reference);

@@ -46,12 +46,12 @@ std::optional<TLimitChartSeries> LayOutFormChart(TChart& chart, std::string_view
     chart.SetLegendVisible(false);
     if (chartName == "Chart1") {
         chart.Title().SetText({"均值控制图"});
-        series.emplace(AddLimitChartSeries(chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
-                                                   "PointSeries1"}));
+        series.emplace(AddLimitChartSeries(
+            chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4", "PointSeries1"}));
     } else if (chartName == "Chart3") {
         chart.Title().SetText({"极差控制图"});
-        series.emplace(AddLimitChartSeries(chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
-                                                   "PointSeries2"}));
+        series.emplace(AddLimitChartSeries(
+            chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8", "PointSeries2"}));
     } else {
         chart.Title().SetText({"TChart"});
         chart.Title().SetVisible(false);

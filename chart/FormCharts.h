@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "LimitChart.h"
 #include "Chart.h"
+#include "LimitChart.h"
 
 // chartName is Chart1, Chart2, Chart3 or cht1. The three limit charts hand
 // back the five series their layout created; cht1 has none.

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "ComputeStages.h"
-#include "NumericFunctions.h"
 #include "NumberText.h"
+#include "NumericFunctions.h"
 
 namespace {
 
@@ -46,8 +46,7 @@ void EvaluateExpectedPpm(TCPKValue& v, TWindowModel& window, float sigma, const 
 {
     v.PPMBelowLSL = ToSingle(PartsPerMillion * Extended(NormalCdfPowers(v.LSL, v.Mean, sigma)));
     window.SetText(fields.Below, GeneralNumberText(v.PPMBelowLSL));
-    v.PPMAboveUSL =
-        ToSingle(PartsPerMillion * (1.0L - Extended(NormalCdfHorner(v.USL, v.Mean, sigma))));
+    v.PPMAboveUSL = ToSingle(PartsPerMillion * (1.0L - Extended(NormalCdfHorner(v.USL, v.Mean, sigma))));
     window.SetText(fields.Above, GeneralNumberText(v.PPMAboveUSL));
     v.PPMTotal = ToSingle(Extended(v.PPMBelowLSL) + Extended(v.PPMAboveUSL));
     window.SetText(fields.Total, GeneralNumberText(v.PPMTotal));
@@ -64,18 +63,20 @@ std::string SummaryText(const std::string& caption, int32_t count, const TCPKVal
     return caption + IntegerText(count) + "百分比 " + GeneralNumberText(ShareOfCount(count, v, 100.0L)) + "%";
 }
 
-} // namespace
+}  // namespace
 
 void EvaluateOverallCapability(TCPKValue& v, TWindowModel& window, const TLimitsAsRead& limits)
 {
-    EvaluateIndices(v, window, v.StdDevAll, {Field::CpOverall, Field::CplOverall, Field::CpuOverall, Field::CpkOverall});
+    EvaluateIndices(v, window, v.StdDevAll,
+                    {Field::CpOverall, Field::CplOverall, Field::CpuOverall, Field::CpkOverall});
 
     v.Centre = ToSingle((Extended(v.USL) + Extended(v.LSL)) / 2.0L);
     v.Tolerance = ToSingle(Extended(v.USL) - Extended(v.LSL));
     v.CA = ToSingle(ExtDiv(Extended(v.Mean) - Extended(v.Centre), Extended(v.Tolerance) / 2.0L));
     window.SetText(Field::Ca, GeneralNumberText(v.CA));
 
-    EvaluateExpectedPpm(v, window, ToSingle(v.StdDevAll), {Field::PpmBelowOverall, Field::PpmAboveOverall, Field::PpmTotalOverall});
+    EvaluateExpectedPpm(v, window, ToSingle(v.StdDevAll),
+                        {Field::PpmBelowOverall, Field::PpmAboveOverall, Field::PpmTotalOverall});
 
     const int32_t outside = v.BelowLSLCount + v.AboveUSLCount;
     window.SetText(Field::PpmBelowMeasured, GeneralNumberText(ShareOfCount(v.BelowLSLCount, v, PartsPerMillion)));
@@ -83,13 +84,16 @@ void EvaluateOverallCapability(TCPKValue& v, TWindowModel& window, const TLimits
     window.SetText(Field::PpmTotalMeasured, GeneralNumberText(ShareOfCount(outside, v, PartsPerMillion)));
 
     // The labels name the limits as typed.
-    window.SetText(Field::AboveUslSummary, SummaryText("高于规格" + GeneralNumberText(limits.Upper) + "数量=", v.AboveUSLCount, v));
-    window.SetText(Field::BelowLslSummary, SummaryText("低于规格" + GeneralNumberText(limits.Lower) + "数量=", v.BelowLSLCount, v));
+    window.SetText(Field::AboveUslSummary,
+                   SummaryText("高于规格" + GeneralNumberText(limits.Upper) + "数量=", v.AboveUSLCount, v));
+    window.SetText(Field::BelowLslSummary,
+                   SummaryText("低于规格" + GeneralNumberText(limits.Lower) + "数量=", v.BelowLSLCount, v));
     window.SetText(Field::OutsideSummary, SummaryText("不合格数量=", outside, v));
 }
 
 void EvaluateWithinCapability(TCPKValue& v, TWindowModel& window)
 {
     EvaluateIndices(v, window, v.SigmaWithin, {Field::CpWithin, Field::CplWithin, Field::CpuWithin, Field::CpkWithin});
-    EvaluateExpectedPpm(v, window, v.SigmaWithin, {Field::PpmBelowWithin, Field::PpmAboveWithin, Field::PpmTotalWithin});
+    EvaluateExpectedPpm(v, window, v.SigmaWithin,
+                        {Field::PpmBelowWithin, Field::PpmAboveWithin, Field::PpmTotalWithin});
 }

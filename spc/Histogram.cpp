@@ -2,9 +2,9 @@
 // of twelve classes with the overall and within-subgroup density curves.
 
 #include "ComputeStages.h"
-#include "NumericFunctions.h"
 #include "Errors.h"
 #include "NumberText.h"
+#include "NumericFunctions.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void WriteCurve(std::array<float, 12>& curve, const TCPKValue& v, float sigma, T
     }
 }
 
-} // namespace
+}  // namespace
 
 void StoreChartRange(TCPKValue& v)
 {

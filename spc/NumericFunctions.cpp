@@ -40,7 +40,7 @@ TStandardised Standardise(float x, float mean, float sigma)
     return {r, z};
 }
 
-} // namespace
+}  // namespace
 
 int32_t MaxOfIntegers(std::span<const int32_t> values)
 {

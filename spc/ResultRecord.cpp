@@ -8,7 +8,7 @@ std::unique_ptr<TarryCpk>& CurrentCpkHolder()
     static std::unique_ptr<TarryCpk> current;
     return current;
 }
-}
+}  // namespace
 
 TarryCpk* CurrentCpk() { return CurrentCpkHolder().get(); }
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "ComputeStages.h"
-#include "FactorTables.h"
-#include "NumericFunctions.h"
 #include "Errors.h"
+#include "FactorTables.h"
 #include "NumberText.h"
+#include "NumericFunctions.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::string FirstMeasurementText(const TWindowModel& window)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 TLimitsAsRead ReadLimits(TCPKValue& v, const TWindowModel& window)
 {
@@ -77,9 +77,7 @@ void ReadMeasurements(TCPKValue& v, const TWindowModel& window, const TLimitsAsR
 
     v.Values.assign(static_cast<size_t>(v.Count), 0.0);
     size_t next = 0;
-    ForEachMeasurement(window, [&](const std::string& text) {
-        v.Values[next++] = ToDouble(ParseDecimalText(text));
-    });
+    ForEachMeasurement(window, [&](const std::string& text) { v.Values[next++] = ToDouble(ParseDecimalText(text)); });
 }
 
 void ReadSubgroupSize(TCPKValue& v, TWindowModel& window)

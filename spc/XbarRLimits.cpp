@@ -6,8 +6,8 @@
 
 #include "ComputeStages.h"
 #include "FactorTables.h"
-#include "NumericFunctions.h"
 #include "NumberText.h"
+#include "NumericFunctions.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void AppendKeyValue(TWindowModel& window, const char* caption, float value)
     window.AppendMemoLine(Field::KeyValues, caption + PatternNumberText("0.000", value));
 }
 
-} // namespace
+}  // namespace
 
 void AccumulateSubgroupSums(TCPKValue& v)
 {
@@ -46,7 +46,8 @@ void ComputeXbarRLimits(TCPKValue& v, TWindowModel& window)
     for (size_t j = 0; j < k; ++j)
         v.SubgroupMeans[j] = ToSingle(ExtDiv(Extended(v.SubgroupSums[j]), Extended(v.SubgroupSizes[j])));
 
-    for (const TWindowField* memo : {&Field::SubgroupSums, &Field::SubgroupMeans, &Field::SubgroupRanges, &Field::KeyValues})
+    for (const TWindowField* memo :
+         {&Field::SubgroupSums, &Field::SubgroupMeans, &Field::SubgroupRanges, &Field::KeyValues})
         window.ClearMemo(*memo);
     for (size_t j = 0; j < k; ++j) {
         window.AppendMemoLine(Field::SubgroupSums, SubgroupLine(j, "和=:", v.SubgroupSums[j]));

@@ -15,11 +15,8 @@ struct TNamedControl {
 };
 
 constexpr TNamedControl OtherNamedControls[] = {
-    {"StringGrid1", "测量数据"},
-    {"Chart1", "均值控制图"},
-    {"Chart2", "单值图"},
-    {"Chart3", "极差控制图"},
-    {"cht1", "分布图"},
+    {"StringGrid1", "测量数据"}, {"Chart1", "均值控制图"}, {"Chart2", "单值图"},
+    {"Chart3", "极差控制图"},    {"cht1", "分布图"},
 };
 
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }

@@ -18,8 +18,7 @@ using TClipboardLine = std::vector<std::u16string>;
 // The lines of fields of a clipboard text, read no further than needed:
 // at most maxLines lines and at most maxFields fields of each line. An empty
 // or blank line gives an empty field list but still counts as a line.
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
-                                               std::size_t maxFields);
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields);
 
 // The fields of one line (no line break inside), at most maxFields of them.
 TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields);

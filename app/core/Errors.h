@@ -17,10 +17,14 @@ private:
 };
 
 // A text that is not a number, or a number pattern that is too long.
-class EConvertError : public Exception { using Exception::Exception; };
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
 
 // Floating-point conditions of the Extended environment.
-class EMathError : public Exception { using Exception::Exception; };
+class EMathError : public Exception {
+    using Exception::Exception;
+};
 class EZeroDivide : public EMathError {
 public:
     EZeroDivide() : EMathError("Floating point division by zero") {}
@@ -41,10 +45,16 @@ public:
 };
 
 // An input value outside the range the computation has tables for.
-class ERangeError : public Exception { using Exception::Exception; };
+class ERangeError : public Exception {
+    using Exception::Exception;
+};
 
 // The system clipboard could not be opened.
-class EClipboardException : public Exception { using Exception::Exception; };
+class EClipboardException : public Exception {
+    using Exception::Exception;
+};
 
 // A chart axis property assignment that the chart refuses.
-class AxisException : public Exception { using Exception::Exception; };
+class AxisException : public Exception {
+    using Exception::Exception;
+};

@@ -7,15 +7,14 @@
 namespace {
 
 constexpr int SignificantDigits = 18;
-constexpr Extended Lowest18Digit = 1e17L;   // exact in Extended
-constexpr Extended Beyond18Digit = 1e18L;   // exact in Extended
+constexpr Extended Lowest18Digit = 1e17L;  // exact in Extended
+constexpr Extended Beyond18Digit = 1e18L;  // exact in Extended
 
 // 10^0 to 10^27: every one exact in Extended (5^27 < 2^64).
 constexpr int LargestExactPower = 27;
 constexpr Extended ExactPowersOfTen[LargestExactPower + 1] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
 // base^n for n >= 0 by repeated squaring in Extended.
 Extended RepeatedSquaring(Extended base, int n)
@@ -114,8 +113,7 @@ TDecimalDigits DecimalDigitsOf(Extended value)
 
     // Two halves of nine digits each, so the digit loop divides 32-bit numbers.
     const uint64_t integer = WholeNumberBits(scaled);
-    uint32_t halves[2] = {static_cast<uint32_t>(integer / 1000000000u),
-                          static_cast<uint32_t>(integer % 1000000000u)};
+    uint32_t halves[2] = {static_cast<uint32_t>(integer / 1000000000u), static_cast<uint32_t>(integer % 1000000000u)};
     char digits[SignificantDigits];
     for (int half = 0; half < 2; ++half)
         for (int i = 8; i >= 0; --i) {

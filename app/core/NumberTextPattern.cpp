@@ -16,9 +16,9 @@ constexpr int SignificantDigits = 18;
 // One item of a section: a digit place or text that stands as it is.
 struct TPatternItem {
     bool IsDigitPlace = false;
-    bool ShowsZero = false;      // "0" rather than "#"
+    bool ShowsZero = false;  // "0" rather than "#"
     bool AfterPoint = false;
-    std::string Text;            // for text items
+    std::string Text;  // for text items
 };
 
 struct TSectionLayout {
@@ -26,16 +26,15 @@ struct TSectionLayout {
     bool Grouping = false;
     int IntegerPlaces = 0;
     int DecimalPlaces = 0;
-    int FirstIntegerZero = -1;   // place index of the first "0" before the point
-    int LastDecimalZero = -1;    // place index of the last "0" after the point
+    int FirstIntegerZero = -1;  // place index of the first "0" before the point
+    int LastDecimalZero = -1;   // place index of the last "0" after the point
 };
 
 size_t CharacterCount(std::string_view text)
 {
     // UTF-8 continuation bytes do not start a character.
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // The first ";" outside quotes at or after start, or npos.

@@ -1,8 +1,8 @@
 #include "ChartImageExport.h"
 
-#include <QGuiApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMimeData>
 
 #include "ChartControl.h"
@@ -44,6 +44,6 @@ void SaveChartImage(TChartControl& control, const QString& path)
         throw Exception(QStringLiteral("无法保存文件“%1”：图像只能保存为 PNG、SVG 或 PDF 文件")
                             .arg(QDir::toNativeSeparators(path))
                             .toStdString());
-    WriteFileSafely(path, ChartFileBytes(control.Chart(), *format, control.width(), control.height(),
-                                         ChartDocumentInfo(control)));
+    WriteFileSafely(
+        path, ChartFileBytes(control.Chart(), *format, control.width(), control.height(), ChartDocumentInfo(control)));
 }

@@ -53,9 +53,9 @@ void ExportWindowImage(TForm1& form, TFileDialogs& dialogs)
 
 void SaveChartImageAs(TChartControl& chart, TFileDialogs& dialogs)
 {
-    const auto path = dialogs.ChooseSaveFile(
-        {U("保存图像"), ChartDisplayName(chart) + QStringLiteral(".png"),
-         {U("PNG 图像 (*.png)"), U("SVG 矢量图 (*.svg)"), U("PDF 文件 (*.pdf)")}});
+    const auto path = dialogs.ChooseSaveFile({U("保存图像"),
+                                              ChartDisplayName(chart) + QStringLiteral(".png"),
+                                              {U("PNG 图像 (*.png)"), U("SVG 矢量图 (*.svg)"), U("PDF 文件 (*.pdf)")}});
     if (path)
         SaveChartImage(chart, *path);
 }

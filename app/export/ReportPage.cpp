@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
-#include <QPicture>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 

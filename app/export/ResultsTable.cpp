@@ -4,9 +4,9 @@
 #include <QRegularExpression>
 
 #include "FormControls.h"
-#include "WindowFields.h"
-#include "Unit1.h"
 #include "SystemClipboard.h"
+#include "Unit1.h"
+#include "WindowFields.h"
 
 namespace {
 

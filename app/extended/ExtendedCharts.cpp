@@ -25,7 +25,7 @@ void PrepareChart(TChart& chart)
     chart.SetLegendVisible(false);
 }
 
-} // namespace
+}  // namespace
 
 TLimitChartSeries LayOutControlChart(TChart& chart)
 {

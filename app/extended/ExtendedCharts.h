@@ -4,9 +4,9 @@
 // and the normal probability plot with the fitted line.
 #include <vector>
 
-#include "LimitChart.h"
-#include "ExtendedResult.h"
 #include "Chart.h"
+#include "ExtendedResult.h"
+#include "LimitChart.h"
 
 struct TProbabilityPlotSeries {
     TFastLineSeries& Fitted;

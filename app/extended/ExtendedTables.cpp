@@ -29,11 +29,10 @@ std::string WithinHow(TWithinSigmaMethod m)
     }
 }
 
-const char* const TestMeanings[] = {
-    "1 点距中心线超过 3 个标准差",         "连续 9 点落在中心线同一侧",
-    "连续 6 次变化全部上升或全部下降",     "连续 14 次变化上下交替",
-    "3 点中有 2 点在同侧 2 个标准差以外", "5 点中有 4 点在同侧 1 个标准差以外",
-    "连续 15 点在中心线 1 个标准差以内",   "连续 8 点在中心线两侧 1 个标准差以外"};
+const char* const TestMeanings[] = {"1 点距中心线超过 3 个标准差",        "连续 9 点落在中心线同一侧",
+                                    "连续 6 次变化全部上升或全部下降",    "连续 14 次变化上下交替",
+                                    "3 点中有 2 点在同侧 2 个标准差以外", "5 点中有 4 点在同侧 1 个标准差以外",
+                                    "连续 15 点在中心线 1 个标准差以内",  "连续 8 点在中心线两侧 1 个标准差以外"};
 
 std::string EscapeHtml(const std::string& s)
 {
@@ -60,7 +59,7 @@ std::string PlainCell(std::string s)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 std::string ChartCaption(const std::string& chartName)
 {
@@ -81,10 +80,9 @@ TTextTable IndicesTable(const TExtendedResult& r)
     const std::string overall = SigmaText("整体", r.SigmaOverall, "样本标准差");
     const TCapabilityIndices& i = r.Indices;
     const std::tuple<const char*, const std::optional<TIntervalEstimate>*, std::string> rows[] = {
-        {"Cp", &i.Cp, within},   {"CPL", &i.CPL, within}, {"CPU", &i.CPU, within},
-        {"Cpk", &i.Cpk, within}, {"Pp", &i.Pp, overall},  {"PPL", &i.PPL, overall},
-        {"PPU", &i.PPU, overall}, {"Ppk", &i.Ppk, overall},
-        {"Cpm", &i.Cpm, "τ，对目标值（自由度按 Boyles）"}};
+        {"Cp", &i.Cp, within},    {"CPL", &i.CPL, within},  {"CPU", &i.CPU, within},
+        {"Cpk", &i.Cpk, within},  {"Pp", &i.Pp, overall},   {"PPL", &i.PPL, overall},
+        {"PPU", &i.PPU, overall}, {"Ppk", &i.Ppk, overall}, {"Cpm", &i.Cpm, "τ，对目标值（自由度按 Boyles）"}};
     for (const auto& [name, value, how] : rows) {
         const auto& v = *value;
         if (v)
@@ -99,8 +97,8 @@ TTextTable PpmTable(const TExtendedResult& r)
 {
     TTextTable t{"PPM", {"", "低于规格下限", "高于规格上限", "合计", "Z.bench"}, {}};
     auto row = [&](const char* name, const TPpm& p, const std::optional<double>& z) {
-        t.Rows.push_back({name, Number(p.Below, "0.00"), Number(p.Above, "0.00"), Number(p.Total, "0.00"),
-                          Number(z, "0.000")});
+        t.Rows.push_back(
+            {name, Number(p.Below, "0.00"), Number(p.Above, "0.00"), Number(p.Total, "0.00"), Number(z, "0.000")});
     };
     row("实测", r.ObservedPpm, std::nullopt);
     row("预期（组内）", r.WithinPpm, r.ZBenchWithin);
@@ -116,7 +114,8 @@ TTextTable NormalityTable(const TExtendedResult& r)
             return "无法检验";
         return *p < 0.05 ? "拒绝正态" : "不拒绝正态";
     };
-    t.Rows.push_back({"Anderson-Darling A²", Number(r.Normality.A2), Number(r.Normality.A2P), verdict(r.Normality.A2P)});
+    t.Rows.push_back(
+        {"Anderson-Darling A²", Number(r.Normality.A2), Number(r.Normality.A2P), verdict(r.Normality.A2P)});
     t.Rows.push_back({"Shapiro-Wilk W", Number(r.Normality.W), Number(r.Normality.WP), verdict(r.Normality.WP)});
     return t;
 }

@@ -16,13 +16,13 @@
 #include <QVBoxLayout>
 
 #include "ChartControl.h"
+#include "ExtendedAnalysis.h"
 #include "ExtendedCharts.h"
 #include "ExtendedTables.h"
-#include "Unit1.h"
-#include "ExtendedAnalysis.h"
 #include "ReadExtendedInput.h"
 #include "RunTests.h"
 #include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ TWithinSigmaMethod MethodOf(const QString& key)
     return TWithinSigmaMethod::Pooled;
 }
 
-} // namespace
+}  // namespace
 
 TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), form_(form)
 {

@@ -50,11 +50,17 @@ QString EnlargeQuestionText(const TStringGrid& grid, const TClipboardBlock& bloc
 {
     QString text = QStringLiteral("粘贴的数据有 %1 列 × %2 行（从单元格 (%3, %4) 起），表格只有 %5 列 × %6 行，"
                                   "有 %7 个值在表格之外。")
-                       .arg(block.Cols).arg(block.Rows).arg(grid.Col()).arg(grid.Row())
-                       .arg(grid.ColCount()).arg(grid.RowCount()).arg(block.Outside);
+                       .arg(block.Cols)
+                       .arg(block.Rows)
+                       .arg(grid.Col())
+                       .arg(grid.Row())
+                       .arg(grid.ColCount())
+                       .arg(grid.RowCount())
+                       .arg(block.Outside);
     if (leftOut > 0)
         text += QStringLiteral("\n表格最多扩大到 %1 个单元格，扩大后仍有 %2 个值粘贴不下。")
-                    .arg(MaxEnlargedCells).arg(leftOut);
+                    .arg(MaxEnlargedCells)
+                    .arg(leftOut);
     return text;
 }
 
@@ -69,7 +75,8 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     // Values beyond the counts are never dropped without asking.
     if (askEnlarge) {
         const auto room = [&](int count, int from) { return static_cast<std::size_t>(std::max(count - from, 0)); };
-        const TClipboardBlock block = MeasureClipboardBlock(view, room(grid.RowCount(), row), room(grid.ColCount(), col));
+        const TClipboardBlock block =
+            MeasureClipboardBlock(view, room(grid.RowCount(), row), room(grid.ColCount(), col));
         if (block.Outside > 0) {
             const TCounts counts = EnlargedCounts(grid, col + block.Cols, row + block.Rows);
             const std::size_t leftOut =
@@ -82,13 +89,12 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
         }
     }
     // Lines and fields that would fall outside the grid are not even split.
-    const std::vector<TClipboardLine> lines = SplitClipboardText(
-        view, static_cast<std::size_t>(std::max(grid.RowCount() - row, 0)),
-        static_cast<std::size_t>(std::max(grid.ColCount() - col, 0)));
+    const std::vector<TClipboardLine> lines =
+        SplitClipboardText(view, static_cast<std::size_t>(std::max(grid.RowCount() - row, 0)),
+                           static_cast<std::size_t>(std::max(grid.ColCount() - col, 0)));
     for (std::size_t k = 0; k < lines.size(); ++k)
         for (std::size_t j = 0; j < lines[k].size(); ++j)
-            grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k),
-                          TextOfUtf16Units(lines[k][j]));
+            grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k), TextOfUtf16Units(lines[k][j]));
 }
 
 void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift, const TEnlargeQuestion& askEnlarge)

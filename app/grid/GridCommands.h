@@ -25,8 +25,7 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
 
 // StringGrid1KeyDown: Ctrl+C copies, Ctrl+V pastes, Ctrl+Z undoes, Ctrl+Y and
 // Ctrl+Shift+Z redo; other keys do nothing.
-void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift,
-                 const TEnlargeQuestion& askEnlarge = {});
+void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift, const TEnlargeQuestion& askEnlarge = {});
 
 // "单元格赋值": writes the sample texts into rows 0 to 4 and returns the lists.
 TSampleColumns LoadSampleData(TStringGrid& grid);

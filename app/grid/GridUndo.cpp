@@ -25,9 +25,10 @@ bool TGridChange::ChangesNothing() const
 }
 
 TGridUndoCommand::TGridUndoCommand(TGridModel& model, TGridChange change, const QString& name)
-    : QUndoCommand(name), model_(model), change_(std::move(change))
-{
-}
+    : QUndoCommand(name),
+      model_(model),
+      change_(std::move(change))
+{}
 
 void TGridUndoCommand::undo()
 {

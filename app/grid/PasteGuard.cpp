@@ -35,8 +35,7 @@ protected:
                 QGuiApplication::clipboard()->supportsSelection())
                 return !OffersData(QClipboard::Selection);
             break;
-        default:
-            break;
+        default: break;
         }
         return QObject::eventFilter(watched, event);
     }

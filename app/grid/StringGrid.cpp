@@ -29,7 +29,9 @@ bool IsTypedCharacter(const QKeyEvent* event)
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent)
-    : QTableView(parent), model_(new TGridModel(this)), delegate_(new TInplaceEditDelegate(*this)),
+    : QTableView(parent),
+      model_(new TGridModel(this)),
+      delegate_(new TInplaceEditDelegate(*this)),
       undoStack_(new QUndoStack(this))
 {
     setModel(model_);
@@ -147,9 +149,9 @@ void TStringGrid::MoveCurrent(const QModelIndex& to, bool keepAnchor)
     }
     selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
     const QRect range = Selection();
-    selectionModel()->select(QItemSelection(model_->index(range.top(), range.left()),
-                                            model_->index(range.bottom(), range.right())),
-                             QItemSelectionModel::ClearAndSelect);
+    selectionModel()->select(
+        QItemSelection(model_->index(range.top(), range.left()), model_->index(range.bottom(), range.right())),
+        QItemSelectionModel::ClearAndSelect);
     scrollTo(to);
 }
 
@@ -248,17 +250,14 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
         else
             ShowEditor(TEditorSelection::esAll);
         return;
-    case Qt::Key_F2:
-        ShowEditor(TEditorSelection::esCaretAtEnd);
-        return;
+    case Qt::Key_F2: ShowEditor(TEditorSelection::esCaretAtEnd); return;
     case Qt::Key_Delete:
         if (!EditorMode()) {
             AsOneStep(QStringLiteral("删除"), [this] { ClearSelectedCells(*this); });
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     // A typed character opens the editor with the whole text selected and
     // replaces it; Backspace empties it.
@@ -282,21 +281,17 @@ bool TStringGrid::EditorKeyPress(QKeyEvent* event)
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        return false;  // caret movement inside the text
+    case Qt::Key_End: return false;  // caret movement inside the text
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        keyPressEvent(event);
-        return true;
+    case Qt::Key_PageDown: keyPressEvent(event); return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         HideEditor();
         focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         return true;
-    default:
-        break;
+    default: break;
     }
     const QPointer<QLineEdit> editor = editor_;
     FireKeyDown(event);
@@ -305,9 +300,7 @@ bool TStringGrid::EditorKeyPress(QKeyEvent* event)
         return true;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        HideEditor();
-        return true;
+    case Qt::Key_Enter: HideEditor(); return true;
     case Qt::Key_Escape:
         // Esc takes back the edit: the cell gets the text it had when the editor opened.
         editor->setText(textBeforeEditing_);
@@ -327,8 +320,7 @@ bool TStringGrid::EditorKeyPress(QKeyEvent* event)
         // the editor shows the cell's new text: pasting the whole clipboard text
         // into the cell a second time would spoil it.
         return (event->modifiers() & Qt::ControlModifier) != 0;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -11,12 +11,12 @@
 
 #include "AboutWindow.h"
 #include "ExportCommands.h"
+#include "ExtendedWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "ResultsTable.h"
-#include "Unit1.h"
-#include "ExtendedWindow.h"
 #include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 

@@ -43,6 +43,6 @@ BENCHMARK(BM_OneScan)->Arg(50)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExtendedAnalysis)->Arg(50)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ExtendedAnalysis)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

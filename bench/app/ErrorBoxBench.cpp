@@ -57,7 +57,8 @@ int main(int argc, char** argv)
                                 QStringLiteral("' is not a valid floating point value.");
     const double floorMs = MedianMs(floorMessage, runs);
     const double longMs = MedianMs(longMessage, runs);
-    std::printf("error box, median of %d: one line %.1f ms, %lld characters %.1f ms (%.1fx the floor; target < 100 ms)\n",
-                runs, floorMs, static_cast<long long>(longMessage.size()), longMs, longMs / floorMs);
+    std::printf(
+        "error box, median of %d: one line %.1f ms, %lld characters %.1f ms (%.1fx the floor; target < 100 ms)\n", runs,
+        floorMs, static_cast<long long>(longMessage.size()), longMs, longMs / floorMs);
     return longMs < 100.0 ? 0 : 1;
 }

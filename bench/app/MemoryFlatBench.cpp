@@ -55,9 +55,10 @@ int main(int argc, char** argv)
             floorKiB = ResidentKiB();
     }
     const long endKiB = ResidentKiB();
-    std::printf("resident memory: %ld KiB after 100 computations, %ld KiB after %d (%+ld KiB, %+.3f KiB each); %d errors\n",
-                floorKiB, endKiB, computations, endKiB - floorKiB,
-                double(endKiB - floorKiB) / (computations - 100), seen->Count);
+    std::printf(
+        "resident memory: %ld KiB after 100 computations, %ld KiB after %d (%+ld KiB, %+.3f KiB each); %d errors\n",
+        floorKiB, endKiB, computations, endKiB - floorKiB, double(endKiB - floorKiB) / (computations - 100),
+        seen->Count);
     // Growth beyond 4 MiB over the run is a leak, not cache warm-up.
     return seen->Count == 0 && endKiB - floorKiB < 4096 ? 0 : 1;
 }

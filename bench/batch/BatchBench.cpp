@@ -110,7 +110,8 @@ int main(int argc, char* argv[])
     const char* batch = argv[1];
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("batch_bench." + std::to_string(getpid()));
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("batch_bench." + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     bool met = true;
     const auto check = [&met](bool ok) {
@@ -122,8 +123,12 @@ int main(int argc, char* argv[])
     const double floor = Best(runs, [&] { return TRun{ScanSeconds(million), 0}; }).Seconds;
     const std::string charts = (dir / "charts").string();
     const TRun text = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", million}); });
-    const TRun json = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", "--format", "json", million}); });
-    const TRun png = Best(runs, [&] { return RunBatch(batch, {"--decimal-separator", ".", "--charts", charts, million}); });
+    const TRun json = Best(runs, [&] {
+        return RunBatch(batch, {"--decimal-separator", ".", "--format", "json", million});
+    });
+    const TRun png = Best(runs, [&] {
+        return RunBatch(batch, {"--decimal-separator", ".", "--charts", charts, million});
+    });
     std::printf("1,000,000 readings (best of %d)\n", runs);
     std::printf("  one plain scan of the file  %8.3f s\n", floor);
     std::printf("  text                        %8.3f s  %6.0f MB  %5.0fx the scan%s\n", text.Seconds, text.PeakMb,

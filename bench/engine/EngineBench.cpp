@@ -19,7 +19,11 @@ static void BM_AddPointsAscending(benchmark::State& state)
     }
     state.SetComplexityN(count);
 }
-BENCHMARK(BM_AddPointsAscending)->RangeMultiplier(10)->Range(10000, 1000000)->Complexity()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddPointsAscending)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 // Layout and drawing calls of a 1,000,000-point fast line on the recording
 // canvas: the engine's own share of a paint, without pixels.

@@ -14,13 +14,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ApplicationFonts.h"
 #include "ChartControl.h"
 #include "Extended.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
 #include "ReplayCanvas.h"
 #include "Unit1.h"
-#include "ApplicationFonts.h"
 
 namespace {
 

@@ -18,13 +18,13 @@
 #include <functional>
 #include <vector>
 
+#include "ApplicationFonts.h"
 #include "ChartControl.h"
 #include "ChartImageExport.h"
 #include "Extended.h"
 #include "ReportPage.h"
 #include "SafeFile.h"
 #include "Unit1.h"
-#include "ApplicationFonts.h"
 
 namespace {
 
@@ -85,16 +85,20 @@ int main(int argc, char** argv)
     form.Button2Click();
     form.Button3Click();
 
-    const double floorMs = MedianMs([&] {
-        for (const char* name : ChartNames)
-            WriteFileSafely(path(name, ".svg"), EmptySvg(form.Chart(QString::fromLatin1(name))->size()));
-        WriteFileSafely(path("report", ".pdf"), EmptyPdfPage());
-    }, runs);
-    const double savedMs = MedianMs([&] {
-        for (const char* name : ChartNames)
-            SaveChartImage(*form.Chart(QString::fromLatin1(name)), path(name, ".svg"));
-        WriteFileSafely(path("report", ".pdf"), ReportPdf(form, QDateTime::currentDateTime()));
-    }, runs);
+    const double floorMs = MedianMs(
+        [&] {
+            for (const char* name : ChartNames)
+                WriteFileSafely(path(name, ".svg"), EmptySvg(form.Chart(QString::fromLatin1(name))->size()));
+            WriteFileSafely(path("report", ".pdf"), EmptyPdfPage());
+        },
+        runs);
+    const double savedMs = MedianMs(
+        [&] {
+            for (const char* name : ChartNames)
+                SaveChartImage(*form.Chart(QString::fromLatin1(name)), path(name, ".svg"));
+            WriteFileSafely(path("report", ".pdf"), ReportPdf(form, QDateTime::currentDateTime()));
+        },
+        runs);
     std::printf("export, median of %d: empty documents %.1f ms, four chart SVGs and the report PDF %.1f ms "
                 "(%.1fx the floor; target < 300 ms)\n",
                 runs, floorMs, savedMs, savedMs / floorMs);

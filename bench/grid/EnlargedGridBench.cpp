@@ -9,9 +9,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Unit1.h"
 #include "GridCommands.h"
 #include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 

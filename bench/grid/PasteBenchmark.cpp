@@ -73,7 +73,8 @@ BENCHMARK(BM_PasteTenMegabytesAsked)->DenseRange(0, 2)->Unit(benchmark::kMillise
 void BM_ScanTenMegabytes(benchmark::State& state)
 {
     const QString text = BigText(static_cast<int>(state.range(0)));
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<std::size_t>(text.size()));
     for (auto _ : state) {
         benchmark::DoNotOptimize(view.data());
         benchmark::DoNotOptimize(view.find(u'\0'));
@@ -90,7 +91,8 @@ void BM_PasteAgainstScan(benchmark::State& state)
     const bool asked = state.range(1) != 0;
     const QString text = BigText(shape);
     QApplication::clipboard()->setText(text);
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<std::size_t>(text.size()));
     TStringGrid grid;
     double scanSeconds = 0, pasteSeconds = 0;
     for (auto _ : state) {
@@ -116,7 +118,8 @@ BENCHMARK(BM_PasteAgainstScan)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark
 void BM_SplitTenMegabytes(benchmark::State& state)
 {
     const QString text = BigText(static_cast<int>(state.range(0)));
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<std::size_t>(text.size()));
     for (auto _ : state)
         benchmark::DoNotOptimize(SplitClipboardText(view, 10, 5));
     state.SetLabel(ShapeName(static_cast<int>(state.range(0))));

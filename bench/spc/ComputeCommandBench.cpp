@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MemoryWindow.h"
 #include "ComputeCommand.h"
+#include "MemoryWindow.h"
 
 namespace {
 
@@ -24,6 +24,6 @@ void BM_ComputeCommandFullGrid(benchmark::State& state)
 }
 BENCHMARK(BM_ComputeCommandFullGrid)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

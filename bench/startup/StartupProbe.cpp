@@ -16,10 +16,10 @@
 #include <set>
 #include <unistd.h>
 
+#include "ApplicationFonts.h"
 #include "Extended.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
-#include "ApplicationFonts.h"
 #include "QtTranslations.h"
 
 namespace {
@@ -49,7 +49,8 @@ protected:
         }
         if (pending_.erase(widget) && pending_.empty())
             // Queued: the last widget paints first.
-            QMetaObject::invokeMethod(this, [] { Painted(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [] { Painted(); }, Qt::QueuedConnection);
         return false;
     }
 

@@ -22,8 +22,8 @@ void TChartAxis::DivideByValues(TCanvas& canvas)
 {
     division_.Step = CalcLabelStep(canvas);
     division_.LabelHeight = canvas.TextHeight("W");
-    for (double value : LabelValues(scale_.WorkMinimum, scale_.WorkMaximum, scale_.WorkRange, division_.Step,
-                                    roundFirstLabel_)) {
+    for (double value :
+         LabelValues(scale_.WorkMinimum, scale_.WorkMaximum, scale_.WorkRange, division_.Step, roundFirstLabel_)) {
         const int pos = CalcPosValue(value);
         const bool used = labelsOnAxis_ || StrictlyInside(pos);
         if (used || !tickOnLabelsOnly_)

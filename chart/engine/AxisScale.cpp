@@ -57,11 +57,14 @@ long double TAxisScale::Span() const
 }
 
 TPixelMap::TPixelMap(const TAxisScale& scale)
-    : horizontal_(scale.Horizontal), zeroRange_(scale.ZeroRange()), startPos_(scale.StartPos),
-      endPos_(scale.EndPos), centerPos_(scale.CenterPos()), workMinimum_(scale.WorkMinimum),
+    : horizontal_(scale.Horizontal),
+      zeroRange_(scale.ZeroRange()),
+      startPos_(scale.StartPos),
+      endPos_(scale.EndPos),
+      centerPos_(scale.CenterPos()),
+      workMinimum_(scale.WorkMinimum),
       factor_(zeroRange_ ? 0 : scale.AxisSize() / scale.Span())
-{
-}
+{}
 
 int TPixelMap::operator()(double value) const
 {
@@ -84,8 +87,7 @@ double TAxisScale::CalcPosPoint(int pixel) const
 {
     if (AxisSize() < 1)
         return 0;
-    const long double delta =
-        static_cast<long double>(pixel - StartPos) * Span() / AxisSize();
+    const long double delta = static_cast<long double>(pixel - StartPos) * Span() / AxisSize();
     return StoreClamped(Horizontal ? WorkMinimum + delta : WorkMaximum - delta);
 }
 
@@ -144,8 +146,7 @@ double LabelStep(const TLabelStepInput& input)
         step = input.Increment;
     } else if (range != 0) {
         step = static_cast<double>(std::fabs(range) / static_cast<long double>(n + 1));
-        if (range >= 1 && input.FewestXPoints && *input.FewestXPoints <= static_cast<std::size_t>(n) &&
-            step < 1)
+        if (range >= 1 && input.FewestXPoints && *input.FewestXPoints <= static_cast<std::size_t>(n) && step < 1)
             step = 1;
         if (!(step > 0))  // a subnormal range divided away to nothing
             step = MinimumStep;
@@ -177,8 +178,8 @@ double RoundToStep(double value, double step)
     return StoreClamped(std::truncl(static_cast<long double>(value) / step) * step);
 }
 
-std::vector<double> LabelValues(double workMinimum, double workMaximum, double workRange,
-                                double step, bool roundFirstLabel)
+std::vector<double> LabelValues(double workMinimum, double workMaximum, double workRange, double step,
+                                bool roundFirstLabel)
 {
     std::vector<double> values;
     if (!(step > 0) || std::fabs(static_cast<long double>(workRange) / step) >= MaxLabelCount)
@@ -203,8 +204,7 @@ std::vector<double> LabelValues(double workMinimum, double workMaximum, double w
         return values;
     }
 
-    const double bound =
-        workMinimum >= 0 ? static_cast<double>((workMinimum - 1e-12L) / (1 + 1e-12L)) : workMinimum;
+    const double bound = workMinimum >= 0 ? static_cast<double>((workMinimum - 1e-12L) / (1 + 1e-12L)) : workMinimum;
     // The count check above bounds the labels; the strict decrease guards a
     // step below the spacing of doubles at t.
     while (t >= bound && values.size() < MaxLabelCount) {

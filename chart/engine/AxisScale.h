@@ -79,8 +79,8 @@ double LabelStep(const TLabelStepInput& input);
 
 // Label values from the top downwards; none when the step would give 10,000
 // labels or more.
-std::vector<double> LabelValues(double workMinimum, double workMaximum, double workRange,
-                                double step, bool roundFirstLabel);
+std::vector<double> LabelValues(double workMinimum, double workMaximum, double workRange, double step,
+                                bool roundFirstLabel);
 
 // A label end rounded to a multiple of the step (integer part of end / step).
 double RoundToStep(double value, double step);

@@ -10,7 +10,7 @@
 struct TPenSpec {
     TColor Color = clBlack;
     int Width = 1;
-    TPenStyle Style = psSolid;    // psClear draws no line
+    TPenStyle Style = psSolid;        // psClear draws no line
     TPenEndStyle EndStyle = esRound;  // ends and joins of pens 2 pixels or wider
     friend bool operator==(const TPenSpec&, const TPenSpec&) = default;
 };
@@ -54,8 +54,7 @@ public:
     virtual void Polygon(const std::vector<TPoint>& points) = 0;
     // Text with no background; x is the left edge, centre or right edge by
     // align, y the top or bottom edge by anchor.
-    virtual void TextOut(int x, int y, std::string_view text, TTextAlign align,
-                         TTextAnchor anchor) = 0;
+    virtual void TextOut(int x, int y, std::string_view text, TTextAlign align, TTextAnchor anchor) = 0;
 
     // Measurement in the current font.
     virtual int TextWidth(std::string_view text) = 0;

@@ -142,7 +142,8 @@ void TChart::DrawPanel(TCanvas& canvas)
         canvas.SetPen({canvas.SystemColor(scBtnHighlight), 1, psSolid, esRound});
         canvas.Polyline({{edge.Left, edge.Bottom - 1}, {edge.Left, edge.Top}, {edge.Right - 1, edge.Top}});
         canvas.SetPen({canvas.SystemColor(scBtnShadow), 1, psSolid, esRound});
-        canvas.Polyline({{edge.Right - 1, edge.Top}, {edge.Right - 1, edge.Bottom - 1}, {edge.Left - 1, edge.Bottom - 1}});
+        canvas.Polyline(
+            {{edge.Right - 1, edge.Top}, {edge.Right - 1, edge.Bottom - 1}, {edge.Left - 1, edge.Bottom - 1}});
         edge = {edge.Left + 1, edge.Top + 1, edge.Right - 1, edge.Bottom - 1};
     }
 }

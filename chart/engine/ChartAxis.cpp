@@ -10,8 +10,8 @@
 
 TChartAxis::TChartAxis(TChart& chart, TAxisKind kind) : chart_(chart), kind_(kind)
 {
-    for (TChangeLink* link : std::initializer_list<TChangeLink*>{
-             &labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_})
+    for (TChangeLink* link :
+         std::initializer_list<TChangeLink*>{&labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_})
         link->SetOnChange([this] { Changed(); });
     scale_.Horizontal = Horizontal();
 }
@@ -113,10 +113,7 @@ TAxisLabelStyle TChartAxis::EffectiveLabelStyle() const
     return talValue;
 }
 
-std::string TChartAxis::LabelText(double value) const
-{
-    return PatternNumberText(axisValuesFormat_, value);
-}
+std::string TChartAxis::LabelText(double value) const { return PatternNumberText(axisValuesFormat_, value); }
 
 // --- Layout
 
@@ -204,8 +201,8 @@ int TChartAxis::VerticalLabelsWidth(TCanvas& canvas)
         int widest = 0;
         for (const TChartSeries* series : SeriesUsingAxis())
             for (std::size_t i = 0; i < series->Count(); ++i)
-                widest = std::max(widest, canvas.TextWidth(style == talText ? series->Label(i)
-                                                                            : series->Marks().MarkText(i)));
+                widest = std::max(widest,
+                                  canvas.TextWidth(style == talText ? series->Label(i) : series->Marks().MarkText(i)));
         return widest;
     }
     const double step = CalcLabelStep(canvas);
@@ -215,8 +212,7 @@ int TChartAxis::VerticalLabelsWidth(TCanvas& canvas)
         low = RoundToStep(low, step);
         high = RoundToStep(high, step);
     }
-    return std::max(canvas.TextWidth(LabelText(low)), canvas.TextWidth(LabelText(high))) +
-           canvas.TextWidth(" ");
+    return std::max(canvas.TextWidth(LabelText(low)), canvas.TextWidth(LabelText(high))) + canvas.TextWidth(" ");
 }
 
 void TChartAxis::ReserveBands(TRect& rect, TCanvas& canvas)

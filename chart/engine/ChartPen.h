@@ -8,7 +8,11 @@ class TChartPen : public TChangeLink {
 public:
     TChartPen() = default;
     TChartPen(TColor color, int width, TPenStyle style, bool visible)
-        : color_(color), width_(width), style_(style), visible_(visible) {}
+        : color_(color),
+          width_(width),
+          style_(style),
+          visible_(visible)
+    {}
     TChartPen(const TChartPen&) = delete;
     TChartPen& operator=(const TChartPen&) = delete;
 

@@ -5,8 +5,8 @@
 #include "Chart.h"
 
 const TColor DefaultPalette[20] = {
-    255,      32768,    65535,    16711680, 16777215, 8421504,  16711935, 8421376,  8388608,  128,
-    65280,    32896,    8388736,  12632256, 16776960, 0,        12639424, 15780518, 15793151, 10789024,
+    255,   32768, 65535,   16711680, 16777215, 8421504, 16711935, 8421376,  8388608,  128,
+    65280, 32896, 8388736, 12632256, 16776960, 0,       12639424, 15780518, 15793151, 10789024,
 };
 
 namespace {
@@ -14,7 +14,8 @@ const std::string NoLabel;
 }
 
 TChartSeries::TChartSeries(TChart* owner, bool marksVisible, int marksArrowLength)
-    : owner_(owner), marks_(*this, marksVisible, marksArrowLength)
+    : owner_(owner),
+      marks_(*this, marksVisible, marksArrowLength)
 {
     pen_.SetOnChange([this] { Repaint(); });
 }
@@ -140,10 +141,7 @@ TChartAxis* TChartSeries::GetVertAxis() const
     return &parent_->Axis(vertAxis_ == aRightAxis ? akRight : akLeft);
 }
 
-bool TChartSeries::UsesAxis(const TChartAxis& axis) const
-{
-    return &axis == GetHorizAxis() || &axis == GetVertAxis();
-}
+bool TChartSeries::UsesAxis(const TChartAxis& axis) const { return &axis == GetHorizAxis() || &axis == GetVertAxis(); }
 
 void TChartSeries::SetActive(bool value)
 {

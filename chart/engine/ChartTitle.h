@@ -17,7 +17,10 @@ public:
         Changed();
     }
     // One line of text; the empty text clears the title.
-    void SetCaption(const std::string& text) { SetText(text.empty() ? std::vector<std::string>{} : std::vector<std::string>{text}); }
+    void SetCaption(const std::string& text)
+    {
+        SetText(text.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
+    }
     bool Visible() const { return visible_; }
     void SetVisible(bool value)
     {

@@ -10,7 +10,7 @@ using TColor = int32_t;
 // The point or series has no colour of its own: use the series colour.
 constexpr TColor DefaultColorMarker = 536870912;  // 0x20000000
 // A null point: neither drawn nor given a mark.
-constexpr TColor NullColor = 536870911;           // 0x1FFFFFFF
+constexpr TColor NullColor = 536870911;  // 0x1FFFFFFF
 
 constexpr TColor clBlack = 0;
 constexpr TColor clMaroon = 128;
@@ -57,13 +57,31 @@ enum TMarginUnits { muPercent, muPixels };
 enum TMultiBar { mbNone, mbSide };
 
 enum TSeriesPointerStyle {
-    psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross,
-    psStar, psDiamond, psSmallDot, psNothing, psLeftTriangle, psRightTriangle
+    psRectangle,
+    psCircle,
+    psTriangle,
+    psDownTriangle,
+    psCross,
+    psDiagCross,
+    psStar,
+    psDiamond,
+    psSmallDot,
+    psNothing,
+    psLeftTriangle,
+    psRightTriangle
 };
 
 enum TSeriesMarksStyle {
-    smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend,
-    smsPercentTotal, smsLabelPercentTotal, smsXValue, smsXY
+    smsValue,
+    smsPercent,
+    smsLabel,
+    smsLabelPercent,
+    smsLabelValue,
+    smsLegend,
+    smsPercentTotal,
+    smsLabelPercentTotal,
+    smsXValue,
+    smsXY
 };
 
 // Colours the platform supplies for the panel bevel and for mark boxes.

@@ -17,11 +17,8 @@ void TSeriesPointer::Draw(TCanvas& canvas, int x, int y, TColor pointColor) cons
     const int h = horizSize_;
     const int v = vertSize_;
     switch (style_) {
-    case psDiamond:
-        canvas.Polygon({{x - h, y}, {x, y - v}, {x + h, y}, {x, y + v}});
-        break;
-    case psNothing:
-        break;
+    case psDiamond: canvas.Polygon({{x - h, y}, {x, y - v}, {x + h, y}, {x, y + v}}); break;
+    case psNothing: break;
     default:  // only the rectangle and the diamond are offered
         canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});
         break;
@@ -29,7 +26,9 @@ void TSeriesPointer::Draw(TCanvas& canvas, int x, int y, TColor pointColor) cons
 }
 
 TCustomSeries::TCustomSeries(TChart* owner, bool lineVisible, bool pointerVisible, int marksArrowLength)
-    : TChartSeries(owner, false, marksArrowLength), lineVisible_(lineVisible), pointer_(pointerVisible)
+    : TChartSeries(owner, false, marksArrowLength),
+      lineVisible_(lineVisible),
+      pointer_(pointerVisible)
 {
     pointer_.SetOnChange([this] { Repaint(); });
     pointer_.Pen().SetOnChange([this] { Repaint(); });

@@ -97,10 +97,10 @@ void TRecordingCanvas::UnClipRectangle()
 TColor TRecordingCanvas::SystemColor(TSystemColor which)
 {
     switch (which) {
-    case scBtnFace: return 15790320;       // 0xF0F0F0
+    case scBtnFace: return 15790320;  // 0xF0F0F0
     case scBtnHighlight: return clWhite;
-    case scBtnShadow: return 10526880;     // 0xA0A0A0
-    case scInfoBk: return 14811135;        // 0xE1FFFF
+    case scBtnShadow: return 10526880;  // 0xA0A0A0
+    case scInfoBk: return 14811135;     // 0xE1FFFF
     }
     return clBlack;
 }

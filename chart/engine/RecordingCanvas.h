@@ -8,7 +8,18 @@
 
 #include "Canvas.h"
 
-enum TCanvasOpKind { opFillRect, opMoveTo, opLineTo, opLine, opPolyline, opRectangle, opPolygon, opTextOut, opClip, opUnClip };
+enum TCanvasOpKind {
+    opFillRect,
+    opMoveTo,
+    opLineTo,
+    opLine,
+    opPolyline,
+    opRectangle,
+    opPolygon,
+    opTextOut,
+    opClip,
+    opUnClip
+};
 
 struct TCanvasOp {
     TCanvasOpKind Kind = opFillRect;
@@ -26,7 +37,8 @@ struct TCanvasOp {
 
 class TRecordingCanvas : public TCanvas {
 public:
-    explicit TRecordingCanvas(int charWidth = 6, int lineHeight = 13) : charWidth_(charWidth), lineHeight_(lineHeight) {}
+    explicit TRecordingCanvas(int charWidth = 6, int lineHeight = 13) : charWidth_(charWidth), lineHeight_(lineHeight)
+    {}
 
     void SetPen(const TPenSpec& pen) override { pen_ = pen; }
     void SetBrush(const TBrushSpec& brush) override { brush_ = brush; }

@@ -7,7 +7,9 @@
 #include "NumberText.h"
 
 TSeriesMarks::TSeriesMarks(TChartSeries& series, bool visible, int arrowLength)
-    : series_(series), visible_(visible), arrowLength_(arrowLength)
+    : series_(series),
+      visible_(visible),
+      arrowLength_(arrowLength)
 {
     for (TChangeLink* link : std::initializer_list<TChangeLink*>{&font_, &frame_, &arrow_})
         link->SetOnChange([this] { Changed(); });
@@ -124,7 +126,8 @@ void TSeriesMarks::Paint(TCanvas& canvas, const TMarkPosition& position, const s
             canvas.SetPen({shadowColor_, 1, psClear, esRound});
             canvas.SetBrush({false, shadowColor_});
             canvas.Rectangle({position.Left + shadowSize_, position.Top + shadowSize_,
-                              position.Left + position.Width + shadowSize_, position.Top + position.Height + shadowSize_});
+                              position.Left + position.Width + shadowSize_,
+                              position.Top + position.Height + shadowSize_});
         }
         canvas.SetPen(frame_.Spec());
         canvas.SetBrush({false, fill});
@@ -135,6 +138,6 @@ void TSeriesMarks::Paint(TCanvas& canvas, const TMarkPosition& position, const s
     const int centre = ((position.Left + 2) + (position.Left + position.Width)) / 2;
     const int frameOffset = frame_.Visible() ? frame_.Width() : 0;
     for (std::size_t line = 0; line < lines.size(); ++line)
-        canvas.TextOut(centre, position.Top + static_cast<int>(line) * lineHeight + frameOffset, lines[line],
-                       taCenter, tvTop);
+        canvas.TextOut(centre, position.Top + static_cast<int>(line) * lineHeight + frameOffset, lines[line], taCenter,
+                       tvTop);
 }

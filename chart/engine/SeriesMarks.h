@@ -83,8 +83,7 @@ public:
     TRect OverlapRect(const TMarkPosition& position) const;
 
 private:
-    void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines,
-               int lineHeight);
+    void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines, int lineHeight);
     std::vector<std::string> TextLines(const std::string& text) const;
     void Changed();
     template <class T>

@@ -4,8 +4,7 @@ std::size_t TChartValueList::InsertionIndex(double value) const
 {
     const std::size_t count = values_.size();
     switch (order_) {
-    case loNone:
-        return count;
+    case loNone: return count;
     case loAscending: {
         if (count == 0 || value >= values_.back())
             return count;

@@ -37,9 +37,9 @@ const char* PenStyleName(TPenStyle style)
 
 const char* PointerStyleName(TSeriesPointerStyle style)
 {
-    static const char* const names[] = {"psRectangle", "psCircle",   "psTriangle",   "psDownTriangle",
-                                        "psCross",     "psDiagCross", "psStar",      "psDiamond",
-                                        "psSmallDot",  "psNothing",  "psLeftTriangle", "psRightTriangle"};
+    static const char* const names[] = {"psRectangle", "psCircle",    "psTriangle",     "psDownTriangle",
+                                        "psCross",     "psDiagCross", "psStar",         "psDiamond",
+                                        "psSmallDot",  "psNothing",   "psLeftTriangle", "psRightTriangle"};
     return names[style];
 }
 

@@ -97,8 +97,8 @@ QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& i
     return bytes;
 }
 
-QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height,
-                          const TDocumentInfo& info, TChartPaint paint)
+QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height, const TDocumentInfo& info,
+                          TChartPaint paint)
 {
     switch (format) {
     case TChartFileFormat::Png: return ChartPng(chart, width, height, paint);

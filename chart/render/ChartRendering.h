@@ -42,5 +42,5 @@ struct TDocumentInfo {
 QByteArray ChartPng(TChart& chart, int width, int height, TChartPaint paint = RenderChart);
 QByteArray ChartSvg(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint = RenderChart);
 QByteArray ChartPdf(TChart& chart, int width, int height, const TDocumentInfo& info, TChartPaint paint = RenderChart);
-QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height,
-                          const TDocumentInfo& info, TChartPaint paint = RenderChart);
+QByteArray ChartFileBytes(TChart& chart, TChartFileFormat format, int width, int height, const TDocumentInfo& info,
+                          TChartPaint paint = RenderChart);

@@ -16,22 +16,13 @@
 #include <utility>
 #include <vector>
 
-QColor ToQColor(TColor color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
+QColor ToQColor(TColor color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 namespace {
 
-TColor FromQColor(const QColor& color)
-{
-    return color.red() | (color.green() << 8) | (color.blue() << 16);
-}
+TColor FromQColor(const QColor& color) { return color.red() | (color.green() << 8) | (color.blue() << 16); }
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style)
 {
@@ -55,10 +46,15 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style)
 class TMeasuredFont {
 public:
     TMeasuredFont(const TFontSpec& spec, int dpi, const QFont& deviceFont, const QFont& resolved)
-        : Spec(spec), Dpi(dpi), DeviceFont(deviceFont), Font(resolved), Metrics(resolved), Ascent(Metrics.ascent()),
-          Descent(Metrics.descent()), Height(Metrics.height())
-    {
-    }
+        : Spec(spec),
+          Dpi(dpi),
+          DeviceFont(deviceFont),
+          Font(resolved),
+          Metrics(resolved),
+          Ascent(Metrics.ascent()),
+          Descent(Metrics.descent()),
+          Height(Metrics.height())
+    {}
 
     int Width(std::string_view text)
     {
@@ -120,7 +116,9 @@ TMeasuredFonts& ThreadFonts()
 }  // namespace
 
 TQtCanvas::TQtCanvas(QPainter& painter)
-    : painter_(painter), deviceFont_(painter.font()), dpi_(painter.device() ? painter.device()->logicalDpiY() : 0)
+    : painter_(painter),
+      deviceFont_(painter.font()),
+      dpi_(painter.device() ? painter.device()->logicalDpiY() : 0)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -139,9 +137,18 @@ void TQtCanvas::SetPen(const TPenSpec& spec)
         // the ends and joins.
         pen.setWidth(spec.Width);
         switch (spec.EndStyle) {
-        case esRound: pen.setCapStyle(Qt::RoundCap); pen.setJoinStyle(Qt::RoundJoin); break;
-        case esSquare: pen.setCapStyle(Qt::SquareCap); pen.setJoinStyle(Qt::BevelJoin); break;
-        case esFlat: pen.setCapStyle(Qt::FlatCap); pen.setJoinStyle(Qt::MiterJoin); break;
+        case esRound:
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setJoinStyle(Qt::RoundJoin);
+            break;
+        case esSquare:
+            pen.setCapStyle(Qt::SquareCap);
+            pen.setJoinStyle(Qt::BevelJoin);
+            break;
+        case esFlat:
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setJoinStyle(Qt::MiterJoin);
+            break;
         }
     } else {
         pen.setWidth(1);

@@ -15,7 +15,10 @@
 inline void UseSeparatorsFor(uint8_t choice)
 {
     static const char* const pairs[][2] = {
-        {".", ","}, {",", "."}, {"\xc2\xb7", " "}, {",", "\xe2\x80\x99"},
+        {".", ","},
+        {",", "."},
+        {"\xc2\xb7", " "},
+        {",", "\xe2\x80\x99"},
     };
     const auto& pair = pairs[choice % 4];
     NumberSettings().DecimalSeparator = pair[0];

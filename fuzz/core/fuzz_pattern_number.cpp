@@ -11,9 +11,8 @@ namespace {
 
 size_t CharacterCount(std::string_view text)
 {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Any 80-bit pattern made a proper Extended: the explicit integer bit follows the exponent.
@@ -67,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     static const char* const patternsInUse[] = {"0.000", "0.000000", "#,##0.###"};
     const bool inUse = (kind / 3) % 4 < 3;
-    const std::string pattern = inUse ? patternsInUse[(kind / 3) % 4]
-                                      : std::string(reinterpret_cast<const char*>(data), size);
+    const std::string pattern =
+        inUse ? patternsInUse[(kind / 3) % 4] : std::string(reinterpret_cast<const char*>(data), size);
 
     std::string text;
     try {

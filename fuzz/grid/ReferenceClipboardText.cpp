@@ -135,7 +135,8 @@ void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
 TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
 {
     TClipboardLine fields;
-    ForEachField<std::u16string>(line, maxFields, [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
+    ForEachField<std::u16string>(line, maxFields,
+                                 [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
     return fields;
 }
 
@@ -162,8 +163,7 @@ void ForEachLine(std::u16string_view text, Take&& take)
 
 }  // namespace
 
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines,
-                                               std::size_t maxFields)
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
 {
     std::vector<TClipboardLine> lines;
     if (maxLines == 0)

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "GoldenData.h"
 #include "CapabilityIntervals.h"
 #include "ExtendedAnalysis.h"
+#include "GoldenData.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ double StdDevOf(const std::vector<double>& x)
     return std::sqrt(s / static_cast<double>(x.size() - 1));
 }
 
-} // namespace
+}  // namespace
 
 // qcc: within sigma = mean range / 2.059, nu = N - 1 = 11 for every interval,
 // Cpm from sqrt(sigma^2 + (mean - T)^2) with Boyles' nu without the square.
@@ -72,7 +72,9 @@ TEST(CapabilityGolden, QccDataUnderQccConventions)
     const double ppk = std::min(mean - 9.9, 10.1 - mean) / (3 * overall);
     ExpectInterval(BissellInterval(ppk, count, nu, 0.95), 1.531968, 0.8646077, 2.199329, tolerance);
 
-    struct TCpmCase { double Target, Sigma, Value, Lower, Upper; };
+    struct TCpmCase {
+        double Target, Sigma, Value, Lower, Upper;
+    };
     const TCpmCase cpms[] = {{10.0, within, 1.344463, 0.8042068, 1.885321},
                              {10.0, overall, 1.567395, 0.9333274, 2.202237},
                              {10.02, within, 1.167834, 0.6505421, 1.686689},

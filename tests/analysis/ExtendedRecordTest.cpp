@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "GoldenData.h"
 #include "ExtendedAnalysis.h"
 #include "ExtendedJson.h"
+#include "GoldenData.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ TExtendedInput Qcc()
     return in;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ExtendedRecord, WhatCannotBeComputedLeavesTheRest)
 {
@@ -106,13 +106,31 @@ TEST(ExtendedRecord, JsonObjectCarriesEveryKey)
     TExtendedInput in = Qcc();
     in.USL.reset();
     const std::string json = ExtendedJson(AnalyseExtended(in));
-    for (const char* key : {"\"count\":12", "\"subgroupSize\":4", "\"subgroupCount\":3", "\"mean\":",
-                            "\"sigmaOverall\":{\"value\":", "\"sigmaWithin\":{\"method\":\"pooled\"",
-                            "\"dof\":9", "\"confidence\":0.95", "\"Cp\":null", "\"CPL\":{\"value\"",
-                            "\"CPU\":null", "\"Cpk\":{", "\"Pp\":null", "\"PPL\":{", "\"PPU\":null", "\"Ppk\":{",
-                            "\"Cpm\":{", "\"observed\":{\"below\":0,\"above\":null,\"total\":0}", "\"within\":{",
-                            "\"zBench\":{\"within\":", "\"andersonDarling\":{\"a2\":", "\"shapiroWilk\":{\"w\":",
-                            "\"charts\":{\"xbar\":{\"centre\":", "\"r\":{\"centre\":", "\"runTests\":[",
+    for (const char* key : {"\"count\":12",
+                            "\"subgroupSize\":4",
+                            "\"subgroupCount\":3",
+                            "\"mean\":",
+                            "\"sigmaOverall\":{\"value\":",
+                            "\"sigmaWithin\":{\"method\":\"pooled\"",
+                            "\"dof\":9",
+                            "\"confidence\":0.95",
+                            "\"Cp\":null",
+                            "\"CPL\":{\"value\"",
+                            "\"CPU\":null",
+                            "\"Cpk\":{",
+                            "\"Pp\":null",
+                            "\"PPL\":{",
+                            "\"PPU\":null",
+                            "\"Ppk\":{",
+                            "\"Cpm\":{",
+                            "\"observed\":{\"below\":0,\"above\":null,\"total\":0}",
+                            "\"within\":{",
+                            "\"zBench\":{\"within\":",
+                            "\"andersonDarling\":{\"a2\":",
+                            "\"shapiroWilk\":{\"w\":",
+                            "\"charts\":{\"xbar\":{\"centre\":",
+                            "\"r\":{\"centre\":",
+                            "\"runTests\":[",
                             "\"messages\":["})
         EXPECT_NE(json.find(key), std::string::npos) << key << "\n" << json;
 }

@@ -3,8 +3,8 @@
 #include <vector>
 
 // qcc, tests/testthat/test-capability.R: 3 subgroups of 4, LSL 9.9, USL 10.1, target 10.0.
-inline const std::vector<double> QccCapability{10.00, 10.02, 9.98,  10.01, 10.03, 9.99,
-                                               10.01, 10.00, 9.97,  10.04, 10.02, 9.99};
+inline const std::vector<double> QccCapability{10.00, 10.02, 9.98, 10.01, 10.03, 9.99,
+                                               10.01, 10.00, 9.97, 10.04, 10.02, 9.99};
 
 // SAS/QC User's Guide, CAPABILITY procedure, data set Cans (Figure 5.2).
 inline const std::vector<double> SasCans{
@@ -17,9 +17,9 @@ inline const std::vector<double> SasCans{
     12.05, 12.05, 12.11, 11.96, 12.00, 11.96, 11.96, 12.00, 12.01, 11.98};
 
 // SAS/QC User's Guide, MACONTROL, tire diameters (Output 9.4.1).
-inline const std::vector<double> SasTires{
-    24.05, 23.99, 23.95, 23.93, 23.97, 24.02, 24.06, 24.10, 23.98, 24.03, 23.91, 24.06, 24.06, 23.96, 23.98,
-    24.06, 24.01, 24.00, 23.93, 23.92, 24.09, 24.11, 24.05, 23.98, 23.98, 24.06, 24.02, 24.06, 23.97, 23.96};
+inline const std::vector<double> SasTires{24.05, 23.99, 23.95, 23.93, 23.97, 24.02, 24.06, 24.10, 23.98, 24.03,
+                                          23.91, 24.06, 24.06, 23.96, 23.98, 24.06, 24.01, 24.00, 23.93, 23.92,
+                                          24.09, 24.11, 24.05, 23.98, 23.98, 24.06, 24.02, 24.06, 23.97, 23.96};
 
 // JASP quality-control module, test-variablesChartsIndividuals.R ("verified with Minitab").
 inline std::vector<double> JaspIndividuals()

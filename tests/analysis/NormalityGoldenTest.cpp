@@ -11,12 +11,11 @@
 namespace {
 
 const std::vector<double> X1{0.11, 7.87, 4.61, 10.14, 7.95, 3.14, 0.46, 4.43, 0.21, 4.75,
-                             0.71, 1.52, 3.24, 0.93, 0.42, 4.97, 9.53, 4.55, 0.47, 6.66};
-const std::vector<double> X2{1.36, 1.14, 2.92, 2.55, 1.46, 1.06, 5.27, -1.11, 3.48, 1.10,
-                             0.88, -0.51, 1.46, 0.52, 6.20, 1.69, 0.08, 3.67, 2.81, 3.49};
-const std::vector<double> X4{0.139, 0.157, 0.175, 0.256, 0.344, 0.413, 0.503, 0.577, 0.614,
-                             0.655, 0.954, 1.392, 1.557, 1.648, 1.690, 1.994, 2.174, 2.206,
-                             3.245, 3.510, 3.571, 4.354, 4.980, 6.084, 8.351};
+                             0.71, 1.52, 3.24, 0.93,  0.42, 4.97, 9.53, 4.55, 0.47, 6.66};
+const std::vector<double> X2{1.36, 1.14,  2.92, 2.55, 1.46, 1.06, 5.27, -1.11, 3.48, 1.10,
+                             0.88, -0.51, 1.46, 0.52, 6.20, 1.69, 0.08, 3.67,  2.81, 3.49};
+const std::vector<double> X4{0.139, 0.157, 0.175, 0.256, 0.344, 0.413, 0.503, 0.577, 0.614, 0.655, 0.954, 1.392, 1.557,
+                             1.648, 1.690, 1.994, 2.174, 2.206, 3.245, 3.510, 3.571, 4.354, 4.980, 6.084, 8.351};
 const std::vector<double> V{0, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
 void ExpectRelative(double got, double expected, double relative)
@@ -24,11 +23,14 @@ void ExpectRelative(double got, double expected, double relative)
     EXPECT_NEAR(got, expected, relative * std::fabs(expected));
 }
 
-} // namespace
+}  // namespace
 
 TEST(NormalityGolden, ShapiroWilkSciPy)
 {
-    struct TCase { const std::vector<double>* X; double W, P, PRelative; };
+    struct TCase {
+        const std::vector<double>* X;
+        double W, P, PRelative;
+    };
     // x4's published p has three digits only.
     const TCase cases[] = {{&X1, 0.90047299861907959, 0.042089745402336121, 1e-5},
                            {&X2, 0.9590270, 0.52460, 1e-4},
@@ -48,9 +50,12 @@ TEST(NormalityGolden, AndersonDarlingNortestAndRecomputed)
     ASSERT_TRUE(v);
     EXPECT_NEAR(v->Statistic, 3.208057, 1e-6);  // R nortest ad.test, quoted by SciPy
     ExpectRelative(v->P, 8.559558e-09, 1e-6);
-    struct TCase { const std::vector<double>* X; double A2, P; };
-    const TCase cases[] = {{&X1, 0.679329527, 0.06440889}, {&X2, 0.377775331, 0.3742577},
-                           {&X4, 1.3384501, 0.001403679}};
+    struct TCase {
+        const std::vector<double>* X;
+        double A2, P;
+    };
+    const TCase cases[] = {
+        {&X1, 0.679329527, 0.06440889}, {&X2, 0.377775331, 0.3742577}, {&X4, 1.3384501, 0.001403679}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.A2);
         const auto ad = AndersonDarling(*c.X);

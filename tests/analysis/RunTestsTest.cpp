@@ -2,8 +2,8 @@
 // and 4 in changes), the JASP individuals example, and the edge cases.
 #include <gtest/gtest.h>
 
-#include "GoldenData.h"
 #include "ExtendedAnalysis.h"
+#include "GoldenData.h"
 #include "RunTests.h"
 
 namespace {
@@ -31,23 +31,26 @@ std::vector<int> Join(std::vector<int> a, const std::vector<int>& b)
     return a;
 }
 
-} // namespace
+}  // namespace
 
 TEST(RunTests, QccRulesCases)
 {
-    struct TCase { int Test; std::vector<double> X; std::vector<int> Expected; };
+    struct TCase {
+        int Test;
+        std::vector<double> X;
+        std::vector<int> Expected;
+    };
     std::vector<double> sameSide(10, 0.5), within(16, 0.3);
     sameSide.insert(sameSide.end(), 10, -0.5);
     within.push_back(1.2);
-    const TCase cases[] = {
-        {1, {0, 3.2, -3.4, 3}, {2, 3}},
-        {2, sameSide, {9, 10, 19, 20}},
-        {3, {1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1}, {7, 14}},
-        {4, {1, 3, 2, 4, 3, 5, 4, 6, 5, 7, 6, 8, 7, 9, 8}, {15}},
-        {5, {0, 2.3, 0.4, 2.2, -2.4, -0.2, -2.5}, {4, 7}},
-        {6, {1.2, 1.3, 0.2, 1.4, 1.5, -1.2, -1.3, -0.1, -1.4, -1.5}, {5, 10}},
-        {7, within, {15, 16}},
-        {8, {1.2, -1.3, 1.1, -1.4, 1.5, -1.2, 1.3, -1.1, 0.2}, {8}}};
+    const TCase cases[] = {{1, {0, 3.2, -3.4, 3}, {2, 3}},
+                           {2, sameSide, {9, 10, 19, 20}},
+                           {3, {1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1}, {7, 14}},
+                           {4, {1, 3, 2, 4, 3, 5, 4, 6, 5, 7, 6, 8, 7, 9, 8}, {15}},
+                           {5, {0, 2.3, 0.4, 2.2, -2.4, -0.2, -2.5}, {4, 7}},
+                           {6, {1.2, 1.3, 0.2, 1.4, 1.5, -1.2, -1.3, -0.1, -1.4, -1.5}, {5, 10}},
+                           {7, within, {15, 16}},
+                           {8, {1.2, -1.3, 1.1, -1.4, 1.5, -1.2, 1.3, -1.1, 0.2}, {8}}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Test);
         EXPECT_EQ(Flagged(ApplyRunTests(c.X, 0, 1), c.Test), c.Expected);

@@ -10,11 +10,11 @@
 
 #include "FormControls.h"
 #include "GoldenTexts.h"
-#include "SampleData.h"
 #include "LocaleSettings.h"
-#include "Unit1.h"
-#include "StringGrid.h"
 #include "RecordedErrors.h"
+#include "SampleData.h"
+#include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -29,7 +29,10 @@ struct TWindow {
                 Form.StringGrid1()->SetCells(col, row, QString::fromUtf8(SampleText(col, row)));
     }
     QString Edit(const char* name) const { return Form.Edit(QString::fromUtf8(name))->text(); }
-    void SetEdit(const char* name, const char* text) { Form.Edit(QString::fromUtf8(name))->setText(QString::fromUtf8(text)); }
+    void SetEdit(const char* name, const char* text)
+    {
+        Form.Edit(QString::fromUtf8(name))->setText(QString::fromUtf8(text));
+    }
     QStringList Memo(const char* name) const { return Form.Memo(QString::fromUtf8(name))->Lines(); }
     void Compute() { Form.ClickButton(QStringLiteral("Button3")); }
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>

@@ -7,14 +7,14 @@
 
 #include <stdexcept>
 
-#include "Errors.h"
 #include "ChartControl.h"
+#include "Errors.h"
 #include "FormControls.h"
 #include "LocaleSettings.h"
 #include "NumberSettings.h"
-#include "Unit1.h"
-#include "StringGrid.h"
 #include "RecordedErrors.h"
+#include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST(MainWindow, StartsWithTheDefaultTexts)
     TForm1 form;
     EXPECT_EQ(form.windowTitle(), U("CPK-X-R控制图"));
     EXPECT_EQ(form.size(), QSize(1904, 908));
-    const std::map<QString, QString> defaults = {{"Edit2", "5"},   {"Edit32", "5"}, {"Edit6", "28"},
+    const std::map<QString, QString> defaults = {{"Edit2", "5"},    {"Edit32", "5"}, {"Edit6", "28"},
                                                  {"Edit7", "25.5"}, {"Edit8", "23"}, {"Edit31", "Edit31"}};
     for (int i = 1; i <= 33; ++i) {
         const QString name = QStringLiteral("Edit%1").arg(i);

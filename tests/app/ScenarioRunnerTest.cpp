@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 

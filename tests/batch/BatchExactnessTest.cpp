@@ -145,9 +145,9 @@ QList<QJsonObject> Dumps(QProcess& runner)
 
 QJsonObject RunBatchJson(const TDataSet& set, const std::string& fileText, int& status)
 {
-    const std::vector<std::string> args = {"--format", "json", "--decimal-separator", set.Decimal,
-                                           "--usl", set.Usl, "--target", set.Target, "--lsl", set.Lsl,
-                                           "--subgroup-size", set.SubgroupSize};
+    const std::vector<std::string> args = {
+        "--format", "json",  "--decimal-separator", set.Decimal,     "--usl", set.Usl, "--target", set.Target,
+        "--lsl",    set.Lsl, "--subgroup-size",     set.SubgroupSize};
     std::istringstream in(fileText);
     std::ostringstream out, err;
     status = RunBatch(args, in, out, err);
@@ -167,7 +167,8 @@ void ExpectSameAsWindow(const QJsonObject& window, const QJsonObject& batch, int
         const QString control = Q(field->Control), key = Q(field->Key);
         if (field->Role == TFieldRole::Result) {
             const QJsonValue shown = edits.contains(control) ? edits[control] : labels[control];
-            EXPECT_EQ(results[key].toObject()["text"].toString().toStdString(), shown.toString().toStdString()) << field->Key;
+            EXPECT_EQ(results[key].toObject()["text"].toString().toStdString(), shown.toString().toStdString())
+                << field->Key;
         } else if (field->Role == TFieldRole::Memo) {
             EXPECT_EQ(memos[key].toObject()["lines"].toArray(), window["memos"].toObject()[control].toArray())
                 << field->Key;
@@ -271,8 +272,9 @@ TEST(BatchExactness, CansWithTheExtendedAnalysisAsInTheWindow)
     const std::vector<QList<QJsonObject>> dumps = RunWindows({script});
     ASSERT_EQ(dumps[0].size(), 1);
 
-    const std::vector<std::string> args = {"--format", "json", "--extended", "--decimal-separator", ".", "--usl",
-                                           "12.05", "--target", "12", "--lsl", "11.95"};
+    const std::vector<std::string> args = {"--format", "json",  "--extended", "--decimal-separator",
+                                           ".",        "--usl", "12.05",      "--target",
+                                           "12",       "--lsl", "11.95"};
     std::istringstream in(text);
     std::ostringstream out, err;
     const int status = RunBatch(args, in, out, err);

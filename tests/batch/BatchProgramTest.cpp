@@ -42,8 +42,8 @@ QJsonObject Results(const QByteArray& json) { return QJsonDocument::fromJson(jso
 
 TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
 {
-    const TResult run = Batch({"--format", "json", "--extended", "--usl", "12.05", "--target", "12", "--lsl",
-                               "11.95", "--decimal-separator", ".", Cans});
+    const TResult run = Batch({"--format", "json", "--extended", "--usl", "12.05", "--target", "12", "--lsl", "11.95",
+                               "--decimal-separator", ".", Cans});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
     const QJsonObject results = Results(run.Out);
@@ -94,10 +94,10 @@ TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
     EXPECT_TRUE(run.Out.contains(QString::fromUtf8("平均值：25,4500007629395\n").toUtf8())) << run.Out.toStdString();
 
     // 2: usage and input errors, named in Chinese.
-    for (const QStringList& args : {QStringList{"/nonexistent/values.csv"}, QStringList{"--format", "xml"},
-                                    QStringList{"--usl"}, QStringList{"--report"},
-                                    QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"},
-                                    QStringList{"--extended", Cans}}) {
+    for (const QStringList& args :
+         {QStringList{"/nonexistent/values.csv"}, QStringList{"--format", "xml"}, QStringList{"--usl"},
+          QStringList{"--report"}, QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"},
+          QStringList{"--extended", Cans}}) {
         run = Batch(args);
         EXPECT_EQ(run.Status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.Err.startsWith(QString::fromUtf8("cpk-xr-batch：").toUtf8())) << run.Err.toStdString();

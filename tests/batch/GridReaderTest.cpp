@@ -53,7 +53,8 @@ private:
 TEST(GridReader, LinesAreRowsAndFieldsAreCells)
 {
     // A byte order mark, CRLF, a lone CR, a last line without its end, ragged rows.
-    EXPECT_EQ(Read("\xEF\xBB\xBF" "1.5,2\r\n3\r\n\r4,,6\r7"),
+    EXPECT_EQ(Read("\xEF\xBB\xBF"
+                   "1.5,2\r\n3\r\n\r4,,6\r7"),
               (std::vector<std::vector<std::string>>{
                   {"1.5", "2", ""}, {"3", "", ""}, {"", "", ""}, {"4", "", "6"}, {"7", "", ""}}));
     // Quoted fields keep separators, line breaks and doubled quotes; text after the closing quote joins.
@@ -69,18 +70,25 @@ TEST(GridReader, InputThatIsNoGridIsRefusedNamingWhy)
 {
     EXPECT_EQ(Refusal(""), "输入中没有任何测量值（输入为空或只有空字段）");
     EXPECT_EQ(Refusal("\xEF\xBB\xBF\r\n,;\n\"\"\n"), "输入中没有任何测量值（输入为空或只有空字段）");
-    EXPECT_EQ(Refusal(std::string("1\n2\r\n3\x00" "4\n", 9)), "输入第 3 行含有 NUL 字节：输入不是文本");
+    EXPECT_EQ(Refusal(std::string("1\n2\r\n3\x00"
+                                  "4\n",
+                                  9)),
+              "输入第 3 行含有 NUL 字节：输入不是文本");
     EXPECT_EQ(Refusal("\"a\r\nb\"\r\n\"c\n"), "输入第 3 行的引号没有闭合");
     EXPECT_EQ(Refusal("1\n2,\xC3(\n"), "输入第 2 行第 2 个字段不是有效的 UTF-8 文本");
     EXPECT_EQ(Refusal("1\n\xED\xA0\x80\n"), "输入第 2 行第 1 个字段不是有效的 UTF-8 文本");  // a surrogate
-    EXPECT_EQ(Refusal(std::string("\xFF\xFE" "1\x00", 4)), "输入是 UTF-16 编码：请存为 UTF-8");
+    EXPECT_EQ(Refusal(std::string("\xFF\xFE"
+                                  "1\x00",
+                                  4)),
+              "输入是 UTF-16 编码：请存为 UTF-8");
     EXPECT_EQ(Refusal("1\n\"2\n3\n"), "输入第 2 行的引号没有闭合");
     EXPECT_EQ(Read("中文,2\n")[0][0], "中文");
     // One line of 20,000 fields above 10,000 short ones: 200 million cells to visit.
     std::string ragged = std::string(19999, ',') + "\n";
     for (int i = 0; i < 10000; ++i)
         ragged += "1\n";
-    EXPECT_EQ(Refusal(ragged), "各行字段数相差太大：10001 行中最长一行有 20000 个字段，短行之后缺少的单元格超过 100000000 个");
+    EXPECT_EQ(Refusal(ragged),
+              "各行字段数相差太大：10001 行中最长一行有 20000 个字段，短行之后缺少的单元格超过 100000000 个");
 }
 
 TEST(GridReader, AnEndlessLineFailsAtItsLimitInsteadOfFillingTheMemory)

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "BarSeries.h"
 #include "ChartDisplays.h"
+#include "ComputeCommand.h"
+#include "Errors.h"
 #include "FakeWindow.h"
 #include "FormCharts.h"
 #include "LimitChart.h"
-#include "Errors.h"
-#include "BarSeries.h"
-#include "ComputeCommand.h"
 
 namespace {
 
@@ -167,8 +167,8 @@ TEST(ChartDisplays, SampleDataDrawsTheDistributionChart)
 
     const auto& bars = dynamic_cast<const TBarSeries&>(chart.Series(0));
     // Class limits rounded to three decimals on the stored values, not the nearest doubles.
-    ExpectNear(Xs(bars), {22.995, 24.222, 25.449, 26.676, 27.903, 29.13, 30.357, 31.584, 32.811, 34.038, 35.265, 36.492},
-               1e-12);
+    ExpectNear(Xs(bars),
+               {22.995, 24.222, 25.449, 26.676, 27.903, 29.13, 30.357, 31.584, 32.811, 34.038, 35.265, 36.492}, 1e-12);
     EXPECT_EQ(Ys(bars), (std::vector<double>{0, 3, 3, 12, 3, 1, 2, 1, 0, 0, 0, 0}));
     EXPECT_EQ(bars.Label(0), " ");
     EXPECT_EQ(bars.Label(3), "");

@@ -44,10 +44,7 @@ std::string InvalidDecimalMessage(const std::string& text)
     return "'" + text + "' is not a valid floating point value";
 }
 
-std::string InvalidIntegerMessage(const std::string& text)
-{
-    return "'" + text + "' is not a valid integer value";
-}
+std::string InvalidIntegerMessage(const std::string& text) { return "'" + text + "' is not a valid integer value"; }
 
 struct TParseCase {
     std::string Text;
@@ -103,15 +100,17 @@ TEST_F(NumberTextTest, DecimalValueIsAccumulatedThenScaled)
 TEST_F(NumberTextTest, InvalidDecimalTextsNameTheWholeText)
 {
     const std::string texts[] = {
-        "", " ", "-", "+", "+-1", "--1", "e5", "E", "1,5", "1.5.", "1..5", "\t1", "1\t", "1 e5",
-        "1e5.", "1e99999", "1e-99999", "1e4999", "1e5000", "0x10", "$10", "1 2", "1,000", "inf",
-        "nan", "1e++5", "５", "1\xff", "\xc3", "1.5\n",
+        "",     " ",   "-",     "+",    "+-1",  "--1",     "e5",       "E",      "1,5",    "1.5.",
+        "1..5", "\t1", "1\t",   "1 e5", "1e5.", "1e99999", "1e-99999", "1e4999", "1e5000", "0x10",
+        "$10",  "1 2", "1,000", "inf",  "nan",  "1e++5",   "５",       "1\xff",  "\xc3",   "1.5\n",
     };
     for (const std::string& text : texts)
         EXPECT_EQ(ConvertErrorMessage([&] { ParseDecimalText(text); }), InvalidDecimalMessage(text));
 
     // The message keeps the whole text, NUL included.
-    const std::string withNul("1\0" "5", 3);
+    const std::string withNul("1\0"
+                              "5",
+                              3);
     EXPECT_EQ(ConvertErrorMessage([&] { ParseDecimalText(withNul); }), InvalidDecimalMessage(withNul));
 }
 
@@ -139,7 +138,9 @@ TEST_F(NumberTextTest, DecimalSeparatorComesFromTheSettings)
     EXPECT_THROW(ParseDecimalText("1.000,5"), EConvertError);
 
     UseSeparators("\xc2\xb7", " ");  // middle dot, two bytes
-    EXPECT_EQ(ParseDecimalText("1\xc2\xb7" "5"), 1.5L);
+    EXPECT_EQ(ParseDecimalText("1\xc2\xb7"
+                               "5"),
+              1.5L);
     EXPECT_THROW(ParseDecimalText("1\xc2"), EConvertError);
     EXPECT_THROW(ParseDecimalText("1.5"), EConvertError);
 }
@@ -149,11 +150,25 @@ TEST_F(NumberTextTest, DecimalSeparatorComesFromTheSettings)
 TEST_F(NumberTextTest, IntegerTextsRead)
 {
     const std::pair<std::string, int32_t> cases[] = {
-        {" 5", 5}, {"-12", -12}, {"+7", 7}, {"$1F", 31}, {"0x1F", 31}, {"x1F", 31}, {"X1f", 31},
-        {"0X1f", 31}, {"-$1F", -31}, {"$FFFFFFFF", -1}, {"$000000000FFFFFFFF", -1},
-        {"-$FFFFFFFF", 1}, {"$80000000", INT32_MIN}, {"-$80000000", INT32_MIN},
-        {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN}, {"000000000000000000042", 42},
-        {"0", 0}, {"-0", 0},
+        {" 5", 5},
+        {"-12", -12},
+        {"+7", 7},
+        {"$1F", 31},
+        {"0x1F", 31},
+        {"x1F", 31},
+        {"X1f", 31},
+        {"0X1f", 31},
+        {"-$1F", -31},
+        {"$FFFFFFFF", -1},
+        {"$000000000FFFFFFFF", -1},
+        {"-$FFFFFFFF", 1},
+        {"$80000000", INT32_MIN},
+        {"-$80000000", INT32_MIN},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"000000000000000000042", 42},
+        {"0", 0},
+        {"-0", 0},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseIntegerText(text), expected) << "'" << text << "'";
@@ -162,10 +177,32 @@ TEST_F(NumberTextTest, IntegerTextsRead)
 TEST_F(NumberTextTest, InvalidIntegerTextsNameTheWholeText)
 {
     const std::string texts[] = {
-        "", " ", "5 ", "-", "+", "$", "0x", "x", "2147483648", "-2147483649", "99999999999999999999",
-        "$100000000", "$G", "1.0", "1e3", "--1", "+-1", "0x 1", "$ 1", "1_000", "\t5", "00x1",
-        "1\xff", "12345678901234567890123456789",
-        "4294967296", "18446744073709551616",  // 2^32 and 2^64: an accumulator that wraps would read 0
+        "",
+        " ",
+        "5 ",
+        "-",
+        "+",
+        "$",
+        "0x",
+        "x",
+        "2147483648",
+        "-2147483649",
+        "99999999999999999999",
+        "$100000000",
+        "$G",
+        "1.0",
+        "1e3",
+        "--1",
+        "+-1",
+        "0x 1",
+        "$ 1",
+        "1_000",
+        "\t5",
+        "00x1",
+        "1\xff",
+        "12345678901234567890123456789",
+        "4294967296",
+        "18446744073709551616",  // 2^32 and 2^64: an accumulator that wraps would read 0
     };
     for (const std::string& text : texts)
         EXPECT_EQ(ConvertErrorMessage([&] { ParseIntegerText(text); }), InvalidIntegerMessage(text));
@@ -208,7 +245,7 @@ TEST_F(NumberTextTest, GeneralTextOfExtendedValues)
         {1e15L, "1E15"},
         {1e14L, "100000000000000"},
         {123456789012345678.0L, "1.23456789012346E17"},
-        {999999999999999.5L, "1E15"},      // the carry moves the exponent
+        {999999999999999.5L, "1E15"},  // the carry moves the exponent
         {99999999999999.95L, "100000000000000"},
         {99999999999999.94L, "99999999999999.9"},
         {0.000099999999999999999L, "0.0001"},
@@ -281,11 +318,11 @@ TEST_F(NumberTextTest, PatternsInUse)
         {"0.000", 26.39f, "26.390"},
         {"0.000", 0.0L, "0.000"},
         {"0.000", -0.0L, "0.000"},
-        {"0.000", 9.9995L, "10.000"},       // carry through every digit
-        {"0.000", 9.9995, "9.999"},         // the double lies below the tie
+        {"0.000", 9.9995L, "10.000"},  // carry through every digit
+        {"0.000", 9.9995, "9.999"},    // the double lies below the tie
         {"0.000", -999.9996L, "-1000.000"},
         {"0.000", 1e17L, "100000000000000000.000"},
-        {"0.000", 1e18L, "1E18"},           // 19 integer digits: general text
+        {"0.000", 1e18L, "1E18"},  // 19 integer digits: general text
         {"0.000", -2.5e20L, "-2.5E20"},
         {"0.000000", 26.39f, "26.389999"},
         {"0.000000", 1.0L / 3.0L, "0.333333"},
@@ -311,7 +348,9 @@ TEST_F(NumberTextTest, PatternSeparatorsComeFromTheSettings)
     EXPECT_EQ(PatternNumberText("#,##0.###", 1234567.5L), "1.234.567,5");
     EXPECT_EQ(PatternNumberText("0.000", 1234.5L), "1234,500");
     UseSeparators(".", "\xe2\x80\x99");  // right single quotation mark, three bytes
-    EXPECT_EQ(PatternNumberText("#,##0.###", 1234567.0L), "1\xe2\x80\x99" "234\xe2\x80\x99" "567");
+    EXPECT_EQ(PatternNumberText("#,##0.###", 1234567.0L), "1\xe2\x80\x99"
+                                                          "234\xe2\x80\x99"
+                                                          "567");
     UseSeparators(".", "");
     EXPECT_EQ(PatternNumberText("#,##0.###", 1234567.0L), "1234567");
 }
@@ -358,8 +397,7 @@ TEST_F(NumberTextTest, PatternPlacesSectionsAndTexts)
 TEST_F(NumberTextTest, PatternLengthIsLimited)
 {
     EXPECT_EQ(PatternNumberText(std::string(224, '0'), 1.0L), std::string(223, '0') + "1");
-    EXPECT_EQ(ConvertErrorMessage([] { PatternNumberText(std::string(225, '0'), 1.0L); }),
-              "Format string too long");
+    EXPECT_EQ(ConvertErrorMessage([] { PatternNumberText(std::string(225, '0'), 1.0L); }), "Format string too long");
     // Characters are counted, not bytes.
     std::string wide;
     for (int i = 0; i < 224; ++i)

@@ -82,9 +82,9 @@ TEST(LabelStep, NoRoomAndNoSeparation)
 {
     EXPECT_EQ(LabelStep(StepInput(1, 30, 10)), MinimumStep);  // n = 0
     TLabelStepInput input = StepInput(600, 30, 12.2034);
-    input.LabelsSeparation = 0;  // no 1-2-5 walk: the start value stays
+    input.LabelsSeparation = 0;                          // no 1-2-5 walk: the start value stays
     EXPECT_NEAR(LabelStep(input), 12.2034 / 21, 1e-15);  // n = Round(600 / 30) = 20
-    EXPECT_EQ(LabelStep(StepInput(600, 30, 0)), 1);       // zero range
+    EXPECT_EQ(LabelStep(StepInput(600, 30, 0)), 1);      // zero range
 }
 
 TEST(LabelStep, ExtremeRangesStayFinite)

@@ -244,7 +244,7 @@ TEST(FastLineDrawing, SamePixelSkippedVerticalStepsDrawn)
     chart.LeftAxis().SetAutomatic(false);
     chart.LeftAxis().SetMaximum(100);
     line.AddPoint(0, 0);
-    line.AddPoint(0.1, 0);  // same pixel: skipped
+    line.AddPoint(0.1, 0);   // same pixel: skipped
     line.AddPoint(0.2, 50);  // same column, other row: vertical line
     line.AddPoint(100, 50);
     TRecordingCanvas canvas;
@@ -322,7 +322,8 @@ TEST(PointDrawing, RectangleAndDiamondPointers)
     const std::vector<TCanvasOp> diamonds = canvas.OpsOfKind(opPolygon);
     ASSERT_EQ(diamonds.size(), 2u);
     EXPECT_EQ(diamonds[0].Points,
-              (std::vector<TPoint>{{first.X - 4, first.Y}, {first.X, first.Y - 4}, {first.X + 4, first.Y}, {first.X, first.Y + 4}}));
+              (std::vector<TPoint>{
+                  {first.X - 4, first.Y}, {first.X, first.Y - 4}, {first.X + 4, first.Y}, {first.X, first.Y + 4}}));
 }
 
 TEST(BarDrawing, TwelveBarsOnA700PixelAxis)

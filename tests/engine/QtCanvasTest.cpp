@@ -1,9 +1,9 @@
 // The QPainter canvas and the chart control on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>

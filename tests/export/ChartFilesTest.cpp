@@ -40,7 +40,8 @@ TSvgContents ReadSvg(const QByteArray& svg)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("polyline"))
-            contents.PolylinePointCounts << int(xml.attributes().value(QLatin1String("points"))
+            contents.PolylinePointCounts << int(xml.attributes()
+                                                    .value(QLatin1String("points"))
                                                     .toString()
                                                     .split(QLatin1Char(' '), Qt::SkipEmptyParts)
                                                     .size());
@@ -78,7 +79,8 @@ TEST_F(ChartFiles, SvgHoldsTheDataLineAndTheAxisLabelsAsVectorsAndText)
     int labels = 0;
     for (const char* axis : {"left", "bottom"})
         for (const QJsonValue label : axes[QLatin1String(axis)].toObject()["labels"].toArray()) {
-            EXPECT_TRUE(svg.Texts.contains(label.toObject()["text"].toString())) << label.toObject()["text"].toString().toStdString();
+            EXPECT_TRUE(svg.Texts.contains(label.toObject()["text"].toString()))
+                << label.toObject()["text"].toString().toStdString();
             ++labels;
         }
     EXPECT_GT(labels, 10);

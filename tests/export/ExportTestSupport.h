@@ -24,5 +24,8 @@ inline QString Poppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-inline QString PdfText(const QString& path) { return Poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}); }
+inline QString PdfText(const QString& path)
+{
+    return Poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+}
 inline QString PdfInfo(const QString& path) { return Poppler(QStringLiteral("pdfinfo"), {path}); }

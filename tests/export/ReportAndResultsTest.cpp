@@ -28,7 +28,8 @@ void ExpectTheReportPage(const QString& pdf)
     EXPECT_TRUE(info.contains(QRegularExpression(U("Creator:\\s+CPK-X-R控制图 \\(cpk-xr ")))) << info.toStdString();
     // The heading and the widgets' own texts are text, not a picture of them.
     const QString text = PdfText(pdf);
-    for (const char* shown : {"CPK-X-R控制图", "创建时间：2026-03-14 09:26", "总样本数：", "26.4011993408", "均值控制图"})
+    for (const char* shown :
+         {"CPK-X-R控制图", "创建时间：2026-03-14 09:26", "总样本数：", "26.4011993408", "均值控制图"})
         EXPECT_TRUE(text.contains(U(shown))) << shown;
 }
 
@@ -82,5 +83,6 @@ TEST(ResultsTable, PairsEachFieldWithItsNameThenTheMemosUnderTheirHeadings)
 
     const QString text = ResultsTableText({{"a\tb", "c"}, {"d\r\ne"}});
     EXPECT_EQ(text, QStringLiteral("a b\tc\r\nd  e\r\n"));
-    EXPECT_EQ(ResultsTableHtml({{"<1>", "&"}}), QStringLiteral("<table><tr><td>&lt;1&gt;</td><td>&amp;</td></tr></table>"));
+    EXPECT_EQ(ResultsTableHtml({{"<1>", "&"}}),
+              QStringLiteral("<table><tr><td>&lt;1&gt;</td><td>&amp;</td></tr></table>"));
 }

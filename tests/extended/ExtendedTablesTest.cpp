@@ -1,8 +1,8 @@
 // The tables' texts: absent values, the sigma each index used, run-test rows.
 #include <gtest/gtest.h>
 
-#include "ExtendedTables.h"
 #include "ExtendedAnalysis.h"
+#include "ExtendedTables.h"
 
 TEST(ExtendedTables, IndicesSayWhichSigmaAndAbsentValuesShowADash)
 {

@@ -15,9 +15,9 @@
 #include <QProcess>
 
 #include "ExtendedWindow.h"
-#include "Unit1.h"
-#include "StringGrid.h"
 #include "RecordedErrors.h"
+#include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ struct TOpenWindow {
     QComboBox* Combo(const char* name) { return Window->findChild<QComboBox*>(QString::fromUtf8(name)); }
 };
 
-} // namespace
+}  // namespace
 
 TEST(ExtendedWindow, OpensAndFollowsInputsAndSelectors)
 {

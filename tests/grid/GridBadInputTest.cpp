@@ -99,7 +99,7 @@ TEST_F(GridBadInput, MixedLineBreaks)
     SetClipboard(QStringLiteral("1\r2\n3\r\n4\n\r5"));
     Key("Ctrl+V");
     const QStringList expected = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                  QStringLiteral("4"), QString(), QStringLiteral("5")};
+                                  QStringLiteral("4"), QString(),           QStringLiteral("5")};
     for (int row = 0; row < expected.size(); ++row)
         EXPECT_EQ(Cell(0, row), expected[row]) << row;
 }

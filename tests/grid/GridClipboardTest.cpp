@@ -52,8 +52,10 @@ TEST_F(GridClipboard, PasteIsClippedAtTheGridAndTheCurrentCellStays)
     SetClipboard(QStringLiteral("1\t2\t3\t4\r\n5\t6\t7\t8\r\n9\t10\t11\t12\r\n"));
     Grid().SetCurrentCell(3, 8);
     Key("Ctrl+V");
-    const std::vector<std::tuple<int, int, QString>> expected = {
-        {3, 8, QStringLiteral("1")}, {4, 8, QStringLiteral("2")}, {3, 9, QStringLiteral("5")}, {4, 9, QStringLiteral("6")}};
+    const std::vector<std::tuple<int, int, QString>> expected = {{3, 8, QStringLiteral("1")},
+                                                                 {4, 8, QStringLiteral("2")},
+                                                                 {3, 9, QStringLiteral("5")},
+                                                                 {4, 9, QStringLiteral("6")}};
     const auto cells = Grid().StoredCells();
     ASSERT_EQ(cells.size(), expected.size());
     for (std::size_t i = 0; i < cells.size(); ++i)

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "GridKeys.h"
-#include "Unit1.h"
-#include "StringGrid.h"
 #include "RecordedErrors.h"
+#include "StringGrid.h"
+#include "Unit1.h"
 
 // Question boxes answered as the test says, by default with the plain paste.
 class TRecordedQuestions : public TQuestionDisplay {

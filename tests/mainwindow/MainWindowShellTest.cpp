@@ -17,19 +17,16 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "NumberSettings.h"
-#include "Unit1.h"
-#include "StringGrid.h"
 #include "QtTranslations.h"
 #include "RecordedErrors.h"
+#include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
-QAction* Action(const TMainWindow& window, const char* name)
-{
-    return window.findChild<QAction*>(QLatin1String(name));
-}
+QAction* Action(const TMainWindow& window, const char* name) { return window.findChild<QAction*>(QLatin1String(name)); }
 
 // Counts the dialogs asked for and cancels each.
 class TCancelledDialogs : public TFileDialogs {
@@ -53,8 +50,8 @@ TEST(MainWindowShell, ExportEntriesAskTheirDialogsAndCtrlPPrintsFromTheGrid)
                              "Chart2.saveImage", "Chart3.saveImage", "cht1.saveImage"})
         Action(window, name)->trigger();
     EXPECT_EQ(asked, 7);
-    for (const char* name : {"actionCopyResults", "Chart1.copyImage", "Chart2.copyImage", "Chart3.copyImage",
-                             "cht1.copyImage"})
+    for (const char* name :
+         {"actionCopyResults", "Chart1.copyImage", "Chart2.copyImage", "Chart3.copyImage", "cht1.copyImage"})
         EXPECT_NE(Action(window, name), nullptr) << name;
     EXPECT_EQ(window.Form().Chart(QStringLiteral("cht1"))->contextMenuPolicy(), Qt::ActionsContextMenu);
 
@@ -124,9 +121,9 @@ TEST(MainWindowShell, ControlsAreNamedAsTheUserReadsThem)
 {
     TForm1 form;
     const std::map<const char*, const char*> spoken = {
-        {"Edit3", "平均值"},       {"Edit11", "组内 STDEV"},  {"Edit12", "整体 STDEV"},
+        {"Edit3", "平均值"},        {"Edit11", "组内 STDEV"},     {"Edit12", "整体 STDEV"},
         {"Edit24", "实测 PPM<LSL"}, {"Button3", "计算CPK(整体)"}, {"Chart2", "单值图"},
-        {"cht1", "分布图"},         {"Chart3", "极差控制图"},   {"Memo5", "关键值"}};
+        {"cht1", "分布图"},         {"Chart3", "极差控制图"},     {"Memo5", "关键值"}};
     for (const auto& [name, text] : spoken)
         EXPECT_EQ(form.Control(QLatin1String(name))->accessibleName(), U(text)) << name;
     EXPECT_EQ(form.Label(QStringLiteral("Label6"))->buddy(), form.Edit(QStringLiteral("Edit6")));

@@ -24,8 +24,8 @@ TEST(WindowPlacement, FillsASmallOrScaledScreenWithoutGoingOffIt)
 {
     // 1366 x 768, 1920 x 1080 at 150 % (1280 x 720 logical), a second screen
     // to the right, and one smaller than 800 x 600.
-    for (const QRect available : {QRect(0, 0, 1366, 728), QRect(0, 0, 1280, 690), QRect(1920, 0, 1600, 860),
-                                  QRect(0, 0, 640, 480)}) {
+    for (const QRect available :
+         {QRect(0, 0, 1366, 728), QRect(0, 0, 1280, 690), QRect(1920, 0, 1600, 860), QRect(0, 0, 640, 480)}) {
         const TWindowPlacement placement = PlaceWindow(available, Natural, Frame);
         EXPECT_TRUE(placement.Maximized);
         const QRect outer = placement.Geometry.marginsAdded(Frame);

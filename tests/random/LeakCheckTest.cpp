@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "Unit1.h"
 #include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 

@@ -21,19 +21,19 @@
 #include <random>
 #include <vector>
 
+#include "ClipboardPairs.h"
+#include "ClipboardText.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "GridKeys.h"
 #include "LocaleSettings.h"
-#include "RandomTexts.h"
 #include "NumberSettings.h"
 #include "QuestionDisplay.h"
-#include "Unit1.h"
-#include "ClipboardPairs.h"
-#include "ClipboardText.h"
-#include "StringGrid.h"
-#include "Utf16Units.h"
+#include "RandomTexts.h"
 #include "RecordedErrors.h"
+#include "StringGrid.h"
+#include "Unit1.h"
+#include "Utf16Units.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.left(200).toStdString() << '"'; }
 
@@ -127,7 +127,6 @@ public:
     };
     static const std::vector<TAction> Actions;
 
-
     // Runs one random action and checks the window; returns its name.
     const char* Step()
     {
@@ -206,9 +205,9 @@ private:
     }
     void PressEditingKey()
     {
-        static const char* const keys[] = {"F2", "Escape", "Return", "Backspace", "Up", "Down", "Left",
-                                           "Right", "Tab", "Home", "End", "PgDown", "PgUp", "Ctrl+Home", "Ctrl+End",
-                                           "Shift+Down", "Shift+Right", "Ctrl+A"};
+        static const char* const keys[] = {"F2",   "Escape",    "Return",   "Backspace",  "Up",          "Down",
+                                           "Left", "Right",     "Tab",      "Home",       "End",         "PgDown",
+                                           "PgUp", "Ctrl+Home", "Ctrl+End", "Shift+Down", "Shift+Right", "Ctrl+A"};
         const auto before = Current();
         SendGridKey(Grid(), QString::fromLatin1(keys[Below(std::size(keys))]));
         TakeFromGrid({before, Current()});

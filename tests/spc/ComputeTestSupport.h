@@ -9,24 +9,53 @@
 #include <string>
 #include <vector>
 
-#include "FakeWindow.h"
-#include "Errors.h"
 #include "ComputeCommand.h"
+#include "Errors.h"
+#include "FakeWindow.h"
 
 // Every field the command writes, in the order of its first write.
 inline const std::vector<const TWindowField*>& FullWriteOrder()
 {
     using namespace Field;
-    static const std::vector<const TWindowField*> order = {
-        &SubgroupCount, &Count, &Mean, &Max, &Min, &StdDevOverall,                                 // sample
-        &CpOverall, &CplOverall, &CpuOverall, &CpkOverall, &Ca,                                     // overall indices
-        &PpmBelowOverall, &PpmAboveOverall, &PpmTotalOverall,                                       // overall ppm
-        &PpmBelowMeasured, &PpmAboveMeasured, &PpmTotalMeasured,                                    // measured
-        &AboveUslSummary, &BelowLslSummary, &OutsideSummary, &ClassCount,                           // labels, classes
-        &StdDevWithin, &Plus3Sigma, &Minus3Sigma,                                                   // within sigma
-        &CpWithin, &CplWithin, &CpuWithin, &CpkWithin, &PpmBelowWithin, &PpmAboveWithin, &PpmTotalWithin,  // within
-        &ClassValues, &Frequencies, &OverallCurve, &WithinCurve,                                    // histogram
-        &SubgroupSums, &SubgroupMeans, &SubgroupRanges, &KeyValues};                                // X-bar and R
+    static const std::vector<const TWindowField*> order = {&SubgroupCount,
+                                                           &Count,
+                                                           &Mean,
+                                                           &Max,
+                                                           &Min,
+                                                           &StdDevOverall,  // sample
+                                                           &CpOverall,
+                                                           &CplOverall,
+                                                           &CpuOverall,
+                                                           &CpkOverall,
+                                                           &Ca,  // overall indices
+                                                           &PpmBelowOverall,
+                                                           &PpmAboveOverall,
+                                                           &PpmTotalOverall,  // overall ppm
+                                                           &PpmBelowMeasured,
+                                                           &PpmAboveMeasured,
+                                                           &PpmTotalMeasured,  // measured
+                                                           &AboveUslSummary,
+                                                           &BelowLslSummary,
+                                                           &OutsideSummary,
+                                                           &ClassCount,  // labels, classes
+                                                           &StdDevWithin,
+                                                           &Plus3Sigma,
+                                                           &Minus3Sigma,  // within sigma
+                                                           &CpWithin,
+                                                           &CplWithin,
+                                                           &CpuWithin,
+                                                           &CpkWithin,
+                                                           &PpmBelowWithin,
+                                                           &PpmAboveWithin,
+                                                           &PpmTotalWithin,  // within
+                                                           &ClassValues,
+                                                           &Frequencies,
+                                                           &OverallCurve,
+                                                           &WithinCurve,  // histogram
+                                                           &SubgroupSums,
+                                                           &SubgroupMeans,
+                                                           &SubgroupRanges,
+                                                           &KeyValues};  // X-bar and R
     return order;
 }
 

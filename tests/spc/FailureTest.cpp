@@ -14,7 +14,7 @@ TFakeWindow SampleWindow()
 
 std::string NotAFloatMessage(const std::string& text) { return "'" + text + "' is not a valid floating point value"; }
 
-} // namespace
+}  // namespace
 
 TEST(ComputeFailure, LimitThatIsNotANumberWritesNothing)
 {
@@ -147,8 +147,8 @@ TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
     // Readings that differ as Doubles but not as Singles: a spread, yet every
     // subgroup range is 0.
     TFakeWindow window;
-    window.LoadReadings({"25", "25.0000009", "25", "25.0000009", "25",
-                         "25.0000009", "25", "25.0000009", "25", "25.0000009"});
+    window.LoadReadings(
+        {"25", "25.0000009", "25", "25.0000009", "25", "25.0000009", "25", "25.0000009", "25", "25.0000009"});
     ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::KeyValues);
     EXPECT_EQ(window.Memo(Field::KeyValues).size(), 8u);
     EXPECT_EQ(window.Memo(Field::KeyValues).back(), "平均极差估计稳定的过程标准差Sigma=:0.000");
@@ -189,8 +189,7 @@ TEST(ComputeFailure, ClassLimitThatCannotBeFormedKeepsTheEarlierLimitLines)
     window.Type(Field::Lsl, "9e15");
     window.LoadReadings({"9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15", "9e15", "9.3e15"});
     ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassValues);
-    const std::vector<std::string> expected = {
-        "组距=:75000061100032.000000", "组界限=:8999999815811072.000", "组界限=:9074999608475648.000",
-        "组界限=:9149999401140224.000"};
+    const std::vector<std::string> expected = {"组距=:75000061100032.000000", "组界限=:8999999815811072.000",
+                                               "组界限=:9074999608475648.000", "组界限=:9149999401140224.000"};
     EXPECT_EQ(window.Memo(Field::ClassValues), expected);
 }

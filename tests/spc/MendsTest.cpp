@@ -17,7 +17,7 @@ TFakeWindow WindowWithReadings(const std::vector<std::string>& readings)
 const std::vector<std::string> AboveTheUpperLimit = {"29.1", "30.2", "29.8", "30.6", "29.4",
                                                      "30.1", "29.9", "30.4", "29.2", "30.0"};
 
-} // namespace
+}  // namespace
 
 TEST(NegativeCapability, MeanAboveTheUpperLimitGivesNegativeCPUAndCPK)
 {

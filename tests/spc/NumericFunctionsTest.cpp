@@ -31,9 +31,9 @@ TEST(Extremum, KeepsTheRunningExtremeAtTheResultWidth)
 TEST(SturgesClassCount, RoundsOnePlusLogTerm)
 {
     EXPECT_EQ(SturgesClassCount(1), 1);
-    EXPECT_EQ(SturgesClassCount(25), 6);    // 5.644
-    EXPECT_EQ(SturgesClassCount(50), 7);    // 6.644
-    EXPECT_EQ(SturgesClassCount(100), 8);   // 7.644
+    EXPECT_EQ(SturgesClassCount(25), 6);   // 5.644
+    EXPECT_EQ(SturgesClassCount(50), 7);   // 6.644
+    EXPECT_EQ(SturgesClassCount(100), 8);  // 7.644
     EXPECT_EQ(SturgesClassCount(723), 10);
     EXPECT_EQ(SturgesClassCount(724), 11);
 }

@@ -20,7 +20,7 @@ protected:
     TFakeWindow window;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SampleData, EveryResultShowsItsGoldenText)
 {

@@ -34,7 +34,7 @@ public:
     bool histogramCompleteAtDraw = false;
 };
 
-} // namespace
+}  // namespace
 
 TEST(ComputeStages, ChartStepsComeAtTheirPlaceInTheOrder)
 {

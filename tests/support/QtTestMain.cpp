@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Extended.h"
 #include "ApplicationFonts.h"
+#include "Extended.h"
 
 int main(int argc, char** argv)
 {

@@ -88,7 +88,8 @@ void TypeIntoGrid(TStringGrid& grid, const QString& text)
         }
         // Letters are keyed by their capital, as keyboards name their keys.
         const QString upper = character.toUpper();
-        const int key = upper.size() == character.size() ? static_cast<int>(upper.toUcs4().value(0)) : static_cast<int>(code);
+        const int key =
+            upper.size() == character.size() ? static_cast<int>(upper.toUcs4().value(0)) : static_cast<int>(code);
         const bool shifted = character != character.toLower();
         PressAndRelease(grid, key, shifted ? Qt::ShiftModifier : Qt::NoModifier, character);
     }

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPrinter>
@@ -14,9 +14,9 @@
 #include "GridKeys.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
+#include "StringGrid.h"
 #include "Unit1.h"
 #include "WindowDump.h"
-#include "StringGrid.h"
 
 namespace {
 
@@ -37,7 +37,9 @@ private:
 class TRecordingQuestionDisplay : public TQuestionDisplay {
 public:
     TRecordingQuestionDisplay(QJsonArray& questions, std::optional<QString>& answer)
-        : questions_(questions), answer_(answer) {}
+        : questions_(questions),
+          answer_(answer)
+    {}
     int Ask(const TQuestion& question) override
     {
         int chosen = question.DefaultButton;

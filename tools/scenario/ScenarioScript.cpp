@@ -14,13 +14,13 @@ struct TCommandShape {
 const std::map<QString, TCommandShape>& Shapes()
 {
     static const std::map<QString, TCommandShape> shapes = {
-        {QStringLiteral("text"), {1, true}},   {QStringLiteral("cell"), {2, true}},
+        {QStringLiteral("text"), {1, true}},      {QStringLiteral("cell"), {2, true}},
         {QStringLiteral("clipboard"), {0, true}}, {QStringLiteral("current"), {2, false}},
-        {QStringLiteral("key"), {0, true}},    {QStringLiteral("type"), {0, true}},
-        {QStringLiteral("click"), {1, false}}, {QStringLiteral("locale"), {0, true}},
-        {QStringLiteral("action"), {1, false}}, {QStringLiteral("choose"), {2, false}},
-        {QStringLiteral("dump"), {0, false}},  {QStringLiteral("screenshot"), {0, true}},
-        {QStringLiteral("answer"), {0, true}},  {QStringLiteral("file"), {0, true}},
+        {QStringLiteral("key"), {0, true}},       {QStringLiteral("type"), {0, true}},
+        {QStringLiteral("click"), {1, false}},    {QStringLiteral("locale"), {0, true}},
+        {QStringLiteral("action"), {1, false}},   {QStringLiteral("choose"), {2, false}},
+        {QStringLiteral("dump"), {0, false}},     {QStringLiteral("screenshot"), {0, true}},
+        {QStringLiteral("answer"), {0, true}},    {QStringLiteral("file"), {0, true}},
     };
     return shapes;
 }
@@ -51,7 +51,10 @@ QString DecodeEscapes(const QString& value)
         case 'n': decoded += QLatin1Char('\n'); break;
         case 's': decoded += QLatin1Char(' '); break;
         case '\\': decoded += QLatin1Char('\\'); break;
-        default: decoded += c; decoded += next; break;
+        default:
+            decoded += c;
+            decoded += next;
+            break;
         }
         ++i;
     }

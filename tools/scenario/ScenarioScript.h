@@ -6,9 +6,9 @@
 #include <optional>
 
 struct TScenarioLine {
-    QString Command;     // "text", "cell", ...
-    QStringList Words;   // the fixed words after the command (names, indexes)
-    QString Value;       // VALUE with escapes decoded
+    QString Command;    // "text", "cell", ...
+    QStringList Words;  // the fixed words after the command (names, indexes)
+    QString Value;      // VALUE with escapes decoded
 };
 
 // Decodes \t \r \n \s and \\ ; any other backslash sequence is kept as written.

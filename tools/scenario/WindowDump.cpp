@@ -8,12 +8,12 @@
 
 #include "ChartControl.h"
 #include "ChartDump.h"
-#include "ExtendedWindow.h"
 #include "ExtendedJson.h"
+#include "ExtendedWindow.h"
 #include "FormControls.h"
 #include "FormLayout.h"
-#include "Unit1.h"
 #include "StringGrid.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -39,22 +39,15 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         const QString name = QString::fromUtf8(control.Name);
         const QWidget* widget = form.Control(name);
         switch (control.Kind) {
-        case TControlKind::Edit:
-            edits[name] = form.Edit(name)->text();
-            break;
-        case TControlKind::Label:
-            labels[name] = form.Label(name)->Caption();
-            break;
-        case TControlKind::Memo:
-            memos[name] = QJsonArray::fromStringList(form.Memo(name)->Lines());
-            break;
+        case TControlKind::Edit: edits[name] = form.Edit(name)->text(); break;
+        case TControlKind::Label: labels[name] = form.Label(name)->Caption(); break;
+        case TControlKind::Memo: memos[name] = QJsonArray::fromStringList(form.Memo(name)->Lines()); break;
         case TControlKind::Button:
             buttons[name] = QJsonObject{{QStringLiteral("caption"), form.Button(name)->text()},
                                         {QStringLiteral("visible"), !widget->isHidden()}};
             break;
         case TControlKind::Grid:
-        case TControlKind::Chart:
-            break;
+        case TControlKind::Chart: break;
         }
         const QRect place = widget->geometry();
         geometry[name] = QJsonArray{place.left(), place.top(), place.width(), place.height()};

@@ -7,13 +7,13 @@
 #include <iostream>
 #include <string>
 
+#include "ApplicationFonts.h"
 #include "Extended.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "ScenarioRunner.h"
 #include "Unit1.h"
-#include "ApplicationFonts.h"
-#include "QtTranslations.h"
 
 int main(int argc, char* argv[])
 {
@@ -42,8 +42,7 @@ int main(int argc, char* argv[])
                 runner.Run(*line);
         } catch (const std::invalid_argument& refused) {
             out.flush();
-            std::fprintf(stderr, "cpk-xr-scenario: line %d: %s: %s\n", lineNumber, refused.what(),
-                         raw.c_str());
+            std::fprintf(stderr, "cpk-xr-scenario: line %d: %s: %s\n", lineNumber, refused.what(), raw.c_str());
             return 2;
         }
     }
