@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -212,18 +211,8 @@ void TForm1::CreateGridActions()
 
 void TForm1::RunCommand(const std::function<void()>& command)
 {
-    std::string message;
-    try {
-        command();
-        return;
-    } catch (const Exception& error) {
-        message = error.Message();
-    } catch (const std::bad_alloc&) {
-        message = "Out of memory";
-    } catch (const std::exception& error) {
-        message = error.what();
-    }
-    errorDisplay_->ShowError(applicationTitle_, QString::fromStdString(DisplayedErrorMessage(message)));
+    if (const std::optional<std::string> message = DisplayedErrorOf(command))
+        errorDisplay_->ShowError(applicationTitle_, QString::fromStdString(*message));
 }
 
 void TForm1::changeEvent(QEvent* event)

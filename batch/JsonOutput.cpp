@@ -2,6 +2,22 @@
 #include "JsonText.h"
 #include "ResultValue.h"
 
+namespace {
+
+// `"key":{"control":…,"label":…` of a field, after the comma that separates it from the one before.
+void AppendFieldHead(std::string& json, const TWindowField& field, const char*& comma)
+{
+    json += comma;
+    comma = ",";
+    AppendJsonString(json, field.Key);
+    json += ":{\"control\":";
+    AppendJsonString(json, field.Control);
+    json += ",\"label\":";
+    AppendJsonString(json, field.Label);
+}
+
+}  // namespace
+
 void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonParts& parts,
                      const std::string& decimalSeparator)
 {
@@ -11,13 +27,7 @@ void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonP
         if (field->Role != TFieldRole::Result)
             continue;
         const std::string text = window.Text(*field);
-        json += comma;
-        comma = ",";
-        AppendJsonString(json, field->Key);
-        json += ":{\"control\":";
-        AppendJsonString(json, field->Control);
-        json += ",\"label\":";
-        AppendJsonString(json, field->Label);
+        AppendFieldHead(json, *field, comma);
         json += ",\"text\":";
         AppendJsonString(json, text);
         const std::optional<double> value = ResultValue(text, decimalSeparator);
@@ -30,13 +40,7 @@ void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonP
     for (const TWindowField* field : WindowFields()) {
         if (field->Role != TFieldRole::Memo)
             continue;
-        json += comma;
-        comma = ",";
-        AppendJsonString(json, field->Key);
-        json += ":{\"control\":";
-        AppendJsonString(json, field->Control);
-        json += ",\"label\":";
-        AppendJsonString(json, field->Label);
+        AppendFieldHead(json, *field, comma);
         json += ",\"lines\":[";
         const char* lineComma = "";
         for (const std::string& line : window.MemoLines(*field)) {
