@@ -1,9 +1,10 @@
 #include "ClipboardText.h"
 
+#include "UnitDropping.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <emmintrin.h>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -13,14 +14,16 @@ constexpr char16_t Tab = u'\t';
 
 bool IsSeparator(char16_t c) { return c >= 1 && c <= 32; }
 
-// Only the length of a field: measuring a block allocates nothing.
-struct TFieldLength {
-    std::size_t Length = 0;
-    void append(std::u16string_view run) { Length += run.size(); }
-    bool empty() const { return Length == 0; }
-};
-
 constexpr std::uint64_t EvenUnits = 0x5555555555555555u;
+
+// The number of bits set, inline: x86-64 has no popcount instruction of its own.
+unsigned BitCount(std::uint64_t bits)
+{
+    bits -= (bits >> 1) & EvenUnits;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<unsigned>((bits * 0x0101010101010101u) >> 56);
+}
 
 // Bit k: unit k of the 64 from p is a quote.
 std::uint64_t QuoteBits(const char16_t* p)
@@ -78,10 +81,10 @@ std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t&
         const std::uint64_t oddEnds = QuoteRuns(quotes).OddEnds;
         if (oddEnds != 0) {
             const auto at = static_cast<unsigned>(__builtin_ctzll(oddEnds)) - 1;
-            doubled += static_cast<std::size_t>(__builtin_popcountll(quotes & ((std::uint64_t{1} << at) - 1))) / 2;
+            doubled += static_cast<std::size_t>(BitCount(quotes & ((std::uint64_t{1} << at) - 1))) / 2;
             return pos + at;
         }
-        doubled += static_cast<std::size_t>(__builtin_popcountll(quotes)) / 2;
+        doubled += static_cast<std::size_t>(BitCount(quotes)) / 2;
         pos += n;
     }
     while (pos < size) {
@@ -96,70 +99,39 @@ std::size_t ClosingQuote(std::u16string_view line, std::size_t pos, std::size_t&
     return size;
 }
 
-// Copies the units [from, to) of the line to out and moves out on, eight at a
-// time: out has eight spare units after the field, and no read passes the line's end.
-void CopyUnits(char16_t*& out, std::u16string_view line, std::size_t from, std::size_t to)
+// The units of a quoted field's inside without the second quote of each pair
+// (every quote there is one of a pair), to out, which ends at outEnd.
+char16_t* UndoubledQuotes(std::u16string_view inside, char16_t* out, const char16_t* outEnd)
 {
-    for (; to - from >= 8; from += 8, out += 8)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
-                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
-    if (line.size() - from >= 8)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
-                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + from)));
-    else
-        std::copy(line.data() + from, line.data() + to, out);
-    out += to - from;
-}
-
-// The units [pos, end) of a quoted field without the second quote of each
-// pair (every quote there is one of a pair), into a field of the given length.
-std::u16string UndoubledQuotes(std::u16string_view line, std::size_t pos, std::size_t end, std::size_t length)
-{
-    std::u16string field(length + 8, u'\0');
-    char16_t* out = field.data();
-    std::size_t from = pos;  // the first unit not yet copied
-    for (std::size_t n = 0; end - pos >= 64; pos += n) {
-        for (std::uint64_t seconds = QuoteRuns(WholeRuns(QuoteBits(line.data() + pos), n)).Seconds; seconds != 0;
-             seconds &= seconds - 1) {
-            const std::size_t second = pos + static_cast<std::size_t>(__builtin_ctzll(seconds));
-            CopyUnits(out, line, from, second);
-            from = second + 1;
-        }
+    const std::size_t end = inside.size();
+    std::size_t pos = 0;
+    // Blocks of 64 units, sixteen at a time.
+    while (end - pos >= 64) {
+        TDropBlock blocks[16];
+        const std::size_t first = pos;
+        std::size_t count = 0;
+        for (; count < 16 && end - pos >= 64; pos += blocks[count++].Units)
+            blocks[count].Drops = QuoteRuns(WholeRuns(QuoteBits(inside.data() + pos), blocks[count].Units)).Seconds;
+        out = DropUnits(inside.data() + first, blocks, count, out, outEnd);
     }
-    CopyUnits(out, line, from, pos);
-    // The last units one by one: each is written and the output moves on
-    // only for a kept one.
-    bool keep = true;
-    for (std::size_t i = pos; i < end; ++i) {
-        const char16_t c = line[i];
-        *out = c;
-        out += keep;
+    // The last units one by one: a quote is kept, the next one skipped.
+    for (bool keep = true; pos < end; ++pos) {
+        const char16_t c = inside[pos];
+        if (keep)
+            *out++ = c;
         keep = !keep || c != Quote;
     }
-    field.resize(length);
-    return field;
+    return out;
 }
 
-// A quoted field from just after its opening quote (a doubled quote stands
-// for one); pos ends after the closing quote, or at the end of the line when
-// the quote is never closed. The closing quote is found first, so that a
-// long field is allocated once, whatever its quotes.
-template <typename Field>
-Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
+// A quoted field from just after its opening quote; pos ends after the
+// closing quote, or at the end of the line when the quote is never closed.
+TClipboardField ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
-    const std::size_t size = line.size();
-    std::size_t doubled = 0;
-    const std::size_t end = ClosingQuote(line, pos, doubled);
-    Field field;
-    if constexpr (std::is_same_v<Field, std::u16string>) {
-        if (doubled == 0)
-            field.assign(line.substr(pos, end - pos));
-        else
-            field = UndoubledQuotes(line, pos, end, end - pos - doubled);
-    } else {
-        field.Length = end - pos - doubled;
-    }
-    pos = std::min(end + 1, size);
+    TClipboardField field;
+    const std::size_t end = ClosingQuote(line, pos, field.Doubled);
+    field.Quoted = line.substr(pos, end - pos);
+    pos = std::min(end + 1, line.size());
     return field;
 }
 
@@ -191,7 +163,7 @@ std::size_t NextTab(std::u16string_view line, std::size_t pos)
 
 // Spreadsheet text: every tab ends a field, so an empty cell gives an empty
 // field. Characters 1 to 32 around a field are dropped, those inside it kept.
-template <typename Field, typename Take>
+template <typename Take>
 void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& take)
 {
     std::size_t pos = 0;
@@ -199,10 +171,10 @@ void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& 
     for (std::size_t count = 0; count < maxFields && pos < line.size(); ++count) {
         while (pos < line.size() && line[pos] != Tab && IsSeparator(line[pos]))
             ++pos;
-        Field field;
+        TClipboardField field;
         if (pos < line.size() && line[pos] == Quote) {
             ++pos;
-            field = ReadQuotedField<Field>(line, pos);
+            field = ReadQuotedField(line, pos);
         }
         // Up to the next tab; text after a closing quote stays part of the field.
         const std::size_t tab = NextTab(line, pos);
@@ -211,14 +183,14 @@ void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& 
             --end;
         while (pos < end && IsSeparator(line[pos]))
             ++pos;
-        field.append(line.substr(pos, end - pos));
-        take(std::move(field));
+        field.Plain = line.substr(pos, end - pos);
+        take(field);
         pos = tab + 1;
     }
 }
 
 // Text from a file or a report: fields are separated by runs of characters 1 to 32.
-template <typename Field, typename Take>
+template <typename Take>
 void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields, Take&& take)
 {
     std::size_t pos = 0;
@@ -229,26 +201,26 @@ void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields,
             break;
         if (line[pos] == Quote) {
             ++pos;
-            take(ReadQuotedField<Field>(line, pos));
+            take(ReadQuotedField(line, pos));
         } else {
             const std::size_t start = pos;
             while (pos < line.size() && !IsSeparator(line[pos]))
                 ++pos;
-            Field field;
-            field.append(line.substr(start, pos - start));
-            take(std::move(field));
+            TClipboardField field;
+            field.Plain = line.substr(start, pos - start);
+            take(field);
         }
     }
 }
 
 // A line without NUL characters; holdsTab tells whether it holds a tab.
-template <typename Field, typename Take>
+template <typename Take>
 void ForEachField(std::u16string_view line, bool holdsTab, std::size_t maxFields, Take&& take)
 {
     if (holdsTab)
-        ForEachTabbedField<Field>(line, maxFields, take);
+        ForEachTabbedField(line, maxFields, take);
     else
-        ForEachBlankSeparatedField<Field>(line, maxFields, take);
+        ForEachBlankSeparatedField(line, maxFields, take);
 }
 
 }  // namespace
@@ -258,8 +230,10 @@ namespace {
 TClipboardLine SplitLine(std::u16string_view line, bool holdsTab, std::size_t maxFields)
 {
     TClipboardLine fields;
-    ForEachField<std::u16string>(line, holdsTab, maxFields,
-                                 [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
+    ForEachField(line, holdsTab, maxFields, [&fields](const TClipboardField& field) {
+        std::u16string& text = fields.emplace_back(field.Length(), u'\0');
+        WriteClipboardField(field, text.data());
+    });
     return fields;
 }
 
@@ -273,14 +247,8 @@ TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxField
 
 namespace {
 
-// What one pass over a line found besides its end.
-struct TLineKind {
-    bool HoldsTab = false;
-    bool HoldsQuote = false;
-};
-
-// Calls take(line, kind) for each line of the text up to its first NUL,
-// until take returns false. One pass over each line finds its end, the end
+// Calls take(line) with each TClipboardTextLine of the text up to its first
+// NUL, until take returns false. One pass over each line finds its end, the end
 // of the text and whether the line holds a tab or a quote: the text is read once.
 template <typename Take>
 void ForEachLine(std::u16string_view text, Take&& take)
@@ -290,11 +258,12 @@ void ForEachLine(std::u16string_view text, Take&& take)
     // A break at the very end (or just before the NUL) does not start a further line.
     while (pos < size && text[pos] != u'\0') {
         std::size_t end = pos;
-        TLineKind kind;
+        TClipboardTextLine kind;
         char16_t stop = 0;
-        // Sixteen characters at a time while none of them is a line break or
-        // NUL: vector compares instead of a branch per character; the tabs and
-        // quotes seen are gathered in vectors and read once at the line's end.
+        // Sixteen characters at a time: vector compares instead of a branch
+        // per character. The tabs and quotes of blocks without a line break
+        // or NUL are gathered in vectors and read once; in the block that
+        // holds the break, bit masks tell which of them come before it.
         const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n'), tab = _mm_set1_epi16(Tab);
         const __m128i quote = _mm_set1_epi16(Quote);
         const __m128i nul = _mm_setzero_si128();
@@ -303,26 +272,33 @@ void ForEachLine(std::u16string_view text, Take&& take)
             return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)),
                                 _mm_cmpeq_epi16(units, nul));
         };
+        // Bit k: unit k of the sixteen is one the compare found.
+        const auto bits = [](__m128i low, __m128i high) {
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+        };
+        bool found = false;
         while (size - end >= 16) {
             const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
             const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end + 8));
-            if (_mm_movemask_epi8(_mm_or_si128(stops(low), stops(high))) != 0)
+            const __m128i lowTabs = _mm_cmpeq_epi16(low, tab), highTabs = _mm_cmpeq_epi16(high, tab);
+            const __m128i lowQuotes = _mm_cmpeq_epi16(low, quote), highQuotes = _mm_cmpeq_epi16(high, quote);
+            if (const unsigned stopBits = bits(stops(low), stops(high)); stopBits != 0) {
+                const unsigned before = (stopBits & (0u - stopBits)) - 1;
+                kind.HoldsTab = (bits(lowTabs, highTabs) & before) != 0;
+                kind.HoldsQuote = (bits(lowQuotes, highQuotes) & before) != 0;
+                end += static_cast<std::size_t>(__builtin_ctz(stopBits));
+                stop = text[end];
+                found = true;
                 break;
-            tabs = _mm_or_si128(tabs, _mm_or_si128(_mm_cmpeq_epi16(low, tab), _mm_cmpeq_epi16(high, tab)));
-            quotes = _mm_or_si128(quotes, _mm_or_si128(_mm_cmpeq_epi16(low, quote), _mm_cmpeq_epi16(high, quote)));
+            }
+            tabs = _mm_or_si128(tabs, _mm_or_si128(lowTabs, highTabs));
+            quotes = _mm_or_si128(quotes, _mm_or_si128(lowQuotes, highQuotes));
             end += 16;
         }
-        if (size - end >= 8) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + end));
-            if (_mm_movemask_epi8(stops(units)) == 0) {
-                tabs = _mm_or_si128(tabs, _mm_cmpeq_epi16(units, tab));
-                quotes = _mm_or_si128(quotes, _mm_cmpeq_epi16(units, quote));
-                end += 8;
-            }
-        }
-        kind.HoldsTab = _mm_movemask_epi8(tabs) != 0;
-        kind.HoldsQuote = _mm_movemask_epi8(quotes) != 0;
-        for (; end < size; ++end) {
+        kind.HoldsTab = kind.HoldsTab || _mm_movemask_epi8(tabs) != 0;
+        kind.HoldsQuote = kind.HoldsQuote || _mm_movemask_epi8(quotes) != 0;
+        // Fewer than sixteen characters are left before the text's end.
+        for (; !found && end < size; ++end) {
             const char16_t c = text[end];
             if (c > u'\r') {  // none of NUL, tab, LF, CR: almost every character
                 kind.HoldsQuote = kind.HoldsQuote || c == Quote;
@@ -334,7 +310,8 @@ void ForEachLine(std::u16string_view text, Take&& take)
             }
             kind.HoldsTab = kind.HoldsTab || c == Tab;
         }
-        if (!take(text.substr(pos, end - pos), kind) || end == size || stop == u'\0')
+        kind.Text = text.substr(pos, end - pos);
+        if (!take(kind) || end == size || stop == u'\0')
             return;
         pos = end + 1;
         if (stop == u'\r' && pos < size && text[pos] == u'\n')
@@ -344,16 +321,49 @@ void ForEachLine(std::u16string_view text, Take&& take)
 
 }  // namespace
 
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
+std::vector<TClipboardTextLine> ClipboardTextLines(std::u16string_view text, std::size_t maxLines)
 {
-    std::vector<TClipboardLine> lines;
+    std::vector<TClipboardTextLine> lines;
     if (maxLines == 0)
         return lines;
-    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
-        lines.push_back(SplitLine(line, kind.HoldsTab, maxFields));
+    ForEachLine(text, [&](const TClipboardTextLine& line) {
+        lines.push_back(line);
         return lines.size() < maxLines;
     });
     return lines;
+}
+
+std::vector<TClipboardFieldLine> ClipboardFields(const std::vector<TClipboardTextLine>& lines, std::size_t maxLines,
+                                                 std::size_t maxFields)
+{
+    std::vector<TClipboardFieldLine> fieldLines;
+    for (std::size_t k = 0; k < std::min(maxLines, lines.size()); ++k) {
+        TClipboardFieldLine& fields = fieldLines.emplace_back();
+        ForEachField(lines[k].Text, lines[k].HoldsTab, maxFields,
+                     [&fields](const TClipboardField& field) { fields.push_back(field); });
+    }
+    return fieldLines;
+}
+
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
+{
+    std::vector<TClipboardLine> lines;
+    for (const TClipboardFieldLine& fields : ClipboardFields(ClipboardTextLines(text, maxLines), maxLines, maxFields)) {
+        TClipboardLine& line = lines.emplace_back();
+        for (const TClipboardField& field : fields)
+            WriteClipboardField(field, line.emplace_back(field.Length(), u'\0').data());
+    }
+    return lines;
+}
+
+void WriteClipboardField(const TClipboardField& field, char16_t* out)
+{
+    char16_t* const outEnd = out + field.Length();
+    if (field.Doubled == 0)
+        out = std::copy(field.Quoted.begin(), field.Quoted.end(), out);
+    else
+        out = UndoubledQuotes(field.Quoted, out, outEnd);
+    std::copy(field.Plain.begin(), field.Plain.end(), out);
 }
 
 namespace {
@@ -405,9 +415,11 @@ void ForEachFilledPlainTabbedField(std::u16string_view line, Take&& take)
 
 }  // namespace
 
-TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+TMeasuredClipboardText MeasureClipboardText(std::u16string_view text, std::size_t roomLines, std::size_t roomFields,
+                                            std::size_t keptLines)
 {
-    TClipboardBlock block;
+    TMeasuredClipboardText measured;
+    TClipboardBlock& block = measured.Block;
     std::size_t k = 0;
     const auto filledField = [&](std::size_t j) {
         block.Cols = std::max(block.Cols, j + 1);
@@ -416,13 +428,21 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
         if (k >= roomLines || j >= roomFields)
             ++block.Outside;
     };
-    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
-        if (kind.HoldsTab && !kind.HoldsQuote) {
-            ForEachFilledPlainTabbedField(line, filledField);
+    ForEachLine(text, [&](const TClipboardTextLine& line) {
+        if (k < keptLines)
+            measured.Lines.push_back(line);
+        TClipboardFieldLine* inRoom = k < roomLines ? &measured.FieldsInRoom.emplace_back() : nullptr;
+        if (line.HoldsTab && !line.HoldsQuote) {
+            ForEachFilledPlainTabbedField(line.Text, filledField);
+            if (inRoom)
+                ForEachField(line.Text, true, roomFields,
+                             [inRoom](const TClipboardField& field) { inRoom->push_back(field); });
         } else {
             std::size_t j = 0;
-            ForEachField<TFieldLength>(line, kind.HoldsTab, SIZE_MAX, [&](TFieldLength field) {
-                if (!field.empty())
+            ForEachField(line.Text, line.HoldsTab, SIZE_MAX, [&](const TClipboardField& field) {
+                if (inRoom && j < roomFields)
+                    inRoom->push_back(field);
+                if (field.Length() != 0)
                     filledField(j);
                 ++j;
             });
@@ -430,18 +450,25 @@ TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t room
         ++k;
         return true;
     });
-    return block;
+    return measured;
+}
+
+TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
+{
+    return MeasureClipboardText(text, roomLines, roomFields, 0).Block;
+}
+
+std::size_t CountClipboardFieldsWithin(const std::vector<TClipboardTextLine>& lines, std::size_t roomLines,
+                                       std::size_t roomFields)
+{
+    std::size_t count = 0;
+    for (std::size_t k = 0; k < std::min(roomLines, lines.size()); ++k)
+        ForEachField(lines[k].Text, lines[k].HoldsTab, roomFields,
+                     [&](const TClipboardField& field) { count += field.Length() != 0; });
+    return count;
 }
 
 std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
 {
-    std::size_t count = 0, k = 0;
-    if (roomLines == 0)
-        return count;
-    ForEachLine(text, [&](std::u16string_view line, TLineKind kind) {
-        ForEachField<TFieldLength>(line, kind.HoldsTab, roomFields,
-                                   [&](TFieldLength field) { count += !field.empty(); });
-        return ++k < roomLines;
-    });
-    return count;
+    return CountClipboardFieldsWithin(ClipboardTextLines(text, roomLines), roomLines, roomFields);
 }

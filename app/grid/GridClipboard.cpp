@@ -64,6 +64,13 @@ QString EnlargeQuestionText(const TStringGrid& grid, const TClipboardBlock& bloc
     return text;
 }
 
+QString CellText(const TClipboardField& field)
+{
+    QString text(static_cast<qsizetype>(field.Length()), Qt::Uninitialized);
+    WriteClipboardField(field, reinterpret_cast<char16_t*>(text.data()));
+    return text;
+}
+
 }  // namespace
 
 void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarge)
@@ -72,29 +79,38 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     const QString text = ReadClipboardText();
     const int col = grid.Col(), row = grid.Row();
     const std::u16string_view view = Utf16Units(text);
-    // Values beyond the counts are never dropped without asking.
+    const auto room = [&](std::size_t count, int from) {
+        return count > static_cast<std::size_t>(from) ? count - static_cast<std::size_t>(from) : 0;
+    };
+    const auto roomLines = [&] { return room(static_cast<std::size_t>(grid.RowCount()), row); };
+    const auto roomFields = [&] { return room(static_cast<std::size_t>(grid.ColCount()), col); };
+    // Lines and fields that would fall outside the grid are not even split;
+    // each field is written once, straight into its cell's text.
+    std::vector<TClipboardFieldLine> fields;
     if (askEnlarge) {
-        const auto room = [&](int count, int from) { return static_cast<std::size_t>(std::max(count - from, 0)); };
-        const TClipboardBlock block =
-            MeasureClipboardBlock(view, room(grid.RowCount(), row), room(grid.ColCount(), col));
+        // Values beyond the counts are never dropped without asking. The text
+        // is read once for the question; an enlarged grid reads the lines it kept.
+        const std::size_t keptLines = room(std::max(static_cast<std::size_t>(grid.RowCount()), MaxEnlargedCells), row);
+        TMeasuredClipboardText measured = MeasureClipboardText(view, roomLines(), roomFields(), keptLines);
+        fields = std::move(measured.FieldsInRoom);
+        const TClipboardBlock& block = measured.Block;
         if (block.Outside > 0) {
             const TCounts counts = EnlargedCounts(grid, col + block.Cols, row + block.Rows);
             const std::size_t leftOut =
-                block.Fields - CountClipboardFieldsWithin(view, counts.Rows - static_cast<std::size_t>(row),
-                                                          counts.Cols - static_cast<std::size_t>(col));
+                block.Fields -
+                CountClipboardFieldsWithin(measured.Lines, room(counts.Rows, row), room(counts.Cols, col));
             if (askEnlarge(EnlargeQuestionText(grid, block, leftOut))) {
                 grid.SetColCount(static_cast<int>(counts.Cols));
                 grid.SetRowCount(static_cast<int>(counts.Rows));
+                fields = ClipboardFields(measured.Lines, roomLines(), roomFields());
             }
         }
+    } else {
+        fields = ClipboardFields(ClipboardTextLines(view, roomLines()), roomLines(), roomFields());
     }
-    // Lines and fields that would fall outside the grid are not even split.
-    const std::vector<TClipboardLine> lines =
-        SplitClipboardText(view, static_cast<std::size_t>(std::max(grid.RowCount() - row, 0)),
-                           static_cast<std::size_t>(std::max(grid.ColCount() - col, 0)));
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        for (std::size_t j = 0; j < lines[k].size(); ++j)
-            grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k), TextOfUtf16Units(lines[k][j]));
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        for (std::size_t j = 0; j < fields[k].size(); ++j)
+            grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k), CellText(fields[k][j]));
 }
 
 void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift, const TEnlargeQuestion& askEnlarge)

@@ -88,6 +88,27 @@ void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t r
         Fail("block measure differs from the whole split");
     if (block.Fields - CountClipboardFieldsWithin(text, roomLines, roomFields) != outside)
         Fail("fields within the room and outside it do not add up to the block's fields");
+    // The one pass before the enlarge question: its fields are the room's
+    // split, and its kept lines read as the text does.
+    const std::size_t keptLines = roomLines + roomFields % 3;
+    const TMeasuredClipboardText measured = MeasureClipboardText(text, roomLines, roomFields, keptLines);
+    const auto written = [](const std::vector<TClipboardFieldLine>& lines) {
+        std::vector<TClipboardLine> texts;
+        for (const TClipboardFieldLine& line : lines) {
+            TClipboardLine& fields = texts.emplace_back();
+            for (const TClipboardField& field : line)
+                WriteClipboardField(field, fields.emplace_back(field.Length(), u'\0').data());
+        }
+        return texts;
+    };
+    if (written(measured.FieldsInRoom) != SplitClipboardText(text, roomLines, roomFields))
+        Fail("the measured room's fields differ from its split");
+    if (written(ClipboardFields(measured.Lines, keptLines, roomFields + 1)) !=
+        SplitClipboardText(text, keptLines, roomFields + 1))
+        Fail("the kept lines read otherwise than the text");
+    if (CountClipboardFieldsWithin(measured.Lines, keptLines, roomFields) !=
+        CountClipboardFieldsWithin(text, keptLines, roomFields))
+        Fail("the kept lines count otherwise than the text");
 }
 
 // The single-pass splitter gives what the earlier splitter gave.

@@ -7,6 +7,7 @@
 
 #include "ClipboardPairs.h"
 #include "ClipboardText.h"
+#include "UnitDropping.h"
 
 namespace {
 
@@ -109,6 +110,55 @@ TEST(ClipboardText, LongQuotedFieldsWithRunsOfQuotesAtEveryPlace)
             }
         }
     }
+}
+
+// Both ways of dropping units keep the same units in order, for every count
+// of units and with the output's room ending just after the kept ones.
+TEST(ClipboardText, UnitsAreDroppedAlikeByRunsAndByShuffles)
+{
+    char16_t block[64];
+    for (int k = 0; k < 64; ++k)
+        block[k] = static_cast<char16_t>(u'A' + k);
+    std::uint64_t drops = 0x9E3779B97F4A7C15u;
+    for (std::size_t n = 0; n <= 64; ++n) {
+        for (int round = 0; round < 20; ++round) {
+            drops = drops * 6364136223846793005u + 1442695040888963407u;
+            const std::uint64_t used = n == 64 ? drops : drops & ((std::uint64_t{1} << n) - 1);
+            std::u16string expected;
+            for (std::size_t k = 0; k < n; ++k)
+                if (!(used >> k & 1))
+                    expected += block[k];
+            for (auto* drop : {DropUnitsByRuns, DropUnitsByShuffles}) {
+                std::u16string out(expected.size() + 8, u'#');
+                char16_t* const end = drop(block, n, used, out.data(), out.data() + expected.size());
+                EXPECT_EQ(std::u16string(out.data(), end), expected) << n;
+                EXPECT_EQ(out.substr(expected.size()), std::u16string(8, u'#')) << n;
+            }
+        }
+    }
+}
+
+// The one pass before the enlarge question hands back the fields a split of
+// the room gives, and the lines a larger room is read from.
+TEST(ClipboardText, MeasuredTextKeepsTheFieldsOfItsRoom)
+{
+    const std::u16string text = u"1\t\"2\"\"x\"\t3\r\n\r\n4 \"5 6\" 7\n\t8\t\t9";
+    const TMeasuredClipboardText measured = MeasureClipboardText(text, 3, 2, 9);
+    EXPECT_EQ(measured.Block.Fields, 8u);
+    EXPECT_EQ(measured.Block.Outside, 4u);
+    const auto written = [](const std::vector<TClipboardFieldLine>& lines) {
+        TLines texts;
+        for (const TClipboardFieldLine& line : lines) {
+            TClipboardLine& fields = texts.emplace_back();
+            for (const TClipboardField& field : line)
+                WriteClipboardField(field, fields.emplace_back(field.Length(), u'\0').data());
+        }
+        return texts;
+    };
+    EXPECT_EQ(written(measured.FieldsInRoom), (TLines{{u"1", u"2\"x"}, {}, {u"4", u"5 6"}}));
+    EXPECT_EQ(measured.Lines.size(), 4u);
+    EXPECT_EQ(written(ClipboardFields(measured.Lines, 9, 9)), SplitClipboardText(text, 9, 9));
+    EXPECT_EQ(CountClipboardFieldsWithin(measured.Lines, 4, 3), measured.Block.Fields - 1);
 }
 
 TEST(ClipboardText, TextEndsAtItsFirstNul)
