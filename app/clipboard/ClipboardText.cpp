@@ -16,9 +16,16 @@ bool IsSeparator(char16_t c) { return c >= 1 && c <= 32; }
 
 constexpr std::uint64_t EvenUnits = 0x5555555555555555u;
 
-// The number of bits set, inline: x86-64 has no popcount instruction of its own.
+// The number of bits set: the processor's instruction where it has one (not
+// every x86-64 processor does, so the compiler may not use it), else by halves.
 unsigned BitCount(std::uint64_t bits)
 {
+    static const bool instruction = __builtin_cpu_supports("popcnt");
+    if (instruction) {
+        std::uint64_t count = 0;
+        asm("popcnt %1, %0" : "=r"(count) : "rm"(bits) : "cc");
+        return static_cast<unsigned>(count);
+    }
     bits -= (bits >> 1) & EvenUnits;
     bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
     bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
@@ -415,6 +422,65 @@ void ForEachFilledPlainTabbedField(std::u16string_view line, Take&& take)
 
 }  // namespace
 
+namespace {
+
+// The filled fields of a line of spreadsheet text without quotes, shorter
+// than 64 units, read off bit masks at once instead of field by field:
+// Beyond counts those at index roomFields or later.
+struct TFilledFields {
+    std::size_t Count = 0;
+    std::size_t Cols = 0;
+    std::size_t Beyond = 0;
+};
+
+// units: the line's, with its length rounded up to sixteen readable.
+TFilledFields FilledFieldsOfShortLine(const char16_t* units, std::size_t length, std::size_t roomFields)
+{
+    const __m128i tab = _mm_set1_epi16(Tab), blank = _mm_set1_epi16(32), zero = _mm_setzero_si128();
+    const auto bits = [](__m128i low, __m128i high) {
+        return std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)))};
+    };
+    std::uint64_t tabs = 0, blanks = 0;
+    for (std::size_t k = 0; k < length; k += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + k));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + k + 8));
+        tabs |= bits(_mm_cmpeq_epi16(low, tab), _mm_cmpeq_epi16(high, tab)) << k;
+        // At most blank: nothing is left after taking 32 away, saturating at 0.
+        blanks |=
+            bits(_mm_cmpeq_epi16(_mm_subs_epu16(low, blank), zero), _mm_cmpeq_epi16(_mm_subs_epu16(high, blank), zero))
+            << k;
+    }
+    const std::uint64_t inLine = (std::uint64_t{1} << length) - 1;
+    tabs &= inLine;
+    const std::uint64_t fills = ~blanks & inLine;
+    // Each field starts at the line's start or after a tab and ends at the
+    // next tab or the line's end. Adding its start to the units that are
+    // neither filled nor an end carries to the field's first filled unit,
+    // or to its end when it has none.
+    const std::uint64_t ends = tabs | (std::uint64_t{1} << length);
+    const std::uint64_t others = ~(fills | ends);
+    const std::uint64_t filled = (others + ((tabs << 1) | 1)) & ~others & fills;
+    TFilledFields fields;
+    fields.Count = BitCount(filled);
+    if (fields.Count == 0)
+        return fields;
+    const auto last = static_cast<unsigned>(63 - __builtin_clzll(filled));
+    fields.Cols = BitCount(tabs & ((std::uint64_t{1} << last) - 1)) + 1;
+    if (roomFields == 0) {
+        fields.Beyond = fields.Count;
+    } else if (fields.Cols > roomFields) {
+        // The fields from index roomFields on start after the roomFields-th tab.
+        std::uint64_t later = tabs;
+        for (std::size_t j = 1; j < roomFields; ++j)
+            later &= later - 1;
+        const std::uint64_t tab0 = later & (0 - later);
+        fields.Beyond = BitCount(filled & ~((tab0 << 1) - 1));
+    }
+    return fields;
+}
+
+}  // namespace
+
 TMeasuredClipboardText MeasureClipboardText(std::u16string_view text, std::size_t roomLines, std::size_t roomFields,
                                             std::size_t keptLines)
 {
@@ -432,8 +498,20 @@ TMeasuredClipboardText MeasureClipboardText(std::u16string_view text, std::size_
         if (k < keptLines)
             measured.Lines.push_back(line);
         TClipboardFieldLine* inRoom = k < roomLines ? &measured.FieldsInRoom.emplace_back() : nullptr;
-        if (line.HoldsTab && !line.HoldsQuote) {
+        const std::size_t length = line.Text.size();
+        const auto readable = static_cast<std::size_t>(text.data() + text.size() - line.Text.data());
+        if (line.HoldsTab && !line.HoldsQuote && length < 64 && readable >= (length + 15) / 16 * 16) {
+            const TFilledFields fields = FilledFieldsOfShortLine(line.Text.data(), length, roomFields);
+            if (fields.Count != 0) {
+                block.Cols = std::max(block.Cols, fields.Cols);
+                block.Rows = k + 1;
+                block.Fields += fields.Count;
+                block.Outside += k >= roomLines ? fields.Count : fields.Beyond;
+            }
+        } else if (line.HoldsTab && !line.HoldsQuote) {
             ForEachFilledPlainTabbedField(line.Text, filledField);
+        }
+        if (line.HoldsTab && !line.HoldsQuote) {
             if (inRoom)
                 ForEachField(line.Text, true, roomFields,
                              [inRoom](const TClipboardField& field) { inRoom->push_back(field); });
