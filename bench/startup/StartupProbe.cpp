@@ -1,13 +1,20 @@
 // Starts the real main window, or one of its floors, and ends the process
 // once the window and every widget visible in it have painted, so that the
 // time from process start to a fully painted window can be measured from
-// outside. The floors: a bare Qt window of the same size ("bare"), and the
-// same window holding one Chinese label in the window's font ("label"), the
-// least any window with Chinese text has to do.
+// outside. The floors: a bare Qt window of the same size ("bare"); the same
+// window holding one Chinese label in the window's font ("label"), the least
+// any window with Chinese text has to do; and the window's own controls as
+// plain Qt widgets of their kinds, places and texts, charts as empty frames,
+// without menus ("widgets"), what Qt itself takes to build and paint them.
 #include <QApplication>
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +25,7 @@
 
 #include "ApplicationFonts.h"
 #include "Extended.h"
+#include "FormLayout.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
 #include "QtTranslations.h"
@@ -75,6 +83,22 @@ private:
     std::set<QWidget*> pending_;
 };
 
+QWidget* PlainWidget(const TControlSpec& spec, QWidget& parent)
+{
+    const QString text = QString::fromUtf8(spec.Text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    switch (spec.Kind) {
+    case TControlKind::Grid: return new QTableWidget(10, 5, &parent);
+    case TControlKind::Edit: return new QLineEdit(text, &parent);
+    case TControlKind::Memo: return new QPlainTextEdit(text, &parent);
+    case TControlKind::Label: return new QLabel(text, &parent);
+    case TControlKind::Button: return new QPushButton(text, &parent);
+    case TControlKind::Chart: break;
+    }
+    auto* frame = new QFrame(&parent);
+    frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -95,6 +119,18 @@ int main(int argc, char* argv[])
         window->resize(1904, 908);
         auto* label = new QLabel(QStringLiteral("总样本数："), window);
         label->move(40, 288);
+    } else if (std::strcmp(mode, "widgets") == 0) {
+        RegisterApplicationFonts();
+        window = new QWidget;
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(11);
+        window->setFont(font);
+        window->resize(1904, 908);
+        for (const TControlSpec& spec : FormControls()) {
+            QWidget* widget = PlainWidget(spec, *window);
+            widget->setGeometry(spec.Left, spec.Top, spec.Width, spec.Height);
+            widget->setVisible(spec.Visible);
+        }
     } else {
         RegisterApplicationFonts();
         InstallChineseQtTranslations(application);
