@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <emmintrin.h>
-#include <tmmintrin.h>
+#include <immintrin.h>
 
 namespace {
 
@@ -85,6 +84,22 @@ DropUnitsByShuffles(const char16_t* block, std::size_t n, std::uint64_t drops, c
     return out;
 }
 
+__attribute__((target("avx512bw,avx512vbmi2"))) char16_t*
+DropUnitsByCompression(const char16_t* block, std::size_t n, std::uint64_t drops, char16_t* out, const char16_t*)
+{
+    // Thirty-two units at a time, the kept ones pressed together and stored
+    // under a mask of their count: nothing is written beyond them.
+    for (std::size_t k = 0; k < n; k += 32) {
+        const std::uint64_t inBlock = n - k >= 32 ? 0xFFFFFFFFu : (std::uint64_t{1} << (n - k)) - 1;
+        const auto keep = static_cast<__mmask32>(~(drops >> k) & inBlock);
+        const __m512i kept = _mm512_maskz_compress_epi16(keep, _mm512_loadu_si512(block + k));
+        const auto count = static_cast<unsigned>(__builtin_popcount(keep));
+        _mm512_mask_storeu_epi16(out, static_cast<__mmask32>((std::uint64_t{1} << count) - 1), kept);
+        out += count;
+    }
+    return out;
+}
+
 namespace {
 
 template <typename Drop>
@@ -103,12 +118,27 @@ __attribute__((target("ssse3"))) char16_t* DropUnitsOfBlocksByShuffles(const cha
     return DropUnitsOfBlocks(units, blocks, count, out, outEnd, DropUnitsByShuffles);
 }
 
+__attribute__((target("avx512bw,avx512vbmi2,popcnt"))) char16_t*
+DropUnitsOfBlocksByCompression(const char16_t* units, const TDropBlock* blocks, std::size_t count, char16_t* out,
+                               const char16_t* outEnd)
+{
+    return DropUnitsOfBlocks(units, blocks, count, out, outEnd, DropUnitsByCompression);
+}
+
 }  // namespace
+
+bool ProcessorCompressesUnits()
+{
+    static const bool compresses = __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi2");
+    return compresses;
+}
 
 char16_t* DropUnits(const char16_t* units, const TDropBlock* blocks, std::size_t count, char16_t* out,
                     const char16_t* outEnd)
 {
     static const bool shuffles = __builtin_cpu_supports("ssse3");
+    if (ProcessorCompressesUnits())
+        return DropUnitsOfBlocksByCompression(units, blocks, count, out, outEnd);
     return shuffles ? DropUnitsOfBlocksByShuffles(units, blocks, count, out, outEnd)
                     : DropUnitsOfBlocks(units, blocks, count, out, outEnd, DropUnitsByRuns);
 }
