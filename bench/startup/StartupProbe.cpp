@@ -99,6 +99,18 @@ QWidget* PlainWidget(const TControlSpec& spec, QWidget& parent)
     return frame;
 }
 
+// A bare window of the form's size in the form's font, with the application's fonts registered.
+QWidget* WindowInTheFormsFont()
+{
+    RegisterApplicationFonts();
+    auto* window = new QWidget;
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    window->setFont(font);
+    window->resize(FormClientWidth, FormClientHeight);
+    return window;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -111,21 +123,11 @@ int main(int argc, char* argv[])
         window = new QWidget;
         window->resize(1904, 908);
     } else if (std::strcmp(mode, "label") == 0) {
-        RegisterApplicationFonts();
-        window = new QWidget;
-        QFont font(QStringLiteral("Tahoma"));
-        font.setPixelSize(11);
-        window->setFont(font);
-        window->resize(1904, 908);
+        window = WindowInTheFormsFont();
         auto* label = new QLabel(QStringLiteral("总样本数："), window);
         label->move(40, 288);
     } else if (std::strcmp(mode, "widgets") == 0) {
-        RegisterApplicationFonts();
-        window = new QWidget;
-        QFont font(QStringLiteral("Tahoma"));
-        font.setPixelSize(11);
-        window->setFont(font);
-        window->resize(1904, 908);
+        window = WindowInTheFormsFont();
         for (const TControlSpec& spec : FormControls()) {
             QWidget* widget = PlainWidget(spec, *window);
             widget->setGeometry(spec.Left, spec.Top, spec.Width, spec.Height);
