@@ -199,13 +199,21 @@ void TForm1::CreateGridActions()
             PasteClipboardIntoGrid(*grid_, [this](const QString& text) { return AskEnlargeGrid(text); });
         }));
     add("delete", QStringLiteral("删除"), asOneStep(QStringLiteral("删除"), [this] { ClearSelectedCells(*grid_); }));
-    // Cells beyond the counts stay stored, so the values come back when the grid grows again.
-    add("resetSize", QStringLiteral("恢复为 5 列 × 10 行"), asOneStep(QStringLiteral("恢复表格大小"), [this] {
-            const int col = std::min(grid_->Col(), 4), row = std::min(grid_->Row(), 9);
-            grid_->SetColCount(5);
-            grid_->SetRowCount(10);
-            grid_->SetCurrentCell(col, row);
-        }));
+    add("resetSize", QStringLiteral("恢复为 5 列 × 10 行"), [this] {
+        // Texts outside the size are removed with it, never kept out of sight.
+        const std::size_t outside = CountCellsOutside(*grid_, DefaultGridCols, DefaultGridRows);
+        if (outside > 0) {
+            const TQuestion question{
+                applicationTitle_,
+                QStringLiteral("恢复为 5 列 × 10 行 将删除表格外的 %1 个单元格。继续吗？").arg(outside),
+                {QStringLiteral("继续"), QStringLiteral("取消")},
+                0,
+                1};
+            if (questionDisplay_->Ask(question) != 0)
+                return;
+        }
+        grid_->AsOneStep(QStringLiteral("恢复表格大小"), [this] { ResetGridSize(*grid_); });
+    });
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

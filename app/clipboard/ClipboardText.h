@@ -1,24 +1,22 @@
 #pragma once
 // The grid's clipboard text format, without any windowing library:
 // - written: every cell text followed by a tab, every line ended by CR LF;
-// - read: lines end at CR, LF or CR LF. A line holding a tab is spreadsheet
-//   text: every tab ends one field (empty cells give empty fields) and the
-//   characters 1 to 32 around a field are dropped. Other lines are separated
-//   by runs of characters 1 to 32 (text from a file or a report). Fields may
-//   be enclosed in double quotes, a doubled quote standing for one.
-// The clipboard holds a zero-terminated text, so reading stops at the first
-// NUL character.
+// - read: lines end at CR, LF or CR LF; the clipboard holds a zero-terminated
+//   text, so reading stops at the first NUL character. A line holding a tab
+//   is spreadsheet text: every tab separates two fields (empty cells give
+//   empty fields) and the characters 1 to 32 around a field are dropped. A
+//   tab at the very end of a line is the grid's own cell terminator only when
+//   every non-empty line ends with one (the format above); otherwise an empty
+//   field follows it. Other lines are separated by runs of characters 1 to 32
+//   (text from a file or a report). Fields may be enclosed in double quotes,
+//   a doubled quote standing for one. Every line is as wide as the widest
+//   line of the text: the fields a shorter line lacks are empty.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 using TClipboardLine = std::vector<std::u16string>;
-
-// The lines of fields of a clipboard text, read no further than needed:
-// at most maxLines lines and at most maxFields fields of each line. An empty
-// or blank line gives an empty field list but still counts as a line.
-std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields);
 
 // One field as it stands in the text, read without copying it: the units
 // between its quotes, where each of Doubled doubled quotes stands for one,
@@ -31,56 +29,39 @@ struct TClipboardField {
 };
 using TClipboardFieldLine = std::vector<TClipboardField>;
 
-// One line of a text, and whether it holds a tab or a quote, as one pass
-// over the text found it.
-struct TClipboardTextLine {
-    std::u16string_view Text;
-    bool HoldsTab = false;
-    bool HoldsQuote = false;
-};
-
-// The first maxLines lines of a text.
-std::vector<TClipboardTextLine> ClipboardTextLines(std::u16string_view text, std::size_t maxLines);
-
-// The lines of fields as SplitClipboardText reads them, left in the text:
-// a paste writes each field straight into the cell text it makes.
-std::vector<TClipboardFieldLine> ClipboardFields(const std::vector<TClipboardTextLine>& lines, std::size_t maxLines,
-                                                 std::size_t maxFields);
-
 // The field's text, Length() units, to out.
 void WriteClipboardField(const TClipboardField& field, char16_t* out);
 
-// The fields of one line (no line break inside), at most maxFields of them.
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields);
-
-// The text up to its first NUL character.
-std::u16string_view ZeroTerminated(std::u16string_view text);
-
-// How far the non-empty fields of a clipboard text reach, how many there are,
-// and how many of them lie beyond roomLines lines or roomFields fields.
+// How far the non-empty fields of a text reach, how many there are, and how
+// many of them lie beyond a room of lines and fields.
 struct TClipboardBlock {
     std::size_t Cols = 0;
     std::size_t Rows = 0;
     std::size_t Fields = 0;
     std::size_t Outside = 0;
 };
-TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);
 
-// All a paste that may enlarge the grid reads of a text before it asks, in
-// one pass: the block with the room of roomLines lines of roomFields fields;
-// the fields within that room, as ClipboardFields gives them; and the first
-// keptLines lines, so that a larger room is read without finding their ends again.
-struct TMeasuredClipboardText {
+// A clipboard text read in one pass: its first lines, how a tab at a line's
+// end is read, the width of its widest line and its block.
+struct TClipboardLines {
+    std::vector<std::u16string_view> Kept;
+    bool TabEndsLastField = false;
+    std::size_t Width = 0;
     TClipboardBlock Block;
-    std::vector<TClipboardFieldLine> FieldsInRoom;
-    std::vector<TClipboardTextLine> Lines;
 };
-TMeasuredClipboardText MeasureClipboardText(std::u16string_view text, std::size_t roomLines, std::size_t roomFields,
-                                            std::size_t keptLines);
+// Keeps the first keptLines lines; the block's Outside counts the non-empty
+// fields beyond roomLines lines and roomFields fields.
+TClipboardLines ReadClipboardLines(std::u16string_view text, std::size_t roomLines, std::size_t roomFields,
+                                   std::size_t keptLines);
 
-// The non-empty fields within roomLines lines and roomFields fields of each
-// line, read no further than that room: with the block's Fields, how many
-// fall outside a larger room without measuring the whole text again.
-std::size_t CountClipboardFieldsWithin(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);
-std::size_t CountClipboardFieldsWithin(const std::vector<TClipboardTextLine>& lines, std::size_t roomLines,
-                                       std::size_t roomFields);
+// The fields of the kept lines within maxLines lines and maxFields fields,
+// every line filled up with empty fields to the text's width within that room.
+std::vector<TClipboardFieldLine> ClipboardFields(const TClipboardLines& lines, std::size_t maxLines,
+                                                 std::size_t maxFields);
+
+// The non-empty fields of the kept lines within roomLines and roomFields:
+// with the block's Fields, how many fall outside a larger room.
+std::size_t CountClipboardFieldsWithin(const TClipboardLines& lines, std::size_t roomLines, std::size_t roomFields);
+
+// The fields as texts, as a paste into a room of maxLines lines of maxFields fields writes them.
+std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields);

@@ -4,6 +4,8 @@
 #include "NumberSettings.h"
 #include "SampleData.h"
 
+#include <algorithm>
+
 QString WithDecimalSeparator(QString text)
 {
     // The compute command reads numbers with the separator of the number settings.
@@ -25,10 +27,25 @@ TSampleColumns LoadSampleData(TStringGrid& grid)
 
 void ClearGridCells(TStringGrid& grid)
 {
-    for (int row = 0; row < grid.RowCount(); ++row)
-        for (int col = 0; col < grid.ColCount(); ++col)
-            if (!grid.Cells(col, row).isEmpty())
-                grid.SetCells(col, row, QString());
+    // Texts beyond the counts go too, so that none comes back when the grid grows.
+    for (const TStoredCell& cell : grid.StoredCells())
+        grid.SetCells(cell.Col, cell.Row, QString());
+}
+
+std::size_t CountCellsOutside(const TStringGrid& grid, int cols, int rows)
+{
+    const std::vector<TStoredCell> cells = grid.StoredCells();
+    return static_cast<std::size_t>(std::count_if(
+        cells.begin(), cells.end(), [&](const TStoredCell& cell) { return cell.Col >= cols || cell.Row >= rows; }));
+}
+
+void ResetGridSize(TStringGrid& grid)
+{
+    for (const TStoredCell& cell : grid.StoredCells())
+        if (cell.Col >= DefaultGridCols || cell.Row >= DefaultGridRows)
+            grid.SetCells(cell.Col, cell.Row, QString());
+    grid.SetColCount(DefaultGridCols);
+    grid.SetRowCount(DefaultGridRows);
 }
 
 void ClearSelectedCells(TStringGrid& grid)

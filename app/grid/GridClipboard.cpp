@@ -78,36 +78,28 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     // The clipboard is read before any cell is written.
     const QString text = ReadClipboardText();
     const int col = grid.Col(), row = grid.Row();
-    const std::u16string_view view = Utf16Units(text);
     const auto room = [&](std::size_t count, int from) {
         return count > static_cast<std::size_t>(from) ? count - static_cast<std::size_t>(from) : 0;
     };
     const auto roomLines = [&] { return room(static_cast<std::size_t>(grid.RowCount()), row); };
     const auto roomFields = [&] { return room(static_cast<std::size_t>(grid.ColCount()), col); };
-    // Lines and fields that would fall outside the grid are not even split;
-    // each field is written once, straight into its cell's text.
-    std::vector<TClipboardFieldLine> fields;
-    if (askEnlarge) {
-        // Values beyond the counts are never dropped without asking. The text
-        // is read once for the question; an enlarged grid reads the lines it kept.
-        const std::size_t keptLines = room(std::max(static_cast<std::size_t>(grid.RowCount()), MaxEnlargedCells), row);
-        TMeasuredClipboardText measured = MeasureClipboardText(view, roomLines(), roomFields(), keptLines);
-        fields = std::move(measured.FieldsInRoom);
-        const TClipboardBlock& block = measured.Block;
-        if (block.Outside > 0) {
-            const TCounts counts = EnlargedCounts(grid, col + block.Cols, row + block.Rows);
-            const std::size_t leftOut =
-                block.Fields -
-                CountClipboardFieldsWithin(measured.Lines, room(counts.Rows, row), room(counts.Cols, col));
-            if (askEnlarge(EnlargeQuestionText(grid, block, leftOut))) {
-                grid.SetColCount(static_cast<int>(counts.Cols));
-                grid.SetRowCount(static_cast<int>(counts.Rows));
-                fields = ClipboardFields(measured.Lines, roomLines(), roomFields());
-            }
+    // The text is read once; an enlarged grid takes the lines kept for it.
+    const std::size_t keptLines =
+        askEnlarge ? room(std::max(static_cast<std::size_t>(grid.RowCount()), MaxEnlargedCells), row) : roomLines();
+    const TClipboardLines lines = ReadClipboardLines(Utf16Units(text), roomLines(), roomFields(), keptLines);
+    // Values beyond the counts are never dropped without asking.
+    if (askEnlarge && lines.Block.Outside > 0) {
+        const TCounts counts = EnlargedCounts(grid, col + lines.Block.Cols, row + lines.Block.Rows);
+        const std::size_t leftOut =
+            lines.Block.Fields - CountClipboardFieldsWithin(lines, room(counts.Rows, row), room(counts.Cols, col));
+        if (askEnlarge(EnlargeQuestionText(grid, lines.Block, leftOut))) {
+            grid.SetColCount(static_cast<int>(counts.Cols));
+            grid.SetRowCount(static_cast<int>(counts.Rows));
         }
-    } else {
-        fields = ClipboardFields(ClipboardTextLines(view, roomLines()), roomLines(), roomFields());
     }
+    // Each field is written once, straight into its cell's text; an empty
+    // field empties its cell.
+    const std::vector<TClipboardFieldLine> fields = ClipboardFields(lines, roomLines(), roomFields());
     for (std::size_t k = 0; k < fields.size(); ++k)
         for (std::size_t j = 0; j < fields[k].size(); ++j)
             grid.SetCells(col + static_cast<int>(j), row + static_cast<int>(k), CellText(fields[k][j]));

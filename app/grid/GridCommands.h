@@ -29,8 +29,15 @@ void GridKeyDown(TStringGrid& sender, int key, Qt::KeyboardModifiers shift, cons
 
 // "单元格赋值": writes the sample texts into rows 0 to 4 and returns the lists.
 TSampleColumns LoadSampleData(TStringGrid& grid);
-// "清空单元格": every cell inside the counts becomes empty.
+// "清空单元格": every stored cell becomes empty, inside the counts and beyond.
 void ClearGridCells(TStringGrid& grid);
+// The grid's size as laid out, to which 恢复为 5 列 × 10 行 goes back.
+inline constexpr int DefaultGridCols = 5;
+inline constexpr int DefaultGridRows = 10;
+// The non-empty texts stored outside cols columns and rows rows.
+std::size_t CountCellsOutside(const TStringGrid& grid, int cols, int rows);
+// 恢复为 5 列 × 10 行: the texts outside that size are removed, then the counts.
+void ResetGridSize(TStringGrid& grid);
 // Delete: every cell of the selection becomes empty.
 void ClearSelectedCells(TStringGrid& grid);
 // A number text written with "." as decimal point, in the number settings' separator.

@@ -56,6 +56,8 @@ TStringGrid::TStringGrid(QWidget* parent)
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled);
     SetCurrentCell(0, 0);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { KeepCursorInside(); });
+    connect(model_, &QAbstractItemModel::columnsRemoved, this, [this] { KeepCursorInside(); });
 }
 
 TStringGrid::~TStringGrid() { model_->StopRecording(); }
@@ -97,25 +99,40 @@ void TStringGrid::FinishStep()
 void TStringGrid::EndStep()
 {
     FinishStep();
-    // The open editor goes on recording its edit.
-    if (EditorMode())
-        BeginStep(EditStepName);
+    RestartEdit();
+}
+
+void TStringGrid::RestartEdit()
+{
+    if (!EditorMode())
+        return;
+    // A grid step ended the edit: what was typed before it is an undo step of
+    // its own, so Esc takes back only what is typed from now on.
+    textBeforeEditing_ = editor_->text();
+    BeginStep(EditStepName);
 }
 
 void TStringGrid::Undo()
 {
     FinishStep();
     undoStack_->undo();
-    if (EditorMode())
-        BeginStep(EditStepName);
+    RestartEdit();
 }
 
 void TStringGrid::Redo()
 {
     FinishStep();
     undoStack_->redo();
-    if (EditorMode())
-        BeginStep(EditStepName);
+    RestartEdit();
+}
+
+void TStringGrid::KeepCursorInside()
+{
+    // No command may reach a cell the user cannot see: the anchor and the
+    // current cell follow the counts when they shrink.
+    anchorCol_ = std::min(anchorCol_, ColCount() - 1);
+    anchorRow_ = std::min(anchorRow_, RowCount() - 1);
+    MoveCurrent(model_->index(std::min(Row(), RowCount() - 1), std::min(Col(), ColCount() - 1)), true);
 }
 
 int TStringGrid::ColCount() const { return model_->ColCount(); }

@@ -84,6 +84,9 @@ private:
     void MoveCurrent(const QModelIndex& to, bool keepAnchor);
     void BeginStep(const QString& name);
     void EndStep();
+    // The open editor's typing after a grid step is a new edit.
+    void RestartEdit();
+    void KeepCursorInside();
     // Pushes the recorded step, if it changed anything.
     void FinishStep();
 

@@ -1,11 +1,13 @@
-// The paste splitter as it was before it became a single pass: the reference
-// the fuzzer compares the product's splitter with on random input.
+// A paste splitter written apart from the product's, the other way round:
+// the whole text is split first (every tab separating two fields), then the
+// grid's own line terminator is taken off, the lines are filled up to the
+// widest and the result is clipped to the room. The fuzzer compares the
+// product's splitter with it on random input.
 #include "ReferenceClipboardText.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace reference {
 
@@ -35,47 +37,31 @@ std::size_t WalkQuotedField(std::u16string_view line, std::size_t from, TakeRun&
     }
 }
 
-// Only the length of a field: measuring a block allocates nothing.
-struct TFieldLength {
-    std::size_t Length = 0;
-    void append(std::u16string_view run) { Length += run.size(); }
-    bool empty() const { return Length == 0; }
-};
-
 // A quoted field from just after its opening quote; pos ends after the
 // closing quote, or at the end of the line when the quote is never closed.
-// The field is measured first, so that a long one is copied only once.
 template <typename Field>
 Field ReadQuotedField(std::u16string_view line, std::size_t& pos)
 {
     Field field;
-    if constexpr (std::is_same_v<Field, std::u16string>) {
-        std::size_t length = 0;
-        WalkQuotedField(line, pos, [&length](std::u16string_view run) { length += run.size(); });
-        field.reserve(length);
-    }
     const std::size_t end = WalkQuotedField(line, pos, [&field](std::u16string_view run) { field.append(run); });
     pos = std::min(end + 1, line.size());
     return field;
 }
-
-}  // namespace
 
 std::u16string_view ZeroTerminated(std::u16string_view text)
 {
     return text.substr(0, std::min(text.find(u'\0'), text.size()));
 }
 
-namespace {
-
-// Spreadsheet text: every tab ends a field, so an empty cell gives an empty
-// field. Characters 1 to 32 around a field are dropped, those inside it kept.
+// Spreadsheet text: every tab separates two fields, so an empty cell gives
+// an empty field. Characters 1 to 32 around a field are dropped, those inside
+// it kept. Returns whether the last field follows a tab at the line's end.
 template <typename Field, typename Take>
-void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& take)
+bool ForEachTabbedField(std::u16string_view line, Take&& take)
 {
     std::size_t pos = 0;
-    // A tab at the end of the line ends its last field; no empty one follows.
-    for (std::size_t count = 0; count < maxFields && pos < line.size(); ++count) {
+    for (;;) {
+        const std::size_t start = pos;
         while (pos < line.size() && line[pos] != Tab && IsSeparator(line[pos]))
             ++pos;
         Field field;
@@ -92,16 +78,18 @@ void ForEachTabbedField(std::u16string_view line, std::size_t maxFields, Take&& 
             ++pos;
         field.append(line.substr(pos, end - pos));
         take(std::move(field));
+        if (tab == line.size())
+            return start == line.size() && start > 0;
         pos = tab + 1;
     }
 }
 
 // Text from a file or a report: fields are separated by runs of characters 1 to 32.
 template <typename Field, typename Take>
-void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields, Take&& take)
+void ForEachBlankSeparatedField(std::u16string_view line, Take&& take)
 {
     std::size_t pos = 0;
-    for (std::size_t count = 0; count < maxFields; ++count) {
+    for (;;) {
         while (pos < line.size() && IsSeparator(line[pos]))
             ++pos;
         if (pos >= line.size())
@@ -120,27 +108,22 @@ void ForEachBlankSeparatedField(std::u16string_view line, std::size_t maxFields,
     }
 }
 
-template <typename Field, typename Take>
-void ForEachField(std::u16string_view line, std::size_t maxFields, Take&& take)
+// The fields of a line, and whether its last one follows a tab at its end.
+struct TSplitLine {
+    std::vector<std::u16string> Fields;
+    bool EndsInTab = false;
+};
+
+TSplitLine SplitLine(std::u16string_view line)
 {
-    line = ZeroTerminated(line);
+    TSplitLine split;
+    const auto take = [&split](std::u16string&& field) { split.Fields.push_back(std::move(field)); };
     if (line.find(Tab) != std::u16string_view::npos)
-        ForEachTabbedField<Field>(line, maxFields, take);
+        split.EndsInTab = ForEachTabbedField<std::u16string>(line, take);
     else
-        ForEachBlankSeparatedField<Field>(line, maxFields, take);
+        ForEachBlankSeparatedField<std::u16string>(line, take);
+    return split;
 }
-
-}  // namespace
-
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields)
-{
-    TClipboardLine fields;
-    ForEachField<std::u16string>(line, maxFields,
-                                 [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
-    return fields;
-}
-
-namespace {
 
 // Calls take(line) for each line of the text until it returns false.
 template <typename Take>
@@ -161,38 +144,61 @@ void ForEachLine(std::u16string_view text, Take&& take)
     }
 }
 
+// The whole text split as a paste reads it, before it is clipped.
+std::vector<std::vector<std::u16string>> SplitWhole(std::u16string_view text)
+{
+    std::vector<TSplitLine> lines;
+    ForEachLine(text, [&lines](std::u16string_view line) {
+        lines.push_back(SplitLine(line));
+        return true;
+    });
+    // The grid's own format: every line that holds a field ends with a tab,
+    // which then only closes the line.
+    bool anyFilled = false, gridFormat = true;
+    for (const TSplitLine& line : lines)
+        if (!line.Fields.empty()) {
+            anyFilled = true;
+            gridFormat = gridFormat && line.EndsInTab;
+        }
+    std::vector<std::vector<std::u16string>> fields;
+    std::size_t width = 0;
+    for (TSplitLine& line : lines) {
+        if (anyFilled && gridFormat && line.EndsInTab)
+            line.Fields.pop_back();
+        width = std::max(width, line.Fields.size());
+        fields.push_back(std::move(line.Fields));
+    }
+    for (auto& line : fields)
+        line.resize(width);
+    return fields;
+}
+
 }  // namespace
 
 std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
 {
-    std::vector<TClipboardLine> lines;
-    if (maxLines == 0)
-        return lines;
-    ForEachLine(text, [&](std::u16string_view line) {
-        lines.push_back(SplitClipboardLine(line, maxFields));
-        return lines.size() < maxLines;
-    });
+    std::vector<TClipboardLine> lines = SplitWhole(text);
+    if (lines.size() > maxLines)
+        lines.resize(maxLines);
+    for (auto& line : lines)
+        if (line.size() > maxFields)
+            line.resize(maxFields);
     return lines;
 }
 
 TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
 {
     TClipboardBlock block;
-    std::size_t k = 0;
-    ForEachLine(text, [&](std::u16string_view line) {
-        std::size_t j = 0;
-        ForEachField<TFieldLength>(line, SIZE_MAX, [&](TFieldLength field) {
-            if (!field.empty()) {
+    const std::vector<TClipboardLine> lines = SplitWhole(text);
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        for (std::size_t j = 0; j < lines[k].size(); ++j)
+            if (!lines[k][j].empty()) {
                 block.Cols = std::max(block.Cols, j + 1);
                 block.Rows = k + 1;
+                ++block.Fields;
                 if (k >= roomLines || j >= roomFields)
                     ++block.Outside;
             }
-            ++j;
-        });
-        ++k;
-        return true;
-    });
     return block;
 }
 

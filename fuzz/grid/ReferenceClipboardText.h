@@ -1,13 +1,22 @@
 #pragma once
-// The earlier paste splitter, kept only as the fuzzer's reference: the same
-// results as the product's ClipboardText on every input.
-#include "ClipboardText.h"
+// A paste splitter of its own, the fuzzer's reference for the product's.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace reference {
 
+using TClipboardLine = std::vector<std::u16string>;
+
+struct TClipboardBlock {
+    std::size_t Cols = 0;
+    std::size_t Rows = 0;
+    std::size_t Fields = 0;
+    std::size_t Outside = 0;
+};
+
 std::vector<TClipboardLine> SplitClipboardText(std::u16string_view text, std::size_t maxLines, std::size_t maxFields);
-TClipboardLine SplitClipboardLine(std::u16string_view line, std::size_t maxFields);
-std::u16string_view ZeroTerminated(std::u16string_view text);
 TClipboardBlock MeasureClipboardBlock(std::u16string_view text, std::size_t roomLines, std::size_t roomFields);
 
 }  // namespace reference

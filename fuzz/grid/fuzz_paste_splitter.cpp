@@ -1,7 +1,7 @@
 // Fuzzer of the paste splitter (tab-separated and blank-separated lines), the
 // measure of a block's non-empty fields, and the pair loader's item cutting.
-// The splitter's results equal those of the earlier splitter, kept here as
-// the reference.
+// The splitter's results equal those of a splitter written apart from it,
+// kept here as the reference.
 // The input is read as UTF-16 code units (NULs, lone surrogates, control
 // characters and byte-order-mark characters included), after two bytes that
 // choose the grid's room for the paste. The text passes through a QString and
@@ -66,12 +66,12 @@ void CheckSplit(std::u16string_view text, std::size_t maxLines, std::size_t maxF
                     Fail("line break or NUL inside a field");
         }
     // Fields never hold more characters than the text (doubled quotes shrink).
-    if (characters > ZeroTerminated(text).size())
+    if (characters > text.substr(0, std::min(text.find(u'\0'), text.size())).size())
         Fail("fields longer than the text");
 }
 
 // The measure agrees with the whole split: how far the non-empty fields
-// reach and how many lie beyond the room.
+// reach and how many lie beyond the room; the kept lines read as the text does.
 void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t roomFields)
 {
     const auto whole = SplitClipboardText(text, SIZE_MAX, SIZE_MAX);
@@ -83,44 +83,32 @@ void CheckMeasure(std::u16string_view text, std::size_t roomLines, std::size_t r
                 rows = k + 1;
                 outside += k >= roomLines || j >= roomFields;
             }
-    const TClipboardBlock block = MeasureClipboardBlock(text, roomLines, roomFields);
+    const std::size_t keptLines = roomLines + roomFields % 3;
+    const TClipboardLines lines = ReadClipboardLines(text, roomLines, roomFields, keptLines);
+    const TClipboardBlock& block = lines.Block;
     if (block.Cols != cols || block.Rows != rows || block.Outside != outside)
         Fail("block measure differs from the whole split");
-    if (block.Fields - CountClipboardFieldsWithin(text, roomLines, roomFields) != outside)
+    if (block.Fields - CountClipboardFieldsWithin(lines, roomLines, roomFields) != outside)
         Fail("fields within the room and outside it do not add up to the block's fields");
-    // The one pass before the enlarge question: its fields are the room's
-    // split, and its kept lines read as the text does.
-    const std::size_t keptLines = roomLines + roomFields % 3;
-    const TMeasuredClipboardText measured = MeasureClipboardText(text, roomLines, roomFields, keptLines);
-    const auto written = [](const std::vector<TClipboardFieldLine>& lines) {
-        std::vector<TClipboardLine> texts;
-        for (const TClipboardFieldLine& line : lines) {
-            TClipboardLine& fields = texts.emplace_back();
-            for (const TClipboardField& field : line)
-                WriteClipboardField(field, fields.emplace_back(field.Length(), u'\0').data());
-        }
-        return texts;
-    };
-    if (written(measured.FieldsInRoom) != SplitClipboardText(text, roomLines, roomFields))
-        Fail("the measured room's fields differ from its split");
-    if (written(ClipboardFields(measured.Lines, keptLines, roomFields + 1)) !=
-        SplitClipboardText(text, keptLines, roomFields + 1))
+    std::vector<TClipboardLine> written;
+    for (const TClipboardFieldLine& line : ClipboardFields(lines, keptLines, roomFields + 1)) {
+        TClipboardLine& fields = written.emplace_back();
+        for (const TClipboardField& field : line)
+            WriteClipboardField(field, fields.emplace_back(field.Length(), u'\0').data());
+    }
+    if (written != SplitClipboardText(text, keptLines, roomFields + 1))
         Fail("the kept lines read otherwise than the text");
-    if (CountClipboardFieldsWithin(measured.Lines, keptLines, roomFields) !=
-        CountClipboardFieldsWithin(text, keptLines, roomFields))
-        Fail("the kept lines count otherwise than the text");
 }
 
-// The single-pass splitter gives what the earlier splitter gave.
+// The splitter gives what the reference splitter gives.
 void CheckAgainstReference(std::u16string_view text, std::size_t maxLines, std::size_t maxFields)
 {
     if (SplitClipboardText(text, maxLines, maxFields) != reference::SplitClipboardText(text, maxLines, maxFields))
         Fail("split differs from the reference splitter");
-    if (SplitClipboardLine(text, maxFields) != reference::SplitClipboardLine(text, maxFields))
-        Fail("line split differs from the reference splitter");
-    const TClipboardBlock block = MeasureClipboardBlock(text, maxLines, maxFields);
-    const TClipboardBlock expected = reference::MeasureClipboardBlock(text, maxLines, maxFields);
-    if (block.Cols != expected.Cols || block.Rows != expected.Rows || block.Outside != expected.Outside)
+    const TClipboardBlock block = ReadClipboardLines(text, maxLines, maxFields, 0).Block;
+    const reference::TClipboardBlock expected = reference::MeasureClipboardBlock(text, maxLines, maxFields);
+    if (block.Cols != expected.Cols || block.Rows != expected.Rows || block.Fields != expected.Fields ||
+        block.Outside != expected.Outside)
         Fail("block measure differs from the reference splitter");
 }
 

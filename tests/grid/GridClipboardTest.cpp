@@ -83,14 +83,17 @@ TEST_F(GridClipboard, FieldSeparatorsAndQuotes)
     EXPECT_EQ(Cell(1, 2), QStringLiteral("c"));
 }
 
-TEST_F(GridClipboard, BlankLineKeepsItsRowAndAFinalBreakIsNoLine)
+// A spreadsheet's empty cell in a column is an empty line: it empties its cell.
+TEST_F(GridClipboard, BlankLineEmptiesItsRowAndAFinalBreakIsNoLine)
 {
     for (int row = 0; row < 10; ++row)
-        Grid().SetCells(0, row, QStringLiteral("old"));
+        for (int col = 0; col < 2; ++col)
+            Grid().SetCells(col, row, QStringLiteral("old"));
     SetClipboard(QStringLiteral("1\r\n\r\n3\n"));
     Key("Ctrl+V");
     EXPECT_EQ(Cell(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(Cell(0, 1), QStringLiteral("old"));
+    EXPECT_EQ(Cell(0, 1), QString());
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("old"));
     EXPECT_EQ(Cell(0, 2), QStringLiteral("3"));
     EXPECT_EQ(Cell(0, 3), QStringLiteral("old"));
 }

@@ -70,8 +70,13 @@ TEST_F(GridCommands, ClearEmptiesEveryCellAndKeepsCountsAndCurrentCell)
     EXPECT_EQ(Grid().Col(), 2);
     EXPECT_EQ(Grid().Row(), 4);
     EXPECT_EQ(Grid().Selection(), QRect(QPoint(2, 3), QPoint(2, 4)));
-    // Texts outside the counts are not the grid's cells and stay stored.
+    // Texts outside the counts go too, or a larger grid would show them again;
+    // one undo step brings every one of them back.
+    EXPECT_TRUE(Grid().StoredCells().empty());
+    Grid().Undo();
     EXPECT_EQ(Cell(7, 20), QStringLiteral("beyond"));
+    EXPECT_EQ(Cell(4, 9), QStringLiteral("x"));
+    EXPECT_EQ(Grid().StoredCells().size(), 27u);
 }
 
 TEST_F(GridCommands, PairLoaderWritesWholeValuesIntoColumnsOneAndTwo)

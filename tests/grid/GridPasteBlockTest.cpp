@@ -121,9 +121,30 @@ TEST_F(GridPasteBlock, EnlargingStopsAtTheBoundAndSaysWhatStaysOut)
     EXPECT_EQ(Grid().ColCount(), 5);
     EXPECT_EQ(Grid().RowCount(), 20000);
     EXPECT_EQ(Grid().StoredCells().size(), 100000u);
-    // The grid never shrinks by itself; the context menu puts back its size.
-    Grid().findChild<QAction*>(QStringLiteral("StringGrid1.resetSize"))->trigger();
+    // The grid never shrinks by itself; the context menu puts back its size
+    // and, once the user agrees, removes the texts outside it in the same step.
+    Grid().SetCurrentCell(3, 15000);
+    QAction* reset = Grid().findChild<QAction*>(QStringLiteral("StringGrid1.resetSize"));
+    answer_ = QStringLiteral("取消");
+    reset->trigger();
+    EXPECT_EQ(Grid().RowCount(), 20000);
+    answer_ = QStringLiteral("继续");
+    reset->trigger();
+    ASSERT_EQ(questions_.size(), 3);
+    EXPECT_EQ(questions_.back(), QStringLiteral("恢复为 5 列 × 10 行 将删除表格外的 99950 个单元格。继续吗？"));
     EXPECT_EQ(Grid().RowCount(), 10);
+    EXPECT_EQ(Grid().StoredCells().size(), 50u);
+    EXPECT_EQ(Grid().Selection(), QRect(3, 9, 1, 1));
+    // A later paste that enlarges the grid shows only what it pastes.
+    SetClipboard(QStringLiteral("1\r\n").repeated(30));
+    answer_ = Enlarge;
+    Key("Ctrl+V");
+    EXPECT_EQ(Grid().RowCount(), 39);
+    EXPECT_TRUE(Cell(0, 20).isEmpty());
+    EXPECT_EQ(Grid().StoredCells().size(), 79u);
+    Grid().Undo();
+    Grid().Undo();
+    EXPECT_EQ(Grid().RowCount(), 20000);
     EXPECT_EQ(Grid().StoredCells().size(), 100000u);
 }
 
