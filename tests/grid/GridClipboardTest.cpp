@@ -172,3 +172,18 @@ TEST_F(GridClipboard, ByteOrderMarkCharactersArePastedUnchanged)
     EXPECT_EQ(Grid().Cells(1, 1), swapped);
     EXPECT_EQ(Grid().Cells(2, 1), bom);
 }
+
+// A spreadsheet block whose rows end in an empty cell: that cell is emptied,
+// and a shorter row empties the cells the longest row reaches.
+TEST_F(GridClipboard, EmptyLastCellsOfASpreadsheetBlockEmptyTheirCells)
+{
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 5; ++col)
+            Grid().SetCells(col, row, QStringLiteral("old"));
+    SetClipboard(QStringLiteral("1\t2\t3\t4\t\n5\t6\t7\t8\t9\n\t\t\t\t\n"));
+    Key("Ctrl+V");
+    EXPECT_EQ(Cell(3, 0), QStringLiteral("4"));
+    EXPECT_TRUE(Cell(4, 0).isEmpty());
+    EXPECT_EQ(Cell(4, 1), QStringLiteral("9"));
+    EXPECT_EQ(Grid().StoredCells().size(), 9u);
+}

@@ -128,3 +128,46 @@ TEST_F(GridUndo, CommandsAreStepsAndTheContextMenuHoldsTheGridActions)
     Key("Ctrl+Z");
     EXPECT_EQ(Grid().StoredCells().size(), 25u);
 }
+
+// A grid step taken with the editor open ends the edit: Esc afterwards takes
+// back nothing of the step, only what is typed after it.
+TEST_F(GridUndo, EscAfterAGridStepInTheOpenEditorKeepsTheStep)
+{
+    Type(QStringLiteral("2"));
+    ASSERT_NE(Editor(), nullptr);
+    SetClipboard(QStringLiteral("7\t8\r\n9\t10\r\n"));
+    Key("Ctrl+V");
+    Key("Escape");
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("7"));
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("10"));
+    // The typing before the paste is a step of its own, under the paste.
+    Grid().Undo();
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("2"));
+    Grid().Undo();
+    EXPECT_TRUE(Grid().StoredCells().empty());
+}
+
+// After undo or redo changes the counts, the current cell and the selection
+// are inside the grid, so Delete never clears a cell the user cannot see.
+TEST_F(GridUndo, CountsThatShrinkTakeTheCursorAlong)
+{
+    SetClipboard(QStringLiteral("1\r\n").repeated(15));
+    answer_ = QStringLiteral("扩大表格");
+    Grid().SetCurrentCell(4, 0);
+    Key("Ctrl+V");
+    ASSERT_EQ(Grid().RowCount(), 15);
+    Grid().SetCurrentCell(4, 14);
+    Key("Shift+Up");
+    Grid().Undo();
+    EXPECT_EQ(Grid().RowCount(), 10);
+    EXPECT_LT(Grid().Selection().bottom(), 10);
+    Grid().Redo();
+    Grid().Undo();
+    Grid().Redo();
+    Grid().SetCurrentCell(4, 14);
+    Grid().Undo();
+    Key("Delete");
+    Grid().Redo();
+    for (int row = 10; row < 15; ++row)
+        EXPECT_EQ(Cell(4, row), QStringLiteral("1")) << row;
+}
