@@ -71,11 +71,18 @@ void ShowInScrollableView(QMessageBox& box, const QString& text)
 
 void TMessageBoxErrorDisplay::ShowError(const QString& title, const QString& text)
 {
+    ShowExplainedError(title, text, QString());
+}
+
+void TMessageBoxErrorDisplay::ShowExplainedError(const QString& title, const QString& text, const QString& explanation)
+{
     const bool isLong = text.size() > LongMessageLength;
     QMessageBox box(QMessageBox::Critical, title, isLong ? QString() : text, QMessageBox::Ok, parent_);
     // The message quotes what the user typed; it is shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
     if (isLong)
         ShowInScrollableView(box, text);
+    // The system's message stays first and unchanged; what to do follows below it.
+    box.setInformativeText(explanation);
     box.exec();
 }

@@ -18,12 +18,20 @@ class TErrorDisplay {
 public:
     virtual ~TErrorDisplay() = default;
     virtual void ShowError(const QString& title, const QString& text) = 0;
+    // The message with one sentence below it that says what to do; displays
+    // that have no room for it show the message alone.
+    virtual void ShowExplainedError(const QString& title, const QString& text, const QString& explanation)
+    {
+        (void)explanation;
+        ShowError(title, text);
+    }
 };
 
 class TMessageBoxErrorDisplay : public TErrorDisplay {
 public:
     explicit TMessageBoxErrorDisplay(QWidget* parent) : parent_(parent) {}
     void ShowError(const QString& title, const QString& text) override;
+    void ShowExplainedError(const QString& title, const QString& text, const QString& explanation) override;
 
 private:
     QWidget* parent_;

@@ -9,12 +9,14 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "AccessibleNames.h"
 #include "ChartControl.h"
 #include "ChartDisplays.h"
 #include "ComputeCommand.h"
+#include "ComputeErrorExplanation.h"
 #include "Errors.h"
 #include "FormCharts.h"
 #include "FormControls.h"
@@ -219,8 +221,18 @@ void TForm1::CreateGridActions()
 
 void TForm1::RunCommand(const std::function<void()>& command)
 {
-    if (const std::optional<std::string> message = DisplayedErrorOf(command))
-        errorDisplay_->ShowError(applicationTitle_, QString::fromStdString(*message));
+    computeRan_ = false;
+    const std::optional<std::string> message = DisplayedErrorOf(command);
+    const bool computed = std::exchange(computeRan_, false);
+    if (message) {
+        const TarryCpk* record = CurrentCpk();
+        const std::string explanation =
+            computed ? ExplainComputeError(*this, record ? &record->Value : nullptr, *message) : std::string();
+        errorDisplay_->ShowExplainedError(applicationTitle_, QString::fromStdString(*message),
+                                          QString::fromStdString(explanation));
+    }
+    if (computed)
+        emit ComputeFinished(!message);
 }
 
 void TForm1::changeEvent(QEvent* event)
@@ -328,6 +340,7 @@ void TForm1::Button3Click()
         ~TFlushMemos() { Form.FlushMemoLines(); }
     } flush{*this};
     collectingMemoLines_ = true;
+    computeRan_ = true;
     RunComputeCommand(*this, displays_.get());
 }
 

@@ -46,12 +46,20 @@ public:
 
     void SetErrorDisplay(std::unique_ptr<TErrorDisplay> display);
     void SetQuestionDisplay(std::unique_ptr<TQuestionDisplay> display);
+    // Asks through the window's question display; the index of the chosen button.
+    int AskQuestion(const TQuestion& question) { return questionDisplay_->Ask(question); }
     void SetApplicationTitle(const QString& title) { applicationTitle_ = title; }
     QString ApplicationTitleText() const { return applicationTitle_; }
 
-    // Runs one command; an error that escapes it ends it and goes to the error display.
+    // Runs one command; an error that escapes it ends it and goes to the error
+    // display, an error of the compute command with what to do about it.
     void RunCommand(const std::function<void()>& command);
 
+signals:
+    // The compute command ran, to its end or to an error.
+    void ComputeFinished(bool completed);
+
+public:
     // TWindowModel
     std::string Text(const TWindowField& field) const override;
     void SetText(const TWindowField& field, const std::string& text) override;
@@ -95,5 +103,6 @@ private:
     std::unique_ptr<TSampleColumns> sampleColumns_;
     std::unique_ptr<TChartDisplays> displays_;
     bool collectingMemoLines_ = false;
+    bool computeRan_ = false;
     std::map<QString, QStringList> pendingMemoLines_;
 };

@@ -14,6 +14,7 @@
 #include "ExtendedWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
+#include "ResultsState.h"
 #include "ResultsTable.h"
 #include "StringGrid.h"
 #include "Unit1.h"
@@ -43,8 +44,14 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
 
     QMenu& file = *bar.addMenu(U("文件(&F)"));
     file.setObjectName(QStringLiteral("menuFile"));
+    // Stale results are never written silently: each export asks first.
     const auto withDialogs = [&window, &form](void (*export_)(TForm1&, TFileDialogs&)) {
-        return [&window, &form, export_] { form.RunCommand([&] { export_(form, window.FileDialogs()); }); };
+        return [&window, &form, export_] {
+            form.RunCommand([&] {
+                if (ConfirmCurrentResults(form))
+                    export_(form, window.FileDialogs());
+            });
+        };
     };
     AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
     AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
@@ -70,8 +77,12 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     edit.addSeparator();
     AddEntry(edit, "actionClear", "清空单元格(&L)", {}, command(&TForm1::Button8Click));
     edit.addSeparator();
-    AddEntry(edit, "actionCopyResults", "复制结果(&C)", {},
-             [&form] { form.RunCommand([&form] { CopyResultsToClipboard(form); }); });
+    AddEntry(edit, "actionCopyResults", "复制结果(&C)", {}, [&form] {
+        form.RunCommand([&form] {
+            if (ConfirmCurrentResults(form))
+                CopyResultsToClipboard(form);
+        });
+    });
 
     QMenu& compute = *bar.addMenu(U("计算(&C)"));
     compute.setObjectName(QStringLiteral("menuCompute"));

@@ -1,14 +1,21 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "ApplicationIcon.h"
 #include "ChartContextMenus.h"
 #include "FileDialogs.h"
+#include "FileDrops.h"
 #include "MainMenu.h"
+#include "ResultsState.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
 
@@ -21,7 +28,26 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     scrollArea_->setWidgetResizable(false);
     form_ = new TForm1;
     scrollArea_->setWidget(form_);
-    setCentralWidget(scrollArea_);
+    notices_ = new QLabel;
+    notices_->setObjectName(QStringLiteral("NoticeArea"));
+    notices_->setWordWrap(true);
+    notices_->setTextFormat(Qt::PlainText);
+    notices_->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #5c4400; padding: 4px 8px; }"));
+    notices_->hide();
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(notices_);
+    column->addWidget(scrollArea_, 1);
+    setCentralWidget(central);
+    staleText_ = new QLabel;
+    staleText_->setObjectName(QStringLiteral("StaleResultsText"));
+    statusBar()->addWidget(staleText_, 1);
+    new TResultsState(*form_);
+    connect(TResultsState::Of(*form_), &TResultsState::Changed, this, [this] { ShowResultsState(); });
+    setAcceptDrops(true);
+    RefuseFileDropsAsText(*form_);
     setWindowTitle(form_->windowTitle());
     setWindowIcon(ApplicationIcon());
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
@@ -35,6 +61,31 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
 // this window is no longer one to follow it.
 TMainWindow::~TMainWindow() { disconnect(focusFollower_); }
 
+void TMainWindow::ShowResultsState()
+{
+    const TResultsState& state = *TResultsState::Of(*form_);
+    const bool stale = state.Stale();
+    setWindowTitle(form_->windowTitle() + (stale ? QStringLiteral("（结果已过期）") : QString()));
+    staleText_->setText(stale ? QStringLiteral("结果已过期：数据或规格已更改，按 F9 重新计算") : QString());
+    notices_->setText(state.Notices().join(QLatin1Char('\n')));
+    notices_->setVisible(!state.Notices().isEmpty());
+}
+
+void TMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TMainWindow::dropEvent(QDropEvent* event)
+{
+    // Opening files comes later; until then a drop says so and changes nothing.
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->acceptProposedAction();
+    statusBar()->showMessage(QStringLiteral("暂不能打开文件：请在表格程序中复制数据，再在表格中按 Ctrl+V 粘贴"), 10000);
+}
+
 void TMainWindow::SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }
 
 void TMainWindow::FollowFocus(QWidget* focused)
@@ -45,7 +96,8 @@ void TMainWindow::FollowFocus(QWidget* focused)
 
 void TMainWindow::ShowPlaced()
 {
-    const QSize natural(form_->width(), form_->height() + menuBar()->sizeHint().height());
+    const QSize natural(form_->width(),
+                        form_->height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
     // The frame is known only once the window exists; a typical title bar and border stand in.

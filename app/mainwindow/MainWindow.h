@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QLabel;
 class QScrollArea;
 class TFileDialogs;
 class TForm1;
@@ -26,11 +27,22 @@ public:
     // Shows the window placed on its screen (see PlaceWindow).
     void ShowPlaced();
 
+    // The compute's notices under the menu bar; hidden while there are none.
+    QLabel& NoticeArea() const { return *notices_; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void FollowFocus(QWidget* focused);
+    // The title, the status bar and the notices as the results state says.
+    void ShowResultsState();
 
     TForm1* form_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
+    QLabel* notices_ = nullptr;
+    QLabel* staleText_ = nullptr;
     std::unique_ptr<TFileDialogs> fileDialogs_;
     QMetaObject::Connection focusFollower_;
 };

@@ -1,12 +1,16 @@
 #include "ScenarioRunner.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrinter>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -27,6 +31,13 @@ public:
     void ShowError(const QString& title, const QString& text) override
     {
         errors_.append(QJsonObject{{QStringLiteral("title"), title}, {QStringLiteral("text"), text}});
+    }
+    void ShowExplainedError(const QString& title, const QString& text, const QString& explanation) override
+    {
+        QJsonObject error{{QStringLiteral("title"), title}, {QStringLiteral("text"), text}};
+        if (!explanation.isEmpty())
+            error[QStringLiteral("explanation")] = explanation;
+        errors_.append(error);
     }
 
 private:
@@ -101,7 +112,10 @@ std::invalid_argument Refused(const QString& why) { return std::invalid_argument
 
 }  // namespace
 
-TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out) : form_(window.Form()), out_(out)
+TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out)
+    : window_(window),
+      form_(window.Form()),
+      out_(out)
 {
     window.SetFileDialogs(std::make_unique<TScriptedFileDialogs>(file_));
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
@@ -109,6 +123,28 @@ TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out) : form_(
 }
 
 void TScenarioRunner::Settle() { QApplication::processEvents(); }
+
+void TScenarioRunner::DropFile(const QString& target, const QString& path)
+{
+    QWidget* widget = target == QLatin1String("MainWindow") ? &window_ : FindInWindows<QWidget>(target);
+    if (!widget)
+        throw Refused(QStringLiteral("no control named '%1'").arg(target));
+    // Scroll areas take drops on their viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+        widget = area->viewport();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    const QPoint at = widget->rect().center();
+    // The application hands a drag event on to the parents while it is ignored;
+    // the drop goes where the drag was accepted, as the platform's drag does.
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted())
+        return;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+}
 
 void TScenarioRunner::Run(const TScenarioLine& line)
 {
@@ -149,6 +185,8 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         answer_ = line.Value;
     } else if (command == QLatin1String("file")) {
         file_ = line.Value;
+    } else if (command == QLatin1String("drop")) {
+        DropFile(line.Words[0], line.Value);
     } else if (command == QLatin1String("action")) {
         QAction* action = FindInWindows<QAction>(line.Words[0]);
         if (!action)

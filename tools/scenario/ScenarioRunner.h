@@ -18,7 +18,10 @@ public:
 
 private:
     void Settle();
+    // Drops the file as a file manager does: its URL and its path as text.
+    void DropFile(const QString& target, const QString& path);
 
+    TMainWindow& window_;
     TForm1& form_;
     QTextStream& out_;
     QJsonArray errors_;

@@ -21,6 +21,7 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("action"), {1, false}},   {QStringLiteral("choose"), {2, false}},
         {QStringLiteral("dump"), {0, false}},     {QStringLiteral("screenshot"), {0, true}},
         {QStringLiteral("answer"), {0, true}},    {QStringLiteral("file"), {0, true}},
+        {QStringLiteral("drop"), {1, true}},
     };
     return shapes;
 }

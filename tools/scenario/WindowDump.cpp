@@ -12,6 +12,7 @@
 #include "ExtendedWindow.h"
 #include "FormControls.h"
 #include "FormLayout.h"
+#include "ResultsState.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 
@@ -76,6 +77,10 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         {QStringLiteral("clipboard"), QGuiApplication::clipboard()->text()},
         {QStringLiteral("errors"), errors},
     };
+    if (const TResultsState* state = TResultsState::Of(form)) {
+        dump[QStringLiteral("stale")] = state->Stale();
+        dump[QStringLiteral("notices")] = QJsonArray::fromStringList(state->Notices());
+    }
     if (const TExtendedWindow* extended = OpenExtendedWindow(form))
         dump[QStringLiteral("extended")] =
             QJsonDocument::fromJson(QByteArray::fromStdString(ExtendedJson(extended->Result()))).object();
