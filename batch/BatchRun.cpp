@@ -21,18 +21,21 @@
 
 namespace {
 
-TBatchGrid ReadInput(const std::string& path, std::istream& standardInput, const std::string& decimalSeparator)
+TReadGrid ReadInput(const std::string& path, std::istream& standardInput,
+                    const std::optional<std::string>& decimalOption, const std::string& localeDecimal)
 {
     if (path.empty() || path == "-")
-        return ReadGrid(standardInput, decimalSeparator);
+        return ReadGrid(standardInput, decimalOption, localeDecimal);
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         throw TInputError("“" + path + "”是目录，不是文件");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw TInputError("无法打开输入文件“" + path + "”：" + std::strerror(errno));
-    return ReadGrid(file, decimalSeparator);
+    return ReadGrid(file, decimalOption, localeDecimal);
 }
+
+std::string Named(char separator) { return separator == '\t' ? "制表符" : "“" + std::string(1, separator) + "”"; }
 
 // As the extended-analysis window computes on opening: pooled sigma, 95 %.
 std::string ExtendedAnalysisJson(const TWindowModel& window)
@@ -60,14 +63,20 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
             return 0;
         }
         TNumberSettings& settings = NumberSettings();
-        if (options.DecimalSeparator)
-            settings.DecimalSeparator = *options.DecimalSeparator;
+        TReadGrid input =
+            ReadInput(options.InputPath, standardInput, options.DecimalSeparator, settings.DecimalSeparator);
+        // The file's decimal separator is the run's, as the window's would be in such a locale.
+        if (!options.DecimalSeparator && input.Separators.Decimal != settings.DecimalSeparator)
+            err << "cpk-xr-batch：按文件读取：字段分隔符为"
+                << (input.Separators.Field ? Named(input.Separators.Field) : std::string("（无）")) << "，小数分隔符为"
+                << Named(input.Separators.Decimal[0]) << "（与区域设置不同）\n";
+        settings.DecimalSeparator = input.Separators.Decimal;
         // The chart labels group thousands; a locale never groups with its decimal separator.
         if (settings.ThousandSeparator == settings.DecimalSeparator)
             settings.ThousandSeparator.assign(1, settings.DecimalSeparator == "," ? '.' : ',');
         const std::string decimal = settings.DecimalSeparator;
 
-        TBatchWindow window(ReadInput(options.InputPath, standardInput, decimal), decimal);
+        TBatchWindow window(std::move(input.Grid), decimal);
         // What a user types into the four input fields before pressing the button.
         const std::pair<const TWindowField*, const std::optional<std::string>*> typed[] = {
             {&Field::Usl, &options.Usl},

@@ -1,5 +1,7 @@
 #include "GridReader.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "Utf8Text.h"
@@ -8,9 +10,70 @@ namespace {
 
 std::string LineText(std::size_t line) { return "输入第 " + std::to_string(line) + " 行"; }
 
+// The lines the separators are chosen from.
+constexpr std::size_t SampledLines = 100;
+
+// What the first lines of a file hold outside quotes.
+struct TSeparatorsSeen {
+    bool Tab = false, Semicolon = false, Comma = false;
+    std::size_t FirstCommaLine = 0;
+};
+
+TSeparatorsSeen SeenSeparators(std::string_view head)
+{
+    TSeparatorsSeen seen;
+    bool quoted = false;
+    std::size_t line = 1;
+    for (const char c : head) {
+        if (c == '"') {
+            quoted = !quoted;  // a doubled quote turns it twice
+        } else if (c == '\n') {
+            if (++line > SampledLines)
+                break;
+        } else if (!quoted) {
+            seen.Tab = seen.Tab || c == '\t';
+            seen.Semicolon = seen.Semicolon || c == ';';
+            if (c == ',' && !seen.Comma) {
+                seen.Comma = true;
+                seen.FirstCommaLine = line;
+            }
+        }
+    }
+    return seen;
+}
+
+TGridSeparators ChooseSeparators(std::string_view head, const std::optional<std::string>& decimalOption,
+                                 const std::string& localeDecimal)
+{
+    const TSeparatorsSeen seen = SeenSeparators(head);
+    TGridSeparators chosen;
+    chosen.Field = seen.Tab ? '\t' : seen.Semicolon ? ';' : seen.Comma ? ',' : '\0';
+    if (decimalOption)
+        chosen.Decimal = *decimalOption;
+    else if ((chosen.Field == '\t' || chosen.Field == ';') && seen.Comma)
+        chosen.Decimal.assign(1, ',');  // not = ",", which GCC 12 misreads as an overlapping copy
+    else
+        chosen.Decimal = localeDecimal;
+    if (chosen.Field != '\0' && chosen.Decimal == std::string(1, chosen.Field))
+        throw TInputError(LineText(seen.FirstCommaLine) + "：字段分隔符和小数分隔符都是“" + chosen.Decimal +
+                          "”，无法区分；请用分号或制表符分隔字段，或用 --decimal-separator 指定另一个小数分隔符");
+    return chosen;
+}
+
+// Digits with signs, exponent letters, blanks and separators only: a number,
+// however it is written.
+bool LooksLikeNumber(std::string_view field)
+{
+    return std::any_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           std::all_of(field.begin(), field.end(), [](char c) {
+               return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == ',' || c == 'e' || c == 'E' ||
+                      c == ' ';
+           });
+}
+
 class TGridParser {
 public:
-    explicit TGridParser(bool commaSeparates) : commaSeparates_(commaSeparates) {}
+    explicit TGridParser(TGridSeparators separators) : separators_(std::move(separators)) {}
 
     void Feed(const char* data, std::size_t size)
     {
@@ -37,7 +100,7 @@ public:
 private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
 
-    bool IsSeparator(char c) const { return c == '\t' || c == ';' || (c == ',' && commaSeparates_); }
+    bool IsSeparator(char c) const { return c != '\0' && c == separators_.Field; }
 
     void Take(char c)
     {
@@ -97,11 +160,26 @@ private:
         if (!IsValidUtf8(field_))
             throw TInputError(LineText(fieldLine_) + "第 " + std::to_string(fieldIndex_ + 1) +
                               " 个字段不是有效的 UTF-8 文本");
+        CheckNumberSeparators();
         grid_.AddCell(field_);
         field_.clear();
         ++fieldIndex_;
         fieldLine_ = line_;
         state_ = State::FieldStart;
+    }
+
+    // A number must not be split in two or read with the wrong separator silently.
+    void CheckNumberSeparators() const
+    {
+        if (!LooksLikeNumber(field_))
+            return;
+        const auto commas = std::count(field_.begin(), field_.end(), ',');
+        const auto points = std::count(field_.begin(), field_.end(), '.');
+        const auto decimals = separators_.Decimal == "," ? commas : points;
+        if ((commas > 0 && points > 0) || decimals > 1)
+            throw TInputError(LineText(fieldLine_) + "第 " + std::to_string(fieldIndex_ + 1) + " 个字段“" + field_ +
+                              "”" + (decimals > 1 ? "含有多个小数分隔符" : "同时含有“,”和“.”") +
+                              "：无法确定小数分隔符，请检查文件或用 --decimal-separator 指定");
     }
 
     void EndRow()
@@ -113,7 +191,7 @@ private:
         rowHasContent_ = false;
     }
 
-    const bool commaSeparates_;
+    const TGridSeparators separators_;
     TBatchGrid grid_;
     std::string field_;
     State state_ = State::FieldStart;
@@ -127,17 +205,16 @@ private:
 
 }  // namespace
 
-TBatchGrid ReadGrid(std::istream& in, const std::string& decimalSeparator)
+TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal)
 {
-    TGridParser parser(decimalSeparator != ",");
     std::vector<char> buffer(std::size_t(1) << 20);
-    bool first = true;
+    std::optional<TGridParser> parser;
+    std::optional<TGridSeparators> separators;
     while (in) {
         in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
         std::size_t size = static_cast<std::size_t>(in.gcount());
         const char* data = buffer.data();
-        if (first && size > 0) {
-            first = false;
+        if (!parser) {
             // A piece holds at least three bytes unless the input is shorter.
             const std::string_view head(data, size < 3 ? size : 3);
             if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF"))
@@ -146,10 +223,17 @@ TBatchGrid ReadGrid(std::istream& in, const std::string& decimalSeparator)
                 data += 3;
                 size -= 3;
             }
+            // The separators are chosen before any value is read.
+            separators = ChooseSeparators(std::string_view(data, size), decimalOption, localeDecimal);
+            parser.emplace(*separators);
         }
-        parser.Feed(data, size);
+        parser->Feed(data, size);
     }
     if (in.bad())
         throw TInputError("读取输入失败");
-    return parser.Finish();
+    if (!parser) {
+        separators = ChooseSeparators({}, decimalOption, localeDecimal);
+        parser.emplace(*separators);
+    }
+    return {parser->Finish(), *separators};
 }
