@@ -1,15 +1,20 @@
 // Seeded random use of the real window, as a new user clicks and types: cell
 // texts, limits and subgroup sizes (realistic and hostile), pastes, editing
-// keys, current-cell moves, every button (hidden ones through their
-// handlers), locale changes. A model of the grid is kept; after every step the
+// keys (also with the cell editor left open across grid steps), current-cell
+// moves, every button (hidden ones through their handlers), the size reset,
+// files dropped on fields, locale changes. A model of the grid is kept; after every step the
 // grid must hold exactly the model, and every message shown must be one of
 // the system's. Now and then, and at the end, the next valid computation must
 // give the same texts as on a fresh window.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -19,10 +24,12 @@
 #include <memory>
 #include <ostream>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "ClipboardPairs.h"
 #include "ClipboardText.h"
+#include "FileDrops.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "GridKeys.h"
@@ -73,6 +80,7 @@ std::unique_ptr<TForm1> NewWindow(QStringList& errors)
 {
     auto form = std::make_unique<TForm1>();
     form->SetErrorDisplay(std::make_unique<TRecordedErrors>(errors));
+    RefuseFileDropsAsText(*form);
     form->show();
     QApplication::setActiveWindow(form.get());
     QApplication::processEvents();
@@ -195,6 +203,7 @@ private:
         text.remove(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")));
         TypeIntoGrid(Grid(), text);
         TakeFromGrid({before, Current()});
+        gridStepSinceTyping_ = false;
     }
     void SetCellText()
     {
@@ -209,16 +218,38 @@ private:
                                            "Left", "Right",     "Tab",      "Home",       "End",         "PgDown",
                                            "PgUp", "Ctrl+Home", "Ctrl+End", "Shift+Down", "Shift+Right", "Ctrl+A"};
         const auto before = Current();
-        SendGridKey(Grid(), QString::fromLatin1(keys[Below(std::size(keys))]));
-        TakeFromGrid({before, Current()});
+        const QString key = QString::fromLatin1(keys[Below(std::size(keys))]);
+        const bool escapeAfterStep = key == QLatin1String("Escape") && gridStepSinceTyping_;
+        SendGridKey(Grid(), key);
+        // Esc takes back typing, never part of a finished grid step.
+        if (!escapeAfterStep)
+            TakeFromGrid({before, Current()});
+        // Other keys may open the editor or change its text: a new edit begins.
+        gridStepSinceTyping_ = gridStepSinceTyping_ && key == QLatin1String("Escape");
     }
     // Delete, undo and redo change whatever the selection or the step covers:
     // the user's own change, taken into the model as the grid shows it.
     void PressGridWideKey()
     {
         static const char* const keys[] = {"Delete", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"};
-        SendGridKey(Grid(), QString::fromLatin1(keys[Below(std::size(keys))]));
+        const char* key = keys[Below(std::size(keys))];
+        // In the open editor Delete is typing; undo and redo are grid steps.
+        const bool typing = key == std::string_view("Delete") && Grid().EditorMode();
+        SendGridKey(Grid(), QString::fromLatin1(key));
+        gridStepSinceTyping_ = !typing;
+        const TCells before = model_;
         model_ = GridCells(Grid());
+        // Delete reaches only cells the user can see.
+        if (key == std::string_view("Delete")) {
+            for (const auto& [cell, text] : before) {
+                if (cell.first >= Grid().ColCount() || cell.second >= Grid().RowCount()) {
+                    EXPECT_EQ(model_[cell], text) << "Delete cleared a cell outside the grid";
+                }
+            }
+        }
+        const QRect selection = Grid().Selection();
+        EXPECT_TRUE(selection.right() < Grid().ColCount() && selection.bottom() < Grid().RowCount())
+            << "selection outside the grid";
     }
     void MoveCurrentCell() { Grid().SetCurrentCell(Below(Grid().ColCount()), Below(Grid().RowCount())); }
     void Paste()
@@ -228,6 +259,7 @@ private:
         const auto [col, row] = Current();
         const int asked = questions_;
         SendGridKey(Grid(), QStringLiteral("Ctrl+V"));
+        gridStepSinceTyping_ = true;
         ASSERT_LE(questions_ - asked, 1) << "more than one question for one paste";
         // Enlarging grows the counts to hold the whole block: the block then lands whole.
         const auto lines = SplitClipboardText(Utf16Units(text), std::size_t(Grid().RowCount() - row),
@@ -261,6 +293,7 @@ private:
                 sample_[cell] = text.replace(separator, QStringLiteral("."));
         }
         form_->ClickButton(QStringLiteral("Button2"));
+        gridStepSinceTyping_ = true;
         // The sample texts are written with the decimal separator in force.
         const QString separator = QString::fromStdString(NumberSettings().DecimalSeparator);
         for (const auto& [cell, text] : sample_)
@@ -269,7 +302,39 @@ private:
     void Clear()
     {
         form_->ClickButton(QStringLiteral("Button8"));
+        gridStepSinceTyping_ = true;
+        // Texts beyond the counts go too.
         model_.clear();
+    }
+    // Asked at random; once done, no text outside 5 × 10 is left to come back.
+    void ResetSize()
+    {
+        Grid().findChild<QAction*>(QStringLiteral("StringGrid1.resetSize"))->trigger();
+        gridStepSinceTyping_ = true;
+        if (Grid().ColCount() == 5 && Grid().RowCount() == 10)
+            std::erase_if(model_, [](const auto& cell) { return cell.first.first >= 5 || cell.first.second >= 10; });
+    }
+    // A file dropped on an input field or a memo pastes nothing into it.
+    void DropFileOnAField()
+    {
+        static const char* const fields[] = {"Edit6", "Edit7", "Edit8", "Edit32", "Memo1", "Memo5"};
+        QWidget* field = form_->findChild<QWidget*>(QString::fromLatin1(fields[Below(std::size(fields))]));
+        QWidget* target = field;
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+            target = memo->viewport();
+        const auto text = [field] {
+            auto* edit = qobject_cast<QLineEdit*>(field);
+            return edit ? edit->text() : static_cast<QPlainTextEdit*>(field)->toPlainText();
+        };
+        const QString before = text();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/measure.csv"))});
+        data.setText(QStringLiteral("/tmp/measure.csv"));
+        QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        EXPECT_EQ(text(), before) << "a dropped file changed " << field->objectName().toStdString();
     }
     void Compute() { form_->ClickButton(QStringLiteral("Button3")); }
     void ClickOtherButton()
@@ -313,6 +378,7 @@ private:
     TCells model_;
     TCells sample_;
     int questions_ = 0;
+    bool gridStepSinceTyping_ = false;
 };
 
 // The kinds of action and how often each is taken; add new ones here.
@@ -332,6 +398,8 @@ const std::vector<TRandomUse::TAction> TRandomUse::Actions = {
     {"limit or target", 5, &TRandomUse::SetLimitText},
     {"subgroup size", 4, &TRandomUse::SetSubgroupSize},
     {"locale change", 1, &TRandomUse::ChangeLocale},
+    {"size reset", 1, &TRandomUse::ResetSize},
+    {"file dropped on a field", 1, &TRandomUse::DropFileOnAField},
 };
 
 std::uint64_t Seed()
