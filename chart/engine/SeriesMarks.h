@@ -65,7 +65,7 @@ public:
     void SetMultiLine(bool value) { Set(multiLine_, value); }
     // Marks of the series of one chart that share a non-zero group never
     // print over one another: the lower of two that would touch moves down
-    // (Chart::SeparateMarkGroups). 0, the default, takes no part.
+    // once the chart has laid out every mark. 0, the default, takes no part.
     int OverlapGroup() const { return overlapGroup_; }
     void SetOverlapGroup(int value) { Set(overlapGroup_, value); }
     int ShadowSize() const { return shadowSize_; }
