@@ -7,9 +7,23 @@
 
 namespace {
 
-// Ends of a fixed axis one unit beyond the given values, formed in Extended.
-double OneBelow(float value) { return ToDouble(static_cast<Extended>(value) - 1.0L); }
-double OneAbove(float value) { return ToDouble(static_cast<Extended>(value) + 1.0L); }
+// The room a run chart leaves above its top value and below its bottom value:
+// one unit, or a quarter of the span when that is below four units, so that
+// readings to hundredths do not shrink to a flat line in the middle.
+Extended RunChartMargin(Extended top, Extended bottom)
+{
+    const Extended span = top - bottom;
+    return span > 0 && span < 4 ? span / 4 : 1.0L;
+}
+
+// The fixed left axis of a run chart: its margin beyond top and bottom,
+// formed in Extended and stored as doubles.
+void SetRunChartRange(TChartAxis& axis, float top, float bottom)
+{
+    const Extended margin = RunChartMargin(top, bottom);
+    SetFixedVerticalRange(axis, ToDouble(static_cast<Extended>(bottom) - margin),
+                          ToDouble(static_cast<Extended>(top) + margin));
+}
 
 struct TLimitChartValues {
     float Upper, Lower, Centre;
@@ -22,7 +36,7 @@ void FillControlChart(TLimitChart chart, const TLimitChartValues& values)
     TLimitChartSeries& series = chart.Series;
     series.ClearAll();
     chart.Chart.BottomAxis().SetLabelStyle(talValue);
-    SetFixedVerticalRange(chart.Chart.LeftAxis(), OneBelow(values.Lower), OneAbove(values.Upper));
+    SetRunChartRange(chart.Chart.LeftAxis(), values.Upper, values.Lower);
     const double xEnd = static_cast<double>(values.Data.size()) + 1;
     AddLimitLine(series.Upper, values.Upper, LimitUpperColor, xEnd, false);
     AddLimitLine(series.Lower, values.Lower, LimitLowerColor, xEnd, false);
@@ -40,7 +54,7 @@ void TChartDisplays::FillIndividualsChart(const TCPKValue& v)
     chart2.RightAxis().Grid().SetVisible(false);
     TLimitChartSeries& series = chart2_.Series;
     series.ClearAll();
-    SetFixedVerticalRange(chart2.LeftAxis(), OneBelow(v.ChartMin), OneAbove(v.ChartMax));
+    SetRunChartRange(chart2.LeftAxis(), v.ChartMax, v.ChartMin);
     chart2.BottomAxis().SetLabelStyle(talValue);
     const double xEnd = static_cast<double>(v.Count) + 1;
     AddLimitLine(series.Upper, v.USL, LimitUpperColor, xEnd, false);

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr TColor BarColor = 15453831;  // red 135, green 206, blue 235
+constexpr int RedRow = 1;
+constexpr int GreenRow = 2;
 
 struct TReferenceLine {
     const char* Label;
@@ -28,6 +30,8 @@ void AddBars(TChart& chart, const TCPKValue& v)
     bars.Marks().SetTransparent(true);
     bars.Marks().SetArrowLength(5);
     bars.SetSeriesColor(BarColor);
+    // Narrow classes far from a reference line would otherwise print over each other.
+    bars.SetKeepApart(true);
     for (int i = 0; i < 12; ++i) {
         // An empty class gets a blank label, so its bar shows no count.
         const char* label = v.Frequencies[i] != 0 ? "" : " ";
@@ -42,6 +46,8 @@ void AddReferenceLine(TChart& chart, const TReferenceLine& reference)
     line.Marks().SetVisible(true);
     line.Marks().SetTransparent(true);
     line.Marks().Font().SetColor(reference.Color);
+    // The labels of one row (red at nine tenths, green at eight) stay apart.
+    line.Marks().SetOverlapGroup(reference.Color == clRed ? RedRow : GreenRow);
     if (reference.Dashed)
         line.LinePen().SetStyle(psDash);
     line.SetParentChart(&chart);
@@ -53,6 +59,19 @@ void AddReferenceLine(TChart& chart, const TReferenceLine& reference)
     chart.AttachSeries(line);
 }
 
+// X of a curve's first point, on the bottom edge left of the first limit:
+// two classes to the left for classes narrower than one unit, else about two
+// units (as a whole number), which would leave narrow classes a thin strip
+// at the right end of the axis.
+double CurveStart(const TCPKValue& v)
+{
+    const Extended firstLimit = v.ClassLimits[1];
+    const float classWidth = v.ClassWidth;
+    if (classWidth < 1)
+        return RoundAtPowerOfTen(ToDouble(firstLimit - 2 * static_cast<Extended>(classWidth)), -3);
+    return RoundAtPowerOfTen(ToDouble(firstLimit - 2), 0);
+}
+
 void AddCurve(TChart& chart, const TCPKValue& v, const std::array<float, 12>& curve, TColor color)
 {
     auto& line = chart.CreateSeries<TLineSeries>();
@@ -60,8 +79,7 @@ void AddCurve(TChart& chart, const TCPKValue& v, const std::array<float, 12>& cu
     line.SetVertAxis(aRightAxis);
     line.LinePen().SetWidth(2);
     line.SetSeriesColor(color);
-    // The curve starts on the bottom edge about two units left of the first limit.
-    line.AddPoint(RoundAtPowerOfTen(ToDouble(static_cast<Extended>(v.ClassLimits[1]) - 2), 0), 0, "", color);
+    line.AddPoint(CurveStart(v), 0, "", color);
     for (int i = 0; i < 12; ++i)
         line.AddPoint(RoundAtPowerOfTen(v.ClassLimits[i + 1], -3), RoundAtPowerOfTen(curve[i], -5), "", color);
     chart.AttachSeries(line);

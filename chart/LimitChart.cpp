@@ -29,6 +29,8 @@ void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd,
     marks.Font().SetSize(10);
     marks.Font().SetColor(color);
     marks.Font().SetBold(true);
+    // Limits closer than a label's height keep their values legible.
+    marks.SetOverlapGroup(1);
     // The blank label hides the left end's mark; the right end shows the value.
     line.AddPoint(0, value, " ", color);
     line.AddPoint(xEnd, value, "", color);

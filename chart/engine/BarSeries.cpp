@@ -1,6 +1,7 @@
 #include "BarSeries.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "Chart.h"
 #include "Extended.h"
@@ -17,6 +18,7 @@ void TBarSeries::SetAutoBarSize(bool value) { Set(autoBarSize_, value); }
 void TBarSeries::SetOffsetPercent(int value) { Set(offsetPercent_, value); }
 void TBarSeries::SetAutoMarkPosition(bool value) { Set(autoMarkPosition_, value); }
 void TBarSeries::SetBarBrushColor(TColor value) { Set(barBrushColor_, value); }
+void TBarSeries::SetKeepApart(bool value) { Set(keepApart_, value); }
 
 void TBarSeries::PrepareForPaint(TCanvas& canvas)
 {
@@ -63,14 +65,36 @@ void TBarSeries::CalcSizesFromAxes()
     int size = static_cast<int>(RoundHalfEven(barWidthPercent_ * 0.01L * room) / numBars_);
     if (size % 2 != 0)
         ++size;
-    barSize_ = size;
+    barSize_ = keepApart_ ? SizeKeptApart(size) : size;
 }
 
-void TBarSeries::CalcHorizMargins(int& left, int& right) const
+// Points on one pixel stand on each other at any width and are passed over;
+// a slot of the bar series side by side covers numBars x size + 1 columns.
+int TBarSeries::SizeKeptApart(int size) const
 {
-    const int margin = barSize_ * numBars_;
-    left = right = sideMargins_ ? margin : margin / 2;
+    std::vector<int> pixels(Count());
+    for (; size > 0; size -= 2) {
+        const int margin = HorizMargin(size);
+        const TPixelMap pixel(GetHorizAxis()->WidenedScale(this, margin, margin));
+        for (std::size_t i = 0; i < Count(); ++i)
+            pixels[i] = pixel(XValues()[i]);
+        std::sort(pixels.begin(), pixels.end());
+        bool apart = true;
+        for (std::size_t i = 1; i < pixels.size() && apart; ++i)
+            apart = pixels[i] == pixels[i - 1] || pixels[i] - pixels[i - 1] > size * numBars_;
+        if (apart)
+            return size;
+    }
+    return 0;
 }
+
+int TBarSeries::HorizMargin(int barSize) const
+{
+    const int margin = barSize * numBars_;
+    return sideMargins_ ? margin : margin / 2;
+}
+
+void TBarSeries::CalcHorizMargins(int& left, int& right) const { left = right = HorizMargin(barSize_); }
 
 void TBarSeries::CalcVerticalMargins(int& top, int& bottom) const
 {

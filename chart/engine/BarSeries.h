@@ -32,6 +32,12 @@ public:
     TColor BarBrushColor() const { return barBrushColor_; }
     void SetBarBrushColor(TColor value);
 
+    // When set, a bar never reaches into its neighbour: the bar size is
+    // lowered, in steps of two pixels, until neighbouring bars stand apart on
+    // the axis as the margins of that size widen it. Off by default.
+    bool KeepApart() const { return keepApart_; }
+    void SetKeepApart(bool value);
+
     // Run-time values of the last paint.
     int BarSize() const { return barSize_; }
     int NumBars() const { return numBars_; }
@@ -52,6 +58,8 @@ protected:
 
 private:
     int OriginPixel() const;
+    int HorizMargin(int barSize) const;
+    int SizeKeptApart(int size) const;
     void AvoidOverlap(TMarkPosition& position, std::size_t index) const;
     template <class T>
     void Set(T& field, const T& value)
@@ -68,6 +76,7 @@ private:
     bool autoBarSize_ = false;
     int offsetPercent_ = 0;
     bool autoMarkPosition_ = true;
+    bool keepApart_ = false;
     TColor barBrushColor_ = DefaultColorMarker;
 
     int numBars_ = 0;

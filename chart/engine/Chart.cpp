@@ -123,6 +123,7 @@ void TChart::Paint(TCanvas& canvas, int width, int height)
             series->PrepareForPaint(canvas);
     DrawTitle(canvas);
     LayOutAxes(canvas);
+    LayOutMarks(canvas);
     DrawBackWall(canvas);
     for (const auto& axis : axes_)
         if (axis->IsVisible())
@@ -223,6 +224,14 @@ void TChart::LayOutAxes(TCanvas& canvas)
     for (const auto& axis : axes_)
         if (axis->IsVisible())
             axis->CalcDivision(canvas);
+}
+
+void TChart::LayOutMarks(TCanvas& canvas)
+{
+    for (TChartSeries* series : seriesList_)
+        if (series->Active())
+            series->CalcVisiblePart(canvas, plotRect_);
+    SeparateMarkGroups();
 }
 
 void TChart::DrawBackWall(TCanvas& canvas)

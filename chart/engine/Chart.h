@@ -111,6 +111,8 @@ private:
     void CalcChartRect();
     void DrawTitle(TCanvas& canvas);
     void LayOutAxes(TCanvas& canvas);
+    void LayOutMarks(TCanvas& canvas);
+    void SeparateMarkGroups();
     void DrawBackWall(TCanvas& canvas);
 
     template <class T>

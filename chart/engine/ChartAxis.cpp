@@ -267,31 +267,29 @@ void TChartAxis::CalcPositions(const TRect& plotRect)
     }
 }
 
-void TChartAxis::ApplySeriesMargins()
+TAxisScale TChartAxis::WidenedScale(const TChartSeries* replaced, int replacedFirst, int replacedSecond) const
 {
     const bool autoMinimum = automatic_ || automaticMinimum_;
     const bool autoMaximum = automatic_ || automaticMaximum_;
-    int first = 0, second = 0;  // left/top, right/bottom
+    // Left and right count on automatic ends of a horizontal axis, top and
+    // bottom on a vertical one: the top belongs to the maximum.
+    const bool firstCounts = Horizontal() ? autoMinimum : autoMaximum;
+    const bool secondCounts = Horizontal() ? autoMaximum : autoMinimum;
+    int first = 0, second = 0;
     for (const TChartSeries* series : SeriesUsingAxis()) {
-        if (Horizontal()) {
-            if (series->GetHorizAxis() != this)
-                continue;
-            int left = 0, right = 0;
-            series->CalcHorizMargins(left, right);
-            if (autoMinimum)
-                first = std::max(first, left);
-            if (autoMaximum)
-                second = std::max(second, right);
-        } else {
-            if (series->GetVertAxis() != this)
-                continue;
-            int top = 0, bottom = 0;
-            series->CalcVerticalMargins(top, bottom);
-            if (autoMaximum)
-                first = std::max(first, top);
-            if (autoMinimum)
-                second = std::max(second, bottom);
+        if ((Horizontal() ? series->GetHorizAxis() : series->GetVertAxis()) != this)
+            continue;
+        int asked1 = replacedFirst, asked2 = replacedSecond;
+        if (series != replaced) {
+            if (Horizontal())
+                series->CalcHorizMargins(asked1, asked2);
+            else
+                series->CalcVerticalMargins(asked1, asked2);
         }
+        if (firstCounts)
+            first = std::max(first, asked1);
+        if (secondCounts)
+            second = std::max(second, asked2);
     }
     if (Horizontal()) {
         first += minimumOffset_;
@@ -300,6 +298,8 @@ void TChartAxis::ApplySeriesMargins()
         first += maximumOffset_;
         second += minimumOffset_;
     }
+    TAxisScale scale = scale_;
     if (first != 0 || second != 0)
-        scale_.WidenByMargins(first, second);
+        scale.WidenByMargins(first, second);
+    return scale;
 }

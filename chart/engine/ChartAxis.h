@@ -114,7 +114,12 @@ public:
     // Takes the label and tick bands off the rectangle's side facing the axis.
     void ReserveBands(TRect& rect, TCanvas& canvas);
     void CalcPositions(const TRect& plotRect);
-    void ApplySeriesMargins();
+    void ApplySeriesMargins() { scale_ = WidenedScale(); }
+    // The scale the series' margins widen this one to; `replaced`, when
+    // given, asks for the given first (left/top) and second margins instead
+    // of its own.
+    TAxisScale WidenedScale(const TChartSeries* replaced = nullptr, int replacedFirst = 0,
+                            int replacedSecond = 0) const;
     void CalcDivision(TCanvas& canvas);
     // Paints the division; computes nothing.
     void Draw(TCanvas& canvas, const TRect& plotRect);

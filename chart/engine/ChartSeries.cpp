@@ -229,9 +229,14 @@ void TChartSeries::CalcFirstLastVisible(const TRect& plotRect)
     }
 }
 
-void TChartSeries::Draw(TCanvas& canvas, const TRect& plotRect)
+void TChartSeries::CalcVisiblePart(TCanvas& canvas, const TRect& plotRect)
 {
     CalcFirstLastVisible(plotRect);
+    marks_.CalcPositions(canvas);
+}
+
+void TChartSeries::Draw(TCanvas& canvas, const TRect& plotRect)
+{
     const bool clip = parent_ && parent_->ClipPoints();
     if (clip)
         canvas.ClipRectangle({plotRect.Left, plotRect.Top, plotRect.Right, plotRect.Bottom + 1});
@@ -239,7 +244,7 @@ void TChartSeries::Draw(TCanvas& canvas, const TRect& plotRect)
         DrawAllValues(canvas, plotRect);
     if (clip)
         canvas.UnClipRectangle();
-    marks_.Draw(canvas, plotRect);
+    marks_.Draw(canvas);
 }
 
 void TChartSeries::PlaceMark(TMarkPosition& position, std::size_t) const

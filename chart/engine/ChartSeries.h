@@ -95,6 +95,8 @@ public:
     virtual double MinYValue() const { return yValues_.MinValue(); }
     virtual double MaxYValue() const { return yValues_.MaxValue(); }
     void CalcFirstLastVisible(const TRect& plotRect);
+    // The layout half of a series: its visible range and its marks' boxes.
+    void CalcVisiblePart(TCanvas& canvas, const TRect& plotRect);
     // Draws the values (clipped by the chart) and then the marks.
     void Draw(TCanvas& canvas, const TRect& plotRect);
     // -1 when nothing is visible.

@@ -75,7 +75,7 @@ TRect TSeriesMarks::OverlapRect(const TMarkPosition& position) const
     return rect;
 }
 
-void TSeriesMarks::Draw(TCanvas& canvas, const TRect&)
+void TSeriesMarks::CalcPositions(TCanvas& canvas)
 {
     drawn_.clear();
     if (!visible_ || series_.Count() == 0 || series_.FirstVisible() < 0)
@@ -88,7 +88,7 @@ void TSeriesMarks::Draw(TCanvas& canvas, const TRect&)
         const std::size_t index = static_cast<std::size_t>(i);
         if (i % drawEvery_ != 0 || series_.IsNull(index))
             continue;
-        const std::string text = MarkText(index);
+        std::string text = MarkText(index);
         if (text.empty())
             continue;
         const std::vector<std::string> lines = TextLines(text);
@@ -104,13 +104,34 @@ void TSeriesMarks::Draw(TCanvas& canvas, const TRect&)
         position.Left = anchor.X - position.Width / 2;
         position.Top = anchor.Y - position.Height + 1;  // last row on the point's row
         series_.PlaceMark(position, index);
-
-        if (positions_.size() <= index)
-            positions_.resize(index + 1);
-        positions_[index] = position;
-        Paint(canvas, position, lines, lineHeight);
-        drawn_.push_back({i, text, position});
+        Store(index, position);
+        drawn_.push_back({i, std::move(text), position});
     }
+}
+
+void TSeriesMarks::Store(std::size_t index, const TMarkPosition& position)
+{
+    if (positions_.size() <= index)
+        positions_.resize(index + 1);
+    positions_[index] = position;
+}
+
+void TSeriesMarks::MoveDown(std::size_t drawnIndex, int pixels)
+{
+    TMarkPosition& position = drawn_[drawnIndex].Position;
+    position.Top += pixels;
+    position.ArrowTo.Y += pixels;
+    Store(static_cast<std::size_t>(drawn_[drawnIndex].Index), position);
+}
+
+void TSeriesMarks::Draw(TCanvas& canvas)
+{
+    if (drawn_.empty())
+        return;
+    canvas.SetFont(font_.Spec());
+    const int lineHeight = canvas.TextHeight("W");
+    for (const TDrawnMark& mark : drawn_)
+        Paint(canvas, mark.Position, TextLines(mark.Text), lineHeight);
 }
 
 void TSeriesMarks::Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines,

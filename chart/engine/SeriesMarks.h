@@ -63,6 +63,11 @@ public:
     void SetClip(bool value) { Set(clip_, value); }
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool value) { Set(multiLine_, value); }
+    // Marks of the series of one chart that share a non-zero group never
+    // print over one another: the lower of two that would touch moves down
+    // once the chart has laid out every mark. 0, the default, takes no part.
+    int OverlapGroup() const { return overlapGroup_; }
+    void SetOverlapGroup(int value) { Set(overlapGroup_, value); }
     int ShadowSize() const { return shadowSize_; }
     TColor ShadowColor() const { return shadowColor_; }
 
@@ -75,8 +80,13 @@ public:
     // Marks drawn by the last paint.
     const std::vector<TDrawnMark>& DrawnMarks() const { return drawn_; }
 
-    // Computes, stores and paints the marks of the visible points.
-    void Draw(TCanvas& canvas, const TRect& plotRect);
+    // The layout half: computes and stores the boxes of the visible points'
+    // marks, once the axes and the visible range are known.
+    void CalcPositions(TCanvas& canvas);
+    // Moves the k-th mark of this paint down by the given pixels.
+    void MoveDown(std::size_t drawnIndex, int pixels);
+    // The drawing half: paints the marks CalcPositions placed.
+    void Draw(TCanvas& canvas);
 
     // The box a mark occupies for overlap tests: grown by the frame width and
     // the shadow size at the right and bottom.
@@ -84,6 +94,7 @@ public:
 
 private:
     void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines, int lineHeight);
+    void Store(std::size_t index, const TMarkPosition& position);
     std::vector<std::string> TextLines(const std::string& text) const;
     void Changed();
     template <class T>
@@ -106,6 +117,7 @@ private:
     int drawEvery_ = 1;
     bool clip_ = false;
     bool multiLine_ = false;
+    int overlapGroup_ = 0;
     int shadowSize_ = 1;
     TColor shadowColor_ = clGray;
 

@@ -283,3 +283,53 @@ TEST(BatchExactness, CansWithTheExtendedAnalysisAsInTheWindow)
     EXPECT_EQ(batch["extended"], dumps[0][0]["extended"]);
     EXPECT_EQ(batch["extended"]["count"].toInt(), 100);
 }
+
+// Readings in rows of five, as the window's grid holds them.
+TDataSet FiveToARow(const std::vector<std::string>& readings, std::string usl, std::string target, std::string lsl)
+{
+    TDataSet set{".", {}, std::move(usl), std::move(target), std::move(lsl), "5"};
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (i % 5 == 0)
+            set.Rows.emplace_back();
+        set.Rows.back().push_back(readings[i]);
+    }
+    return set;
+}
+
+// Spans far below one unit and values far from it, whose run-chart margins
+// follow the span: the window and the batch draw the same charts, also where
+// the computation stops with an error after the first chart.
+TEST(BatchExactness, SmallAndExtremeSpansGiveTheWindowsCharts)
+{
+    std::ifstream file(TEST_DATA_DIR "/diameter.csv");
+    std::vector<std::string> diameter;
+    for (std::string reading; file >> reading;)
+        diameter.push_back(reading);
+    std::vector<std::string> tiny, subnormal, ulp, huge;
+    for (int i = 0; i < 25; ++i) {
+        tiny.push_back("1." + std::to_string(100 + i * 37 % 100) + "e-30");  // span 1e-30 at 1e-30
+        subnormal.push_back(std::to_string(1 + i * 3 % 9) + "e-45");         // Single subnormals
+        ulp.push_back(i * 7 % 3 ? "10000000" : "10000001");                  // one Single ulp at 1e7
+        huge.push_back("1.000" + std::to_string(i * 7 % 10) + "e30");
+    }
+    const std::vector<TDataSet> sets = {
+        FiveToARow(diameter, "12.05", "12", "11.95"),      FiveToARow(tiny, "3e-30", "1.5e-30", "0"),
+        FiveToARow(subnormal, "1e-44", "5e-45", "0"),      FiveToARow(ulp, "10000002", "10000001", "9999999"),
+        FiveToARow(huge, "1.002e30", "1.0005e30", "1e30"),
+    };
+    TRandom random(24);
+    std::vector<std::string> scripts;
+    std::vector<QJsonObject> batches;
+    std::vector<int> statuses(sets.size());
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        batches.push_back(RunBatchJson(sets[i], FileText(sets[i], random), statuses[i]));
+        scripts.push_back(WindowScript(sets[i]));
+    }
+    const std::vector<QList<QJsonObject>> dumps = RunWindows(scripts);
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        ASSERT_EQ(dumps[i].size(), 1);
+        ExpectSameAsWindow(dumps[i][0], batches[i], statuses[i], "span set " + std::to_string(i));
+    }
+    EXPECT_EQ(statuses[0], 0);
+    EXPECT_EQ(statuses[3], 0);
+}

@@ -7,39 +7,10 @@
 #include <vector>
 
 #include "BarSeries.h"
-#include "ChartDisplays.h"
-#include "ComputeCommand.h"
-#include "Errors.h"
-#include "FakeWindow.h"
-#include "FormCharts.h"
 #include "LimitChart.h"
+#include "WindowCharts.h"
 
 namespace {
-
-TChart& LaidOutDistributionChart(TChart& cht1)
-{
-    LayOutFormChart(cht1, "cht1");
-    return cht1;
-}
-
-struct TWindowCharts {
-    TChart Chart1, Chart2, Chart3, Cht1;
-    TChartDisplays Displays{{Chart1, *LayOutFormChart(Chart1, "Chart1")},
-                            {Chart2, *LayOutFormChart(Chart2, "Chart2")},
-                            {Chart3, *LayOutFormChart(Chart3, "Chart3")},
-                            LaidOutDistributionChart(Cht1)};
-};
-
-// Runs the compute command; returns the error message, "" when it succeeded.
-std::string Compute(TFakeWindow& window, TWindowCharts& charts)
-{
-    try {
-        RunComputeCommand(window, &charts.Displays);
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return {};
-}
 
 std::vector<double> Ys(const TChartSeries& series)
 {

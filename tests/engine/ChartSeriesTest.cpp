@@ -362,3 +362,39 @@ TEST(BarDrawing, TwelveBarsOnA700PixelAxis)
     EXPECT_EQ(filled[0].Brush.Color, 15453831);
     EXPECT_EQ(filled[0].Pen.Color, clBlack);
 }
+
+TEST(BarDrawing, BarsKeptApartNarrowToTheRoomBetweenThem)
+{
+    // Twelve bars one unit apart on an axis that also holds a line out at 40.
+    TChart chart;
+    LayOutPlain(chart);
+    FixLayout(chart);
+    auto& bars = chart.CreateSeries<TBarSeries>();
+    bars.SetParentChart(&chart);
+    bars.Marks().SetVisible(false);
+    for (int i = 0; i < 12; ++i)
+        bars.AddPoint(i, 1 + i % 4, "", 15453831);
+    auto& far = chart.CreateSeries<TLineSeries>();
+    far.SetParentChart(&chart);
+    far.AddPoint(40, 0);
+    far.AddPoint(40, 1);
+    TRecordingCanvas canvas;
+    chart.Paint(canvas, 729, 300);
+    ASSERT_EQ(chart.BottomAxis().AxisSize(), 700);
+    EXPECT_EQ(bars.BarSize(), 38);  // as usual, into each other at about 16 pixels apart
+    EXPECT_GT(bars.BarRect(0).Right, bars.BarRect(1).Left);
+
+    bars.SetKeepApart(true);
+    chart.Paint(canvas, 729, 300);
+    // 16 pixels would leave (700 - 32) / 40 = 16.7 pixels between bars and
+    // so touch a neighbour; 14 leaves 16.8, rounded to 16 or 17.
+    EXPECT_EQ(bars.BarSize(), 14);
+    EXPECT_EQ(bars.PointPixel(0).X, chart.BottomAxis().StartPos() + 14);
+    for (std::size_t i = 0; i + 1 < bars.Count(); ++i)
+        EXPECT_LE(bars.BarRect(i).Right, bars.BarRect(i + 1).Left) << i;
+
+    // Bars that stand apart anyway keep their usual size.
+    far.ClearPoints();
+    chart.Paint(canvas, 729, 300);
+    EXPECT_EQ(bars.BarSize(), 38);
+}

@@ -249,3 +249,52 @@ TEST(BarMarks, EveryOverlappingEarlierMarkAddsItsShift)
     // recomputed after a move, so the second one no longer counts.
     EXPECT_EQ(FindMark(bars, 2)->Position.Top, top0 + 17);
 }
+
+TEST(MarkGroups, LabelsOfOneGroupMoveDownUntilTheyNoLongerTouch)
+{
+    TChart chart;
+    LayOutPlain(chart);
+    FixLayout(chart);
+    chart.LeftAxis().SetAutomatic(false);
+    chart.LeftAxis().SetMaximum(20);
+    chart.LeftAxis().SetMinimum(0);
+    const auto addLine = [&](double value, int group) -> TFastLineSeries& {
+        auto& line = chart.CreateSeries<TFastLineSeries>();
+        line.SetParentChart(&chart);
+        line.Marks().SetVisible(true);
+        line.Marks().SetTransparent(true);
+        line.Marks().SetOverlapGroup(group);
+        line.AddPoint(0, value, " ");
+        line.AddPoint(6, value);
+        return line;
+    };
+    // Drawn middle, top, bottom: the order on the chart decides who moves.
+    TFastLineSeries& middle = addLine(10, 1);
+    TFastLineSeries& top = addLine(10.2, 1);
+    TFastLineSeries& bottom = addLine(9.9, 1);
+    TFastLineSeries& apart = addLine(10.1, 0);  // in no group
+    TFastLineSeries& other = addLine(10.1, 2);  // alone in its group
+    TRecordingCanvas canvas;
+    chart.Paint(canvas, 729, 200);
+
+    const auto box = [](const TChartSeries& line) { return line.Marks().DrawnMarks().at(1).Position; };
+    const auto onLine = [&](const TChartSeries& line) {
+        return box(line).Top + box(line).Height - 1 + 8 == line.PointPixel(1).Y;
+    };
+    EXPECT_TRUE(onLine(top));
+    EXPECT_EQ(box(middle).Top, box(top).Top + box(top).Height);
+    EXPECT_EQ(box(bottom).Top, box(middle).Top + box(middle).Height);
+    EXPECT_EQ(box(bottom).ArrowTo.Y, box(bottom).Top + box(bottom).Height - 1);
+    EXPECT_EQ(bottom.Marks().StoredPosition(1), box(bottom));
+    EXPECT_TRUE(onLine(apart));
+    EXPECT_TRUE(onLine(other));
+    // Blank marks show nothing and stay.
+    for (const TChartSeries* line : {&middle, &top, &bottom}) {
+        const TMarkPosition& blank = line->Marks().DrawnMarks().at(0).Position;
+        EXPECT_EQ(blank.Top + blank.Height - 1 + 8, line->PointPixel(0).Y);
+    }
+    // The texts are painted where the boxes went.
+    const std::vector<TCanvasOp> texts = canvas.TextOps("9.9");
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back().Points.at(0).Y, box(bottom).Top + 1);
+}

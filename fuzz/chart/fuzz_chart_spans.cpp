@@ -1,0 +1,180 @@
+// The four charts on records of any span and magnitude, down to subnormal
+// spans and up to the largest Singles: filling them raises at most the
+// system's own errors, and painting them at their sizes on the form (or at
+// one size of the input's choosing) never raises, never lets an axis end
+// fall below the other and never lays out 10,000 labels or more.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "Canvas.h"
+#include "ChartDisplays.h"
+#include "Errors.h"
+#include "FormCharts.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what)
+{
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
+}
+
+class TInput {
+public:
+    TInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    uint8_t Byte() { return size_ ? data_[at_++ % size_] : 0; }
+    float Single()
+    {
+        uint8_t bytes[4] = {Byte(), Byte(), Byte(), Byte()};
+        float value;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    }
+    // A fraction of the span from -0.5 to about 1.5.
+    float Fraction() { return (static_cast<float>(Byte()) - 64) / 128; }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+// Values at fractions of [low, low + span], limits and class limits around them.
+bool MakeRecord(TInput& input, TCPKValue& v)
+{
+    const float low = input.Single(), span = std::fabs(input.Single());
+    const auto at = [&](float fraction) { return low + span * fraction; };
+    const int count = 1 + input.Byte() % 30;
+    v.USL = at(input.Fraction());
+    v.Target = at(input.Fraction());
+    v.LSL = at(input.Fraction());
+    float sum = 0;
+    for (int i = 0; i < count; ++i) {
+        const float value = at(input.Fraction());
+        v.Values.push_back(value);
+        sum += value / static_cast<float>(count);
+    }
+    v.Count = count;
+    v.Mean = sum;
+    v.DataMax = v.DataMin = static_cast<float>(v.Values[0]);
+    for (double value : v.Values) {
+        v.DataMax = std::fmax(v.DataMax, static_cast<float>(value));
+        v.DataMin = std::fmin(v.DataMin, static_cast<float>(value));
+    }
+    v.ChartMax = v.DataMax > v.USL ? v.DataMax : v.USL;
+    v.ChartMin = v.DataMin >= v.LSL ? v.LSL : v.DataMin;
+    for (std::size_t first = 0; first + 5 <= v.Values.size(); first += 5) {
+        float high = static_cast<float>(v.Values[first]), least = high, mean = 0;
+        for (std::size_t i = first; i < first + 5; ++i) {
+            high = std::fmax(high, static_cast<float>(v.Values[i]));
+            least = std::fmin(least, static_cast<float>(v.Values[i]));
+            mean += static_cast<float>(v.Values[i]) / 5;
+        }
+        v.SubgroupMeans.push_back(mean);
+        v.SubgroupRanges.push_back(high - least);
+        v.RBar += (high - least) / static_cast<float>(count / 5);
+    }
+    v.XbarUCL = v.Mean + 0.577f * v.RBar;
+    v.XbarLCL = v.Mean - 0.577f * v.RBar;
+    v.RangeUCL = 2.114f * v.RBar;
+    v.SigmaWithin = v.RBar / 2.326f;
+    v.Plus3Sigma = v.Mean + 3 * v.SigmaWithin;
+    v.Minus3Sigma = v.Mean - 3 * v.SigmaWithin;
+    v.ClassWidth = std::fmax((v.DataMax - v.DataMin) / 7, 0.001f);
+    for (int i = 1; i <= 12; ++i) {
+        v.ClassLimits[i] = v.ChartMin - 0.005f + v.ClassWidth * static_cast<float>(i - 1);
+        v.Frequencies[static_cast<std::size_t>(i - 1)] = input.Byte() % 40;
+        v.MaxFrequency = std::max(v.MaxFrequency, v.Frequencies[static_cast<std::size_t>(i - 1)]);
+        v.OverallCurve[static_cast<std::size_t>(i - 1)] = static_cast<float>(input.Byte()) / 64;
+        v.WithinCurve[static_cast<std::size_t>(i - 1)] = static_cast<float>(input.Byte()) / 64;
+        v.MaxCurve = std::fmax(v.MaxCurve, std::fmax(v.OverallCurve[static_cast<std::size_t>(i - 1)],
+                                                     v.WithinCurve[static_cast<std::size_t>(i - 1)]));
+    }
+    // The computation stops with an error before such a record is drawn.
+    const float checked[] = {v.ChartMax,   v.ChartMin,    v.XbarUCL,    v.XbarLCL,         v.RangeUCL,
+                             v.Plus3Sigma, v.Minus3Sigma, v.ClassWidth, v.ClassLimits[12], v.Mean};
+    for (float value : checked)
+        if (!std::isfinite(value))
+            return false;
+    return std::isfinite(low) && std::isfinite(span);
+}
+
+// A canvas that draws nothing, with 6-pixel characters and 13-pixel lines:
+// what is checked is the chart's layout, and recording every drawing would
+// only cost time.
+class TBlankCanvas : public TCanvas {
+public:
+    void SetPen(const TPenSpec&) override {}
+    void SetBrush(const TBrushSpec&) override {}
+    void SetFont(const TFontSpec&) override {}
+    void FillRect(const TRect&, TColor) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void Line(int, int, int, int) override {}
+    void Polyline(const std::vector<TPoint>&) override {}
+    void Rectangle(const TRect&) override {}
+    void Polygon(const std::vector<TPoint>&) override {}
+    void TextOut(int, int, std::string_view, TTextAlign, TTextAnchor) override {}
+    int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
+    int TextHeight(std::string_view) override { return 13; }
+    void ClipRectangle(const TRect&) override {}
+    void UnClipRectangle() override {}
+    TColor SystemColor(TSystemColor) override { return clWhite; }
+};
+
+void PaintChecked(TChart& chart, int width, int height)
+{
+    TBlankCanvas canvas;
+    chart.Paint(canvas, width, height);
+    for (TAxisKind kind : {akBottom, akTop, akLeft, akRight}) {
+        const TChartAxis& axis = chart.Axis(kind);
+        if (axis.Division().Labels.size() >= MaxLabelCount)
+            Fail("10,000 labels or more");
+        if (!(axis.WorkMinimum() <= axis.WorkMaximum()))
+            Fail("axis ends out of order");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 8)
+        return 0;
+    TInput input(data, size);
+    TCPKValue v;
+    if (!MakeRecord(input, v))
+        return 0;
+
+    TChart chart1, chart2, chart3, cht1;
+    LayOutFormChart(cht1, "cht1");
+    TChartDisplays displays({chart1, *LayOutFormChart(chart1, "Chart1")}, {chart2, *LayOutFormChart(chart2, "Chart2")},
+                            {chart3, *LayOutFormChart(chart3, "Chart3")}, cht1);
+    // Each fill as the compute command runs it: the system's errors end it.
+    const auto run = [](auto fill) {
+        try {
+            fill();
+        } catch (const Exception&) {
+        }
+    };
+    run([&] { displays.FillIndividualsChart(v); });
+    run([&] { displays.DrawDistributionChart(v); });
+    run([&] { displays.FillControlCharts(v); });
+
+    // At their sizes on the form, or all at one size of the input's choosing.
+    const uint8_t sizeChoice = input.Byte();
+    const bool formSizes = sizeChoice < 192;
+    const int width = 1 + (sizeChoice - 192) * 12, height = 1 + (sizeChoice - 192) * 8;
+    PaintChecked(chart1, formSizes ? 772 : width, formSizes ? 190 : height);
+    PaintChecked(chart2, formSizes ? 555 : width, formSizes ? 250 : height);
+    PaintChecked(chart3, formSizes ? 772 : width, formSizes ? 190 : height);
+    PaintChecked(cht1, formSizes ? 772 : width, formSizes ? 486 : height);
+    for (TChart* chart : {&chart1, &chart2, &chart3, &cht1})
+        if (chart->LeftAxis().Minimum() > chart->LeftAxis().Maximum())
+            Fail("left axis minimum above maximum");
+    return 0;
+}
