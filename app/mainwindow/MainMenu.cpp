@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "AboutWindow.h"
+#include "ChartContextMenus.h"
 #include "ExportCommands.h"
 #include "ExtendedWindow.h"
 #include "HelpWindow.h"
@@ -72,6 +73,9 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     edit.addSeparator();
     AddEntry(edit, "actionCopyResults", "复制结果(&C)", {},
              [&form] { form.RunCommand([&form] { CopyResultsToClipboard(form); }); });
+    QMenu& charts = *edit.addMenu(U("图表(&G)"));
+    charts.setObjectName(QStringLiteral("menuCharts"));
+    AddChartMenuEntries(charts, form);
 
     QMenu& compute = *bar.addMenu(U("计算(&C)"));
     compute.setObjectName(QStringLiteral("menuCompute"));

@@ -9,6 +9,7 @@
 #include "ChartContextMenus.h"
 #include "FileDialogs.h"
 #include "MainMenu.h"
+#include "StringGrid.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
 
@@ -19,6 +20,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     scrollArea_->setObjectName(QStringLiteral("FormScrollArea"));
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(false);
+    // The scroll area follows the focused control; it never takes the focus itself.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     form_ = new TForm1;
     scrollArea_->setWidget(form_);
     setCentralWidget(scrollArea_);
@@ -27,6 +30,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
     BuildMainMenu(*this, *form_);
     AddChartContextMenus(*form_, [this]() -> TFileDialogs& { return FileDialogs(); });
+    // Typing and F2 go to the grid's current cell from the first key on.
+    form_->StringGrid1()->setFocus(Qt::OtherFocusReason);
     focusFollower_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }
