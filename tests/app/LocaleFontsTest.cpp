@@ -5,8 +5,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <locale.h>
@@ -40,6 +45,7 @@ QString MissingForAChineseDesktop()
 struct TRunnerResult {
     int ExitCode;
     QByteArray Errors;
+    QByteArray Output;
 };
 
 TRunnerResult RunScenario(const QString& script, const QString& locale, const QString& fontConfig = {})
@@ -55,7 +61,7 @@ TRunnerResult RunScenario(const QString& script, const QString& locale, const QS
     runner.write(script.toUtf8());
     runner.closeWriteChannel();
     runner.waitForFinished(60000);
-    return {runner.exitCode(), runner.readAllStandardError()};
+    return {runner.exitCode(), runner.readAllStandardError(), runner.readAllStandardOutput()};
 }
 
 QImage SampleDataScreenshot(const QString& locale, const QString& path)
@@ -168,4 +174,41 @@ TEST(ChineseDesktop, AMissingPreferredFontIsSaidOnceAndTheNextOneTaken)
     EXPECT_TRUE(errors.contains(QStringLiteral("“WenQuanYi Zen Hei”")) ||
                 errors.contains(QStringLiteral("“Noto Sans CJK SC”")))
         << run.Errors.toStdString();
+}
+
+TEST(ChineseDesktop, TheReportKeepsEveryMemoLineOnOneBaseline)
+{
+    if (const QString missing = MissingForAChineseDesktop(); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString();
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed (tools/dev.sh installs poppler-utils)";
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    const TRunnerResult run =
+        RunScenario(QStringLiteral("click Button2\nclick Button3\nfile %1\naction actionExportReport\ndump\n").arg(pdf),
+                    QStringLiteral("zh_CN.UTF-8"));
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    const QJsonObject memos = QJsonDocument::fromJson(run.Output).object()[QStringLiteral("memos")].toObject();
+
+    // pdftotext puts characters into one word only when they share a baseline:
+    // a memo line whose digits sat off its Chinese label's baseline came out
+    // as two words at two heights.
+    QProcess words;
+    words.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(words.waitForFinished(60000));
+    QStringList found;
+    static const QRegularExpression word(QStringLiteral("<word [^>]*>([^<]*)</word>"));
+    for (const QRegularExpressionMatch& match : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput())))
+        found << match.captured(1);
+    int checked = 0;
+    for (const char* memo : {"Memo5", "Memo6", "Memo7", "Memo8"})
+        for (const QJsonValue line : memos[QLatin1String(memo)].toArray()) {
+            // Lines too long for their box wrap onto a second row.
+            if (line.toString().size() > 16)
+                continue;
+            EXPECT_TRUE(found.contains(line.toString())) << memo << ": " << line.toString().toStdString();
+            ++checked;
+        }
+    EXPECT_GE(checked, 20);
 }
