@@ -149,7 +149,8 @@ TEST(MainWindowShell, HelpAndAboutSayWhatTheyShould)
     NumberSettings().DecimalSeparator.assign(1, ',');
     EXPECT_TRUE(HelpText().contains(U("当前为 “,”")));
     NumberSettings().DecimalSeparator.assign(1, '.');
-    for (const char* part : {"整体", "组内", "Ctrl+V", "上规格"})
+    for (const char* part : {"整体", "组内", "Ctrl+V", "上规格", "扩展分析（Ctrl+E）", "Ctrl+Z", "Ctrl+Y", "Delete",
+                             "空的单元格被跳过", "计算就此停止", "Shift+F10"})
         EXPECT_TRUE(HelpText().contains(U(part))) << part;
     EXPECT_TRUE(AboutText().contains(QString::fromLatin1(qVersion())));
     EXPECT_TRUE(AboutText().contains(QStringLiteral(CPK_XR_VERSION_TEXT)));
