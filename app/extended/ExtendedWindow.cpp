@@ -205,13 +205,20 @@ void TExtendedWindow::CopyTables() const
     QApplication::clipboard()->setMimeData(mime);
 }
 
+namespace {
+
+// What a typical title bar and border take around the client area; the real
+// frame is known only once the window is shown.
+const QMargins TypicalFrame(4, 30, 4, 4);
+
+}  // namespace
+
 QSize ExtendedWindowStartSize(const QRect& available)
 {
     const QSize designed(1180, 760);
     if (available.isEmpty())
         return designed;
-    // What a typical title bar and border take around the client area.
-    return designed.boundedTo(available.size().shrunkBy(QMargins(4, 30, 4, 4)));
+    return designed.boundedTo(available.size().shrunkBy(TypicalFrame));
 }
 
 TExtendedWindow* OpenExtendedWindow(const TForm1& form)
@@ -227,9 +234,10 @@ void ShowExtendedAnalysis(TForm1& form)
         window = new TExtendedWindow(form);
         // Centred on the form's screen; later openings keep where and how large the user left it.
         if (const QScreen* screen = form.screen()) {
-            QRect placed(QPoint(), window->size());
-            placed.moveCenter(screen->availableGeometry().center());
-            window->move(placed.topLeft());
+            // move() places the frame, so the framed size is centred.
+            QRect framed(QPoint(), window->size().grownBy(TypicalFrame));
+            framed.moveCenter(screen->availableGeometry().center());
+            window->move(framed.topLeft());
         }
     } else {
         window->Refresh();
