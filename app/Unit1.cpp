@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QEvent>
 #include <QFont>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <limits>
@@ -17,6 +19,7 @@
 #include "ChartDisplays.h"
 #include "ComputeCommand.h"
 #include "ComputeErrorExplanation.h"
+#include "ContextMenuKey.h"
 #include "Errors.h"
 #include "FormCharts.h"
 #include "FormControls.h"
@@ -24,6 +27,7 @@
 #include "LocaleSettings.h"
 #include "OverflowToolTips.h"
 #include "PasteGuard.h"
+#include "ResultFieldStart.h"
 #include "StringGrid.h"
 
 namespace {
@@ -45,6 +49,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     SetTabOrder();
     DescribeForAccessibility(*this);
     ShowOverflowAsToolTips(*this);
+    ShowStartOfResultFields(*this);
     displays_ = std::make_unique<TChartDisplays>(
         limitCharts.at(QStringLiteral("Chart1")), limitCharts.at(QStringLiteral("Chart2")),
         limitCharts.at(QStringLiteral("Chart3")), Chart(QStringLiteral("cht1"))->Chart());
@@ -190,12 +195,22 @@ void TForm1::CreateGridActions()
         action->setObjectName(QStringLiteral("StringGrid1.") + QLatin1String(name));
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
         grid_->addAction(action);
+        return action;
+    };
+    // The keys are the grid's own (StringGrid1KeyDown); the menu only shows them.
+    const auto withKeys = [](const char* text, const QKeySequence& keys) {
+        return QString::fromUtf8(text) + QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
     };
     const auto asOneStep = [this](const QString& name, std::function<void()> change) {
         return [this, name, change] { grid_->AsOneStep(name, change); };
     };
-    add("undo", QStringLiteral("撤销"), [this] { grid_->Undo(); });
-    add("redo", QStringLiteral("重做"), [this] { grid_->Redo(); });
+    QAction* undo = add("undo", withKeys("撤销", QKeySequence::Undo), [this] { grid_->Undo(); });
+    QAction* redo = add("redo", withKeys("重做", QKeySequence(Qt::CTRL | Qt::Key_Y)), [this] { grid_->Redo(); });
+    const QUndoStack& steps = *grid_->UndoStack();
+    undo->setEnabled(steps.canUndo());
+    redo->setEnabled(steps.canRedo());
+    connect(&steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     add("copy", QStringLiteral("复制"), [this] { CopyGridToClipboard(*grid_); });
     add("paste", QStringLiteral("粘贴"), asOneStep(QStringLiteral("粘贴"), [this] {
             PasteClipboardIntoGrid(*grid_, [this](const QString& text) { return AskEnlargeGrid(text); });
@@ -217,6 +232,11 @@ void TForm1::CreateGridActions()
         grid_->AsOneStep(QStringLiteral("恢复表格大小"), [this] { ResetGridSize(*grid_); });
     });
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Shift+F10 opens the menu at the current cell.
+    OpenContextMenuOnShiftF10(*grid_, [this] {
+        const QModelIndex current = grid_->currentIndex();
+        return grid_->viewport()->mapTo(grid_, grid_->visualRect(current).center());
+    });
 }
 
 void TForm1::RunCommand(const std::function<void()>& command)

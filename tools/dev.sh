@@ -9,9 +9,9 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev clang-format clang-tidy
-  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libfontconfig-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libglx-dev libopengl-dev
-  fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig
+  fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig fonts-noto-cjk locales
   xvfb xauth xdotool xclip poppler-utils
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
 )
@@ -27,6 +27,14 @@ install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+  # The tests compare the window under C and under a Chinese locale.
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+      echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen
   fi
   # Earlier set-ups registered Wine's fonts for the whole machine; the
   # application now registers Tahoma for itself.

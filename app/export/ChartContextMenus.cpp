@@ -1,16 +1,28 @@
 #include "ChartContextMenus.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QTimer>
 
+#include "AccessibleNames.h"
 #include "ChartControl.h"
 #include "ChartImageExport.h"
+#include "ContextMenuKey.h"
 #include "ExportCommands.h"
 #include "ResultsState.h"
 #include "Unit1.h"
 
+namespace {
+
+constexpr const char* ChartNames[] = {"Chart2", "cht1", "Chart1", "Chart3"};
+
+QPoint Centre(const QWidget& widget) { return widget.rect().center(); }
+
+}  // namespace
+
 void AddChartContextMenus(TForm1& form, std::function<TFileDialogs&()> dialogs)
 {
-    for (const char* name : {"Chart1", "Chart2", "Chart3", "cht1"}) {
+    for (const char* name : ChartNames) {
         TChartControl* chart = form.Chart(QString::fromLatin1(name));
         const auto add = [&](const char* action, const char* text, std::function<void()> command) {
             auto* entry = new QAction(QString::fromUtf8(text), chart);
@@ -26,5 +38,22 @@ void AddChartContextMenus(TForm1& form, std::function<TFileDialogs&()> dialogs)
         add("copyImage", "复制图像", [chart] { CopyChartImage(*chart); });
         add("saveImage", "保存图像…", [chart, dialogs] { SaveChartImageAs(*chart, dialogs()); });
         chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+        // Not a Tab stop: the tab order is the form's.
+        chart->setFocusPolicy(Qt::ClickFocus);
+        OpenContextMenuOnShiftF10(*chart, [chart] { return Centre(*chart); });
+    }
+}
+
+void AddChartMenuEntries(QMenu& menu, TForm1& form)
+{
+    for (const char* name : ChartNames) {
+        const QString chartName = QString::fromLatin1(name);
+        TChartControl* chart = form.Chart(chartName);
+        QAction* entry = menu.addAction(AccessibleNameOf(chartName));
+        QObject::connect(entry, &QAction::triggered, chart, [chart] {
+            chart->setFocus(Qt::OtherFocusReason);
+            // Once the menu that held this entry has closed.
+            QTimer::singleShot(0, chart, [chart] { OpenContextMenuByKeyboard(*chart, Centre(*chart)); });
+        });
     }
 }

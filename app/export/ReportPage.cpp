@@ -6,7 +6,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
@@ -18,6 +17,7 @@
 
 #include "Errors.h"
 #include "ExportInfo.h"
+#include "WidgetOntoPainter.h"
 
 namespace {
 
@@ -45,18 +45,6 @@ QFont HeadingFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
-}
-
-// The widgets drawn once into a recording: Qt renders widgets straight onto
-// a printer only as one bitmap, while a recording replays their lines and
-// texts onto any device.
-QPicture FormPicture(QWidget& form)
-{
-    QPicture picture;
-    QPainter painter(&picture);
-    form.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    painter.end();
-    return picture;
 }
 
 }  // namespace
@@ -91,12 +79,7 @@ bool PaintReportPage(QWidget& form, QPagedPaintDevice& device, const QDateTime& 
     const double scale = qMin(below.width() / form.width(), below.height() / form.height());
     painter.translate(below.left() + (below.width() - form.width() * scale) / 2, below.top());
     painter.scale(scale, scale);
-    // A recording replays scaled from its own resolution to the device's; the
-    // painter already maps the window's pixels onto the device.
-    const QPicture picture = FormPicture(form);
-    painter.scale(picture.logicalDpiX() / double(device.logicalDpiX()),
-                  picture.logicalDpiY() / double(device.logicalDpiY()));
-    painter.drawPicture(0, 0, picture);
+    RenderWidgetOnto(form, painter);
     painter.end();
     return true;
 }

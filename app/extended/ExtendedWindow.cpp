@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -114,7 +115,8 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     layout->addLayout(selectors);
     layout->addWidget(messages_);
     layout->addLayout(body, 1);
-    resize(1180, 760);
+    const QScreen* screen = form_.screen();
+    resize(ExtendedWindowStartSize(screen ? screen->availableGeometry() : QRect()));
 
     connect(method_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
     connect(confidence_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
@@ -203,6 +205,22 @@ void TExtendedWindow::CopyTables() const
     QApplication::clipboard()->setMimeData(mime);
 }
 
+namespace {
+
+// What a typical title bar and border take around the client area; the real
+// frame is known only once the window is shown.
+const QMargins TypicalFrame(4, 30, 4, 4);
+
+}  // namespace
+
+QSize ExtendedWindowStartSize(const QRect& available)
+{
+    const QSize designed(1180, 760);
+    if (available.isEmpty())
+        return designed;
+    return designed.boundedTo(available.size().shrunkBy(TypicalFrame));
+}
+
 TExtendedWindow* OpenExtendedWindow(const TForm1& form)
 {
     auto* window = form.findChild<TExtendedWindow*>(QString(), Qt::FindDirectChildrenOnly);
@@ -212,10 +230,18 @@ TExtendedWindow* OpenExtendedWindow(const TForm1& form)
 void ShowExtendedAnalysis(TForm1& form)
 {
     auto* window = form.findChild<TExtendedWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window)
+    if (!window) {
         window = new TExtendedWindow(form);
-    else
+        // Centred on the form's screen; later openings keep where and how large the user left it.
+        if (const QScreen* screen = form.screen()) {
+            // move() places the frame, so the framed size is centred.
+            QRect framed(QPoint(), window->size().grownBy(TypicalFrame));
+            framed.moveCenter(screen->availableGeometry().center());
+            window->move(framed.topLeft());
+        }
+    } else {
         window->Refresh();
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -52,6 +52,11 @@ private:
     TExtendedResult result_;
 };
 
+// The size the window starts at: as designed where the screen's available
+// area holds it with a frame, else that area less the frame (1366 × 768, or
+// 1920 × 1080 at scale 1.5, which leaves 1280 × 720).
+QSize ExtendedWindowStartSize(const QRect& available);
+
 // 计算 → 扩展分析… (Ctrl+E): opens the window, or raises it when it is open.
 void ShowExtendedAnalysis(TForm1& form);
 // The window when it is open (visible), else null.

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "AboutWindow.h"
+#include "ChartContextMenus.h"
 #include "ExportCommands.h"
 #include "ExtendedWindow.h"
 #include "HelpWindow.h"
@@ -83,6 +84,9 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
                 CopyResultsToClipboard(form);
         });
     });
+    QMenu& charts = *edit.addMenu(U("图表(&G)"));
+    charts.setObjectName(QStringLiteral("menuCharts"));
+    AddChartMenuEntries(charts, form);
 
     QMenu& compute = *bar.addMenu(U("计算(&C)"));
     compute.setObjectName(QStringLiteral("menuCompute"));

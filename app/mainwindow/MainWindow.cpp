@@ -16,6 +16,7 @@
 #include "FileDrops.h"
 #include "MainMenu.h"
 #include "ResultsState.h"
+#include "StringGrid.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
 
@@ -26,6 +27,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     scrollArea_->setObjectName(QStringLiteral("FormScrollArea"));
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(false);
+    // The scroll area follows the focused control; it never takes the focus itself.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     form_ = new TForm1;
     scrollArea_->setWidget(form_);
     notices_ = new QLabel;
@@ -53,6 +56,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
     BuildMainMenu(*this, *form_);
     AddChartContextMenus(*form_, [this]() -> TFileDialogs& { return FileDialogs(); });
+    // Typing and F2 go to the grid's current cell from the first key on.
+    form_->StringGrid1()->setFocus(Qt::OtherFocusReason);
     focusFollower_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }

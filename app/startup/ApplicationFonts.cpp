@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFontDatabase>
 
+#include "ChineseFonts.h"
+
 int RegisterApplicationFonts()
 {
     static const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
@@ -12,5 +14,6 @@ int RegisterApplicationFonts()
         if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
             ++registered;
     }
+    UseChineseFontPreference();
     return registered;
 }

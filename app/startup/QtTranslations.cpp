@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 bool InstallChineseQtTranslations(QCoreApplication& application)
@@ -11,5 +12,9 @@ bool InstallChineseQtTranslations(QCoreApplication& application)
         delete translator;
         return false;
     }
+    // Texts Qt takes from elsewhere by the default locale, such as the file
+    // types in the file dialog (from the MIME database), follow it too. The
+    // number settings come from the system's locale and stay as they are.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     return QCoreApplication::installTranslator(translator);
 }

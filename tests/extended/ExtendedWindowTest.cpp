@@ -152,3 +152,22 @@ TEST(ExtendedWindow, RunnerChoosesAndDumpsExtended)
     EXPECT_TRUE(e[QStringLiteral("charts")].toObject().contains(QStringLiteral("xbar")));
     EXPECT_TRUE(e[QStringLiteral("runTests")].isArray());
 }
+
+TEST(ExtendedWindow, StartsAtASizeItsScreenHoldsAndKeepsTheUsersSize)
+{
+    // A laptop's 1366 × 768 (less a panel) and 1920 × 1080 at scale 1.5.
+    for (const QRect available : {QRect(0, 0, 1366, 740), QRect(0, 0, 1280, 720)}) {
+        const QSize start = ExtendedWindowStartSize(available);
+        EXPECT_LE(start.width() + 8, available.width());
+        EXPECT_LE(start.height() + 34, available.height());
+    }
+    EXPECT_EQ(ExtendedWindowStartSize(QRect(0, 0, 2560, 1440)), QSize(1180, 760));
+
+    TOpenWindow open;
+    ASSERT_NE(open.Window, nullptr);
+    const QSize chosen = open.Window->size() + QSize(40, 30);
+    open.Window->resize(chosen);
+    open.Window->close();
+    ShowExtendedAnalysis(open.Form);
+    EXPECT_EQ(OpenExtendedWindow(open.Form)->size(), chosen);
+}

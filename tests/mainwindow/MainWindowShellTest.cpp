@@ -1,5 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -149,7 +160,8 @@ TEST(MainWindowShell, HelpAndAboutSayWhatTheyShould)
     NumberSettings().DecimalSeparator.assign(1, ',');
     EXPECT_TRUE(HelpText().contains(U("当前为 “,”")));
     NumberSettings().DecimalSeparator.assign(1, '.');
-    for (const char* part : {"整体", "组内", "Ctrl+V", "上规格"})
+    for (const char* part : {"整体", "组内", "Ctrl+V", "上规格", "扩展分析（Ctrl+E）", "Ctrl+Z", "Ctrl+Y", "Delete",
+                             "空的单元格被跳过", "计算就此停止", "Shift+F10"})
         EXPECT_TRUE(HelpText().contains(U(part))) << part;
     EXPECT_TRUE(AboutText().contains(QString::fromLatin1(qVersion())));
     EXPECT_TRUE(AboutText().contains(QStringLiteral(CPK_XR_VERSION_TEXT)));
@@ -166,4 +178,38 @@ TEST(MainWindowShell, QtsOwnTextsAreChinese)
     ASSERT_TRUE(InstallChineseQtTranslations(*QCoreApplication::instance()));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), U("确定"));
     EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Copy"));
+}
+
+TEST(MainWindowShell, TheFileDialogsTypesAndEveryDialogButtonAreChinese)
+{
+    ASSERT_TRUE(InstallChineseQtTranslations(*QCoreApplication::instance()));
+    QTemporaryDir folder;
+    QFile(folder.filePath(QStringLiteral("chart.png"))).open(QIODevice::WriteOnly);
+    QFileDialog dialog(nullptr, U("保存图像"), folder.path(), U("PNG 图像 (*.png)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.show();
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    QModelIndex chart;
+    for (int i = 0; i < 200 && !chart.isValid(); ++i) {
+        QTest::qWait(10);
+        chart = files->index(folder.filePath(QStringLiteral("chart.png")), 2);
+    }
+    ASSERT_TRUE(chart.isValid());
+    const QString type = files->data(chart).toString();
+    EXPECT_TRUE(type.contains(U("图像"))) << type.toStdString();
+    const auto chinese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4e00; });
+    };
+    for (const QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+        for (const QAbstractButton* button : box->buttons())
+            EXPECT_TRUE(chinese(button->text())) << button->text().toStdString();
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    for (const QPushButton* button : print.findChildren<QPushButton*>()) {
+        if (!button->text().isEmpty()) {
+            EXPECT_TRUE(chinese(button->text())) << button->text().toStdString();
+        }
+    }
 }

@@ -1,7 +1,7 @@
 #include "WindowDump.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,8 +74,9 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         {QStringLiteral("grid"), DumpGrid(*form.StringGrid1())},
         {QStringLiteral("geometry"), geometry},
         {QStringLiteral("tabOrder"), tabOrder},
-        {QStringLiteral("clipboard"), QGuiApplication::clipboard()->text()},
+        {QStringLiteral("clipboard"), QApplication::clipboard()->text()},
         {QStringLiteral("errors"), errors},
+        {QStringLiteral("focus"), QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()},
     };
     if (const TResultsState* state = TResultsState::Of(form)) {
         dump[QStringLiteral("stale")] = state->Stale();
