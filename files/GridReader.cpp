@@ -73,16 +73,26 @@ bool LooksLikeNumber(std::string_view field)
 
 class TGridParser {
 public:
-    explicit TGridParser(TGridSeparators separators) : separators_(std::move(separators)) {}
+    TGridParser(TGridSeparators separators, std::uint64_t maxArea)
+        : separators_(std::move(separators)),
+          maxArea_(maxArea)
+    {}
 
     void Feed(const char* data, std::size_t size)
     {
-        for (std::size_t i = 0; i < size; ++i)
+        for (std::size_t i = 0; i < size && !Full(); ++i)
             Take(data[i]);
+    }
+
+    bool Full() const
+    {
+        return maxArea_ > 0 && std::uint64_t(grid_.ColCount()) * std::uint64_t(grid_.RowCount()) >= maxArea_;
     }
 
     TBatchGrid Finish()
     {
+        if (Full())
+            return std::move(grid_);
         if (state_ == State::Quoted)
             throw TInputError(LineText(quoteLine_) + "的引号没有闭合");
         if (rowHasContent_)
@@ -192,6 +202,7 @@ private:
     }
 
     const TGridSeparators separators_;
+    const std::uint64_t maxArea_;
     TBatchGrid grid_;
     std::string field_;
     State state_ = State::FieldStart;
@@ -205,12 +216,13 @@ private:
 
 }  // namespace
 
-TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal)
+TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal,
+                   std::uint64_t maxArea)
 {
     std::vector<char> buffer(std::size_t(1) << 20);
     std::optional<TGridParser> parser;
     std::optional<TGridSeparators> separators;
-    while (in) {
+    while (in && !(parser && parser->Full())) {
         in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
         std::size_t size = static_cast<std::size_t>(in.gcount());
         const char* data = buffer.data();
@@ -225,15 +237,16 @@ TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOp
             }
             // The separators are chosen before any value is read.
             separators = ChooseSeparators(std::string_view(data, size), decimalOption, localeDecimal);
-            parser.emplace(*separators);
+            parser.emplace(*separators, maxArea);
         }
         parser->Feed(data, size);
     }
     if (in.bad())
         throw TInputError("读取输入失败");
+    const bool truncated = parser && parser->Full();
     if (!parser) {
         separators = ChooseSeparators({}, decimalOption, localeDecimal);
-        parser.emplace(*separators);
+        parser.emplace(*separators, maxArea);
     }
-    return {parser->Finish(), *separators};
+    return {parser->Finish(), *separators, truncated};
 }

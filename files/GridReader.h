@@ -37,6 +37,7 @@ struct TGridSeparators {
 struct TReadGrid {
     TBatchGrid Grid;
     TGridSeparators Separators;
+    bool Truncated = false;  // reading stopped at maxArea
 };
 
 // decimalOption: the separator the user chose, if any; localeDecimal the
@@ -45,4 +46,7 @@ struct TReadGrid {
 // rows so ragged that more than MaxMissingCells cells lie beyond their ends,
 // input without any non-empty field, a field separator equal to the decimal
 // separator, and a number holding both "," and "." or two decimal separators.
-TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal);
+// With maxArea, reading stops once the rows read span that many cells; the
+// rest of the input is not read.
+TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal,
+                   std::uint64_t maxArea = 0);

@@ -1,0 +1,79 @@
+#include "ZipXml.h"
+
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipfileinfo.h>
+
+#include "FileError.h"
+
+TZipXml::TZipXml(QuaZip& zip, const QString& part, const std::string& fileName) : fileName_(fileName), part_(part)
+{
+    if (!zip.setCurrentFile(part))
+        throw TFileError("文件“" + fileName_ + "”缺少“" + part.toStdString() + "”：不是完整的表格文件");
+    // A part that says it inflates far beyond the cap at a ratio no sheet has is
+    // refused before it is read; the count while reading catches one that lies.
+    QuaZipFileInfo64 info;
+    if (zip.getCurrentFileInfo(&info) && info.uncompressedSize > quint64(MaxPartBytes) &&
+        info.uncompressedSize / 100 > info.compressedSize)
+        throw TFileError("文件“" + fileName_ + "”中的“" + part.toStdString() + "”解压后有 " +
+                         std::to_string(info.uncompressedSize >> 20) + " MiB：不读取（可能是压缩炸弹）");
+    file_ = std::make_unique<QuaZipFile>(&zip);
+    if (!file_->open(QIODevice::ReadOnly))
+        throw TFileError("文件“" + fileName_ + "”中的“" + part.toStdString() + "”无法解压：文件已损坏或已加密");
+}
+
+TZipXml::~TZipXml() = default;
+
+bool TZipXml::Feed()
+{
+    if (ended_)
+        return false;
+    const QByteArray piece = file_->read(1 << 16);
+    if (piece.isEmpty()) {
+        ended_ = true;
+        // A short or corrupt stream shows up here as an error or a bad checksum on close.
+        file_->close();
+        if (file_->getZipError() != 0)
+            throw TFileError("文件“" + fileName_ + "”中的“" + part_.toStdString() + "”已损坏（解压失败）");
+        return false;
+    }
+    inflated_ += piece.size();
+    if (inflated_ > MaxPartBytes)
+        throw TFileError("文件“" + fileName_ + "”中的“" + part_.toStdString() + "”解压后超过 " +
+                         std::to_string(MaxPartBytes >> 20) + " MiB：不读取（可能是压缩炸弹）");
+    xml_.addData(piece);
+    return true;
+}
+
+QXmlStreamReader::TokenType TZipXml::Next()
+{
+    for (;;) {
+        const auto token = xml_.readNext();
+        if (token == QXmlStreamReader::Invalid) {
+            if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError && Feed())
+                continue;
+            throw TFileError("文件“" + fileName_ + "”中的“" + part_.toStdString() + "”不是有效的 XML（第 " +
+                             std::to_string(xml_.lineNumber()) + " 行：" + xml_.errorString().toStdString() + "）");
+        }
+        return token;
+    }
+}
+
+QString TZipXml::ElementText()
+{
+    QString text;
+    for (int depth = 1; depth > 0;) {
+        const auto token = Next();
+        if (token == QXmlStreamReader::StartElement)
+            ++depth;
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+        else if (token == QXmlStreamReader::Characters)
+            text += xml_.text();
+        else if (token == QXmlStreamReader::EndDocument)
+            break;
+    }
+    return text;
+}
+
+bool HasZipPart(QuaZip& zip, const QString& part) { return zip.setCurrentFile(part); }
