@@ -20,5 +20,8 @@ int main(int argc, char* argv[])
     TMainWindow window;
     window.Form().SetApplicationTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
     window.ShowPlaced();
+    // cpk-xr FILE opens the file, as the desktop entry's %f asks.
+    const QStringList arguments = QCoreApplication::arguments();
+    window.StartUp(arguments.size() > 1 ? arguments.at(1) : QString());
     return application.exec();
 }

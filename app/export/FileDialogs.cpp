@@ -36,3 +36,14 @@ bool TQtFileDialogs::ChoosePrinter(QPrinter& printer)
     QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
+
+std::optional<QString> TQtFileDialogs::ChooseOpenFile(const QString& caption, const QStringList& filters)
+{
+    QFileDialog dialog(parent_, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

@@ -22,6 +22,13 @@ public:
     virtual std::optional<QString> ChooseSaveFile(const TSaveFileRequest& request) = 0;
     // Sets the printer up as chosen; false when the dialog is cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // The file to open; none when the dialog is cancelled.
+    virtual std::optional<QString> ChooseOpenFile(const QString& caption, const QStringList& filters)
+    {
+        static_cast<void>(caption);
+        static_cast<void>(filters);
+        return std::nullopt;
+    }
 };
 
 class TQtFileDialogs : public TFileDialogs {
@@ -29,6 +36,7 @@ public:
     explicit TQtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<QString> ChooseSaveFile(const TSaveFileRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    std::optional<QString> ChooseOpenFile(const QString& caption, const QStringList& filters) override;
 
 private:
     QWidget* parent_;

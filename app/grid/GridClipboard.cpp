@@ -28,16 +28,7 @@ void CopyGridToClipboard(TStringGrid& grid)
     WriteClipboardTextAndHtml(text, html);
 }
 
-namespace {
-
-struct TCounts {
-    std::size_t Cols;
-    std::size_t Rows;
-};
-
-// Just enough columns and rows for the block, within the bound; never fewer
-// than the grid has.
-TCounts EnlargedCounts(const TStringGrid& grid, std::size_t neededCols, std::size_t neededRows)
+TGridCounts EnlargedCounts(const TStringGrid& grid, std::size_t neededCols, std::size_t neededRows)
 {
     const auto cols0 = static_cast<std::size_t>(grid.ColCount());
     const auto rows0 = static_cast<std::size_t>(grid.RowCount());
@@ -45,6 +36,8 @@ TCounts EnlargedCounts(const TStringGrid& grid, std::size_t neededCols, std::siz
     const std::size_t rows = std::min(std::max(rows0, neededRows), std::max(rows0, MaxEnlargedCells / cols));
     return {cols, rows};
 }
+
+namespace {
 
 QString EnlargeQuestionText(const TStringGrid& grid, const TClipboardBlock& block, std::size_t leftOut)
 {
@@ -89,7 +82,7 @@ void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarg
     const TClipboardLines lines = ReadClipboardLines(Utf16Units(text), roomLines(), roomFields(), keptLines);
     // Values beyond the counts are never dropped without asking.
     if (askEnlarge && lines.Block.Outside > 0) {
-        const TCounts counts = EnlargedCounts(grid, col + lines.Block.Cols, row + lines.Block.Rows);
+        const TGridCounts counts = EnlargedCounts(grid, col + lines.Block.Cols, row + lines.Block.Rows);
         const std::size_t leftOut =
             lines.Block.Fields - CountClipboardFieldsWithin(lines, room(counts.Rows, row), room(counts.Cols, col));
         if (askEnlarge(EnlargeQuestionText(grid, lines.Block, leftOut))) {

@@ -19,6 +19,14 @@ inline constexpr std::size_t MaxEnlargedCells = 100000;
 // question; true enlarges the grid, false pastes only what fits.
 using TEnlargeQuestion = std::function<bool(const QString& text)>;
 
+struct TGridCounts {
+    std::size_t Cols;
+    std::size_t Rows;
+};
+// Just enough columns and rows for a block that needs these counts, within
+// MaxEnlargedCells; never fewer than the grid has.
+TGridCounts EnlargedCounts(const TStringGrid& grid, std::size_t neededCols, std::size_t neededRows);
+
 void CopyGridToClipboard(TStringGrid& grid);
 // Without a question, values outside the grid are left out (the plain paste).
 void PasteClipboardIntoGrid(TStringGrid& grid, const TEnlargeQuestion& askEnlarge = {});

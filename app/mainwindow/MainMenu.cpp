@@ -18,6 +18,7 @@
 #include "ResultsState.h"
 #include "ResultsTable.h"
 #include "StringGrid.h"
+#include "StudyDocument.h"
 #include "Unit1.h"
 
 namespace {
@@ -54,6 +55,31 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
             });
         };
     };
+    TStudyDocument& document = window.Document();
+    const auto documentCommand = [&form](std::function<void()> run) {
+        return [&form, run = std::move(run)] { form.RunCommand(run); };
+    };
+    AddEntry(file, "actionOpen", "打开(&O)…", QKeySequence::Open, documentCommand([&document] { document.Open(); }));
+    QMenu& recent = *file.addMenu(U("最近打开(&R)"));
+    recent.setObjectName(QStringLiteral("menuRecent"));
+    const auto fillRecent = [&recent, &document, &form] {
+        recent.clear();
+        int number = 0;
+        for (const QString& path : document.RecentFiles()) {
+            ++number;
+            QAction* action = recent.addAction(QStringLiteral("&%1 %2").arg(number).arg(path));
+            action->setObjectName(QStringLiteral("actionRecent%1").arg(number));
+            QObject::connect(action, &QAction::triggered, &recent,
+                             [&form, &document, path] { form.RunCommand([&] { document.OpenPath(path); }); });
+        }
+        recent.setEnabled(number > 0);
+    };
+    fillRecent();
+    QObject::connect(&document, &TStudyDocument::Changed, &recent, fillRecent);
+    AddEntry(file, "actionSave", "保存(&S)", QKeySequence::Save, documentCommand([&document] { document.Save(); }));
+    AddEntry(file, "actionSaveAs", "另存为(&A)…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+             documentCommand([&document] { document.SaveAs(); }));
+    file.addSeparator();
     AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
     AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
     AddEntry(file, "actionExportWindowImage", "导出窗口图像(&I)…", {}, withDialogs(&ExportWindowImage));

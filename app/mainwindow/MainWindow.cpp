@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,13 +11,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "ApplicationIcon.h"
 #include "ChartContextMenus.h"
 #include "FileDialogs.h"
 #include "FileDrops.h"
+#include "ImportBox.h"
 #include "MainMenu.h"
 #include "ResultsState.h"
 #include "StringGrid.h"
+#include "StudyDocument.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
 
@@ -54,6 +59,10 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(form_->windowTitle());
     setWindowIcon(ApplicationIcon());
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
+    document_ = new TStudyDocument(
+        *form_, [this]() -> TFileDialogs& { return FileDialogs(); }, this);
+    document_->SetImportBox(std::make_unique<TDialogImportBox>(this));
+    connect(document_, &TStudyDocument::Changed, this, [this] { ShowResultsState(); });
     BuildMainMenu(*this, *form_);
     AddChartContextMenus(*form_, [this]() -> TFileDialogs& { return FileDialogs(); });
     // Typing and F2 go to the grid's current cell from the first key on.
@@ -64,13 +73,20 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
 
 // The form's controls lose the focus while the base classes destroy them; by then
 // this window is no longer one to follow it.
-TMainWindow::~TMainWindow() { disconnect(focusFollower_); }
+TMainWindow::~TMainWindow()
+{
+    disconnect(focusFollower_);
+    // The document watches the form; it goes first.
+    delete std::exchange(document_, nullptr);
+}
 
 void TMainWindow::ShowResultsState()
 {
     const TResultsState& state = *TResultsState::Of(*form_);
     const bool stale = state.Stale();
-    setWindowTitle(form_->windowTitle() + (stale ? QStringLiteral("（结果已过期）") : QString()));
+    const QString name = document_ ? document_->TitleName() : QString();
+    setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral(" — ")) + form_->windowTitle() +
+                   (stale ? QStringLiteral("（结果已过期）") : QString()));
     staleText_->setText(stale ? QStringLiteral("结果已过期：数据或规格已更改，按 F9 重新计算") : QString());
     notices_->setText(state.Notices().join(QLatin1Char('\n')));
     notices_->setVisible(!state.Notices().isEmpty());
@@ -84,11 +100,36 @@ void TMainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void TMainWindow::dropEvent(QDropEvent* event)
 {
-    // Opening files comes later; until then a drop says so and changes nothing.
+    // A file dropped on the window or the grid opens as 文件 → 打开… would.
     if (!event->mimeData()->hasUrls())
         return;
     event->acceptProposedAction();
-    statusBar()->showMessage(QStringLiteral("暂不能打开文件：请在表格程序中复制数据，再在表格中按 Ctrl+V 粘贴"), 10000);
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.constFirst().toLocalFile();
+    if (path.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("只能打开本机上的文件"), 10000);
+        return;
+    }
+    form_->RunCommand([this, path] { document_->OpenPath(path); });
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!document_->ConfirmClose()) {
+        event->ignore();
+        return;
+    }
+    document_->RemoveRecoveryCopy();
+    event->accept();
+}
+
+void TMainWindow::SetImportBox(std::unique_ptr<TImportBox> box) { document_->SetImportBox(std::move(box)); }
+
+void TMainWindow::StartUp(const QString& file)
+{
+    document_->OfferRecovery();
+    if (!file.isEmpty())
+        form_->RunCommand([this, file] { document_->OpenPath(file); });
 }
 
 void TMainWindow::SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs) { fileDialogs_ = std::move(dialogs); }

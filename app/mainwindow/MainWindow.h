@@ -10,6 +10,8 @@ class QLabel;
 class QScrollArea;
 class TFileDialogs;
 class TForm1;
+class TImportBox;
+class TStudyDocument;
 
 class TMainWindow : public QMainWindow {
     Q_OBJECT
@@ -24,6 +26,14 @@ public:
     TFileDialogs& FileDialogs() const { return *fileDialogs_; }
     void SetFileDialogs(std::unique_ptr<TFileDialogs> dialogs);
 
+    // The user's work: its file, unsaved changes, recent files, recovery.
+    TStudyDocument& Document() const { return *document_; }
+    // The import box "导入数据"; the dialog by default.
+    void SetImportBox(std::unique_ptr<TImportBox> box);
+    // After the window is set up: offers a recovery copy, then opens the file
+    // given on the command line, if any.
+    void StartUp(const QString& file);
+
     // Shows the window placed on its screen (see PlaceWindow).
     void ShowPlaced();
 
@@ -33,10 +43,12 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FollowFocus(QWidget* focused);
-    // The title, the status bar and the notices as the results state says.
+    // The title (the document's name and the results state), the status bar
+    // and the notices.
     void ShowResultsState();
 
     TForm1* form_ = nullptr;
@@ -44,5 +56,6 @@ private:
     QLabel* notices_ = nullptr;
     QLabel* staleText_ = nullptr;
     std::unique_ptr<TFileDialogs> fileDialogs_;
+    TStudyDocument* document_ = nullptr;
     QMetaObject::Connection focusFollower_;
 };

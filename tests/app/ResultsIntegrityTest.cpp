@@ -100,9 +100,9 @@ TEST(ResultsIntegrity, ErrorsKeepTheirMessageAndSayWhereAndWhatToDo)
 
 TEST(ResultsIntegrity, AFileDroppedOnAFieldIsNotPastedAsItsPath)
 {
-    const auto dumps =
-        Dumps(QStringLiteral("drop Edit6 /tmp/measure.csv\ndrop Memo1 /tmp/measure.csv\n"
-                             "drop StringGrid1 /tmp/measure.csv\ndrop MainWindow /tmp/measure.csv\ndump\n"));
+    const auto dumps = Dumps(
+        QStringLiteral("drop Edit6 /nonexistent/measure.csv\ndrop Memo1 /nonexistent/measure.csv\n"
+                       "drop StringGrid1 /nonexistent/measure.csv\ndrop MainWindow /nonexistent/measure.csv\ndump\n"));
     ASSERT_EQ(dumps.size(), 1);
     EXPECT_EQ(dumps[0][QStringLiteral("edits")][QStringLiteral("Edit6")], QStringLiteral("28"));
     EXPECT_TRUE(dumps[0][QStringLiteral("memos")][QStringLiteral("Memo1")].toArray().isEmpty());

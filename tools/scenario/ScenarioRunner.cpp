@@ -6,19 +6,23 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinter>
+#include <QTimer>
 #include <QUrl>
 
 #include <stdexcept>
 
 #include "FileDialogs.h"
 #include "GridKeys.h"
+#include "ImportBox.h"
 #include "LocaleSettings.h"
 #include "MainWindow.h"
 #include "StringGrid.h"
+#include "StudyDocument.h"
 #include "Unit1.h"
 #include "WindowDump.h"
 
@@ -83,6 +87,7 @@ public:
         chosen.swap(file_);
         return chosen;
     }
+    std::optional<QString> ChooseOpenFile(const QString&, const QStringList&) override { return ChooseSaveFile({}); }
     bool ChoosePrinter(QPrinter& printer) override
     {
         const auto chosen = ChooseSaveFile({});
@@ -118,6 +123,7 @@ TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out)
       out_(out)
 {
     window.SetFileDialogs(std::make_unique<TScriptedFileDialogs>(file_));
+    window.SetImportBox(std::make_unique<TGuessingImportBox>());
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
     form_.SetQuestionDisplay(std::make_unique<TRecordingQuestionDisplay>(questions_, answer_));
 }
@@ -198,10 +204,18 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         if (index < 0)
             throw Refused(QStringLiteral("no item '%1' in a combo box named '%2'").arg(line.Words[1], line.Words[0]));
         box->setCurrentIndex(index);
+    } else if (command == QLatin1String("wait")) {
+        QEventLoop pause;
+        QTimer::singleShot(line.Words[0].toInt(), &pause, &QEventLoop::quit);
+        pause.exec();
     } else if (command == QLatin1String("dump")) {
         Settle();
         QJsonObject dump = DumpWindow(form_, errors_);
         dump[QStringLiteral("questions")] = questions_;
+        dump[QStringLiteral("title")] = window_.windowTitle();
+        dump[QStringLiteral("recent")] = QJsonArray::fromStringList(window_.Document().RecentFiles());
+        if (!window_.Document().LastImport().isEmpty())
+            dump[QStringLiteral("import")] = window_.Document().LastImport();
         out_ << QJsonDocument(dump).toJson(QJsonDocument::Compact) << '\n';
         out_.flush();
         errors_ = QJsonArray();

@@ -21,7 +21,7 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("action"), {1, false}},   {QStringLiteral("choose"), {2, false}},
         {QStringLiteral("dump"), {0, false}},     {QStringLiteral("screenshot"), {0, true}},
         {QStringLiteral("answer"), {0, true}},    {QStringLiteral("file"), {0, true}},
-        {QStringLiteral("drop"), {1, true}},
+        {QStringLiteral("drop"), {1, true}},      {QStringLiteral("wait"), {1, false}},
     };
     return shapes;
 }
@@ -93,7 +93,8 @@ std::optional<TScenarioLine> ParseScenarioLine(const QString& rawLine)
     else if (pos >= 0 && !line.mid(pos + 1).isEmpty())
         throw std::invalid_argument("unexpected text after '" + parsed.Command.toStdString() + "'");
 
-    if (parsed.Command == QLatin1String("cell") || parsed.Command == QLatin1String("current"))
+    if (parsed.Command == QLatin1String("cell") || parsed.Command == QLatin1String("current") ||
+        parsed.Command == QLatin1String("wait"))
         for (const QString& index : parsed.Words)
             if (!IsNonNegativeIndex(index))
                 throw std::invalid_argument("not a non-negative index: '" + index.toStdString() + "'");

@@ -34,6 +34,10 @@ int main(int argc, char* argv[])
 
     QTextStream out(stdout);
     TScenarioRunner runner(window, out);
+    // The optional file argument opens as `cpk-xr FILE` does.
+    const QStringList arguments = QCoreApplication::arguments();
+    window.StartUp(arguments.size() > 1 ? arguments.at(1) : QString());
+    QApplication::processEvents();
     std::string raw;
     for (int lineNumber = 1; std::getline(std::cin, raw); ++lineNumber) {
         const QString text = QString::fromUtf8(raw);

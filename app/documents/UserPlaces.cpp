@@ -1,0 +1,17 @@
+#include "UserPlaces.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+QString RecoveryCopyPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/cpk-xr/recovery.cpkx");
+}
+
+std::unique_ptr<QSettings> UserSettings()
+{
+    return std::make_unique<QSettings>(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                           QStringLiteral("/cpk-xr/cpk-xr.conf"),
+                                       QSettings::IniFormat);
+}
