@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 {
     InitFloatingPointEnvironment();
     QApplication application(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("cpk-xr"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.cpkxr.CpkXr"));
     RegisterApplicationFonts();
     InstallChineseQtTranslations(application);
     ReadNumberSettingsFromLocale();

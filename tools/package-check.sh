@@ -8,13 +8,14 @@ cmake --workflow --preset package
 deb=$(ls build/package/cpk-xr_*.deb | head -n1)
 echo "== $deb"
 
-desktop-file-validate packaging/cpk-xr.desktop
-# The component id is the package's own name: the project has no domain to
-# build a reverse-DNS id from.
-appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info packaging/cpk-xr.metainfo.xml
+desktop-file-validate packaging/org.cpkxr.CpkXr.desktop
+# No warning passes: the component id is in reverse-DNS form.
+appstreamcli validate --no-net --pedantic packaging/org.cpkxr.CpkXr.metainfo.xml | tee /dev/stderr |
+  grep -qE '^[WE]:' && { echo "AppStream metadata has warnings" >&2; exit 1; }
+grep -q '^Exec=cpk-xr %f$' packaging/org.cpkxr.CpkXr.desktop || { echo "the desktop entry does not open files" >&2; exit 1; }
 
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/cpk-xr ./usr/bin/cpk-xr-batch ./usr/share/applications/cpk-xr.desktop ./usr/share/metainfo/cpk-xr.metainfo.xml \
+for path in ./usr/bin/cpk-xr ./usr/bin/cpk-xr-batch ./usr/share/applications/org.cpkxr.CpkXr.desktop ./usr/share/metainfo/org.cpkxr.CpkXr.metainfo.xml ./usr/share/mime/packages/cpk-xr-study.xml \
             ./usr/share/icons/hicolor/scalable/apps/cpk-xr.svg ./usr/share/icons/hicolor/48x48/apps/cpk-xr.png; do
   grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
 done
