@@ -38,6 +38,32 @@ void CheckDecimalSeparator(const std::string& separator)
         throw TUsageError("字符" + Quoted(separator) + "不能用作小数分隔符");
 }
 
+std::size_t CountNamed(const std::string& option, const std::string& text)
+{
+    std::size_t count = 0;
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw TUsageError(option + " 需要一个非负整数，不是" + Quoted(text));
+    for (const char c : text)
+        count = count * 10 + std::size_t(c - '0');
+    return count;
+}
+
+// "2,3,5" → columns 1, 2 and 4 from zero.
+std::vector<std::size_t> ColumnsNamed(const std::string& text)
+{
+    std::vector<std::size_t> columns;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::size_t number = CountNamed("--columns", text.substr(start, end - start));
+        if (number == 0)
+            throw TUsageError("--columns 的列号从 1 开始，不是" + Quoted(text));
+        columns.push_back(number - 1);
+        start = end + 1;
+    }
+    return columns;
+}
+
 }  // namespace
 
 TBatchOptions ParseBatchOptions(std::span<const std::string> args)
@@ -89,6 +115,12 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             options.ReportPath = value();
         else if (arg == "--extended" && !attached)
             options.Extended = true;
+        else if (arg == "--sheet")
+            options.Sheet = field();
+        else if (arg == "--header-rows")
+            options.HeaderRows = CountNamed(arg, value());
+        else if (arg == "--columns")
+            options.Columns = ColumnsNamed(value());
         else if (arg == "-" || !arg.starts_with("-")) {
             if (inputGiven)
                 throw TUsageError("只能读一个输入文件，多余的参数：" + Quoted(arg));
@@ -115,12 +147,20 @@ std::string BatchHelpText()
 按“计算CPK(整体)”计算文件中的测量值，输出窗口显示的结果文本，逐字节相同。
 不给文件或文件为“-”时读标准输入。
 
-输入：CSV 或制表符分隔的文本（UTF-8，可带 BOM，行尾 LF、CRLF 或 CR）。
+输入：CSV 或制表符分隔的文本（UTF-8，可带 BOM；UTF-16 带 BOM；不是 UTF-8 时按 GB18030；
+  行尾 LF、CRLF 或 CR），XLSX、ODS 或 XLS 工作簿，或研究文件（.cpkx）。
   文件就是表格：每行是表格的一行，每个字段是一个单元格，空字段是空单元格；
   按窗口的读取顺序（逐行，行内从左到右）读取，一列或五列的文件都可以。
   字段分隔符是制表符和分号，小数分隔符不是逗号时逗号也是。
   字段可加双引号（其中的 "" 表示一个引号，可含分隔符和换行）。
   每个文本都按系统自己的数字规则读取，与窗口读单元格完全一样。
+  工作簿的数字写成能读回同一数值的最短小数文本，公式取其缓存的值。
+  研究文件：读取其中的表格和四个输入框（下面的选项可覆盖它们）。
+
+读取数据文件的哪一部分（工作簿默认按“导入数据”的猜测，文本文件默认全部）：
+  --sheet N|NAME           工作表（序号从 1 开始，或名称）
+  --header-rows N          跳过的表头行数
+  --columns 2,3,4          读数所在的列（从 1 开始）
 
 窗口的输入框（文本，默认值与窗口相同）：
   --usl TEXT               上规格（28）

@@ -4,6 +4,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 enum class TOutputFormat { Text, Json, Csv };
 enum class TChartFormat { Png, Svg, Pdf };
@@ -18,6 +19,12 @@ struct TBatchOptions {
     TChartFormat ChartFormat = TChartFormat::Png;
     std::string ReportPath;  // "" : no report
     bool Extended = false;
+    // What of a data file is read (defaults: the import box's guesses for a
+    // workbook, the whole file for a text file): the sheet by number (from 1)
+    // or name, the header rows skipped, the columns (from 1) that hold readings.
+    std::optional<std::string> Sheet;
+    std::optional<std::size_t> HeaderRows;
+    std::optional<std::vector<std::size_t>> Columns;
     bool Help = false;
 };
 

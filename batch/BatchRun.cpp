@@ -7,6 +7,7 @@
 
 #include "BatchCharts.h"
 #include "BatchCompute.h"
+#include "BatchInput.h"
 #include "BatchOptions.h"
 #include "BatchOutput.h"
 #include "BatchWindow.h"
@@ -20,20 +21,6 @@
 #include "Report.h"
 
 namespace {
-
-TReadGrid ReadInput(const std::string& path, std::istream& standardInput,
-                    const std::optional<std::string>& decimalOption, const std::string& localeDecimal)
-{
-    if (path.empty() || path == "-")
-        return ReadGrid(standardInput, decimalOption, localeDecimal);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
-        throw TInputError("“" + path + "”是目录，不是文件");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw TInputError("无法打开输入文件“" + path + "”：" + std::strerror(errno));
-    return ReadGrid(file, decimalOption, localeDecimal);
-}
 
 std::string Named(char separator) { return separator == '\t' ? "制表符" : "“" + std::string(1, separator) + "”"; }
 
@@ -63,8 +50,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
             return 0;
         }
         TNumberSettings& settings = NumberSettings();
-        TReadGrid input =
-            ReadInput(options.InputPath, standardInput, options.DecimalSeparator, settings.DecimalSeparator);
+        TBatchInput read = ReadBatchInput(options, standardInput, settings.DecimalSeparator);
+        TReadGrid& input = read.Read;
         // The file's decimal separator is the run's, as the window's would be in such a locale.
         if (!options.DecimalSeparator && input.Separators.Decimal != settings.DecimalSeparator)
             err << "cpk-xr-batch：按文件读取：字段分隔符为"
@@ -84,9 +71,13 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
             {&Field::Lsl, &options.Lsl},
             {&Field::SubgroupSize, &options.SubgroupSize},
         };
-        for (const auto& [field, text] : typed)
+        for (const auto& [field, text] : typed) {
+            // A study file's fields, unless the command line sets them.
+            if (const auto stored = read.Fields.find(std::string(field->Control)); stored != read.Fields.end())
+                window.SetText(*field, stored->second);
             if (*text)
                 window.SetText(*field, **text);
+        }
 
         TBatchCharts charts;
         const std::optional<std::string> error = ComputeAsWindow(window, &charts.Displays());
