@@ -71,7 +71,8 @@ TStudy ParseStudy(const QByteArray& bytes, const QString& fileName)
     if (study.ColCount < 1 || study.RowCount < 1 ||
         std::size_t(study.ColCount) * std::size_t(study.RowCount) > std::size_t(std::max(MaxStudyCells, 50)))
         Refuse(fileName, QStringLiteral("表格大小 %1 列 × %2 行超出范围").arg(study.ColCount).arg(study.RowCount));
-    for (const QJsonValue& value : grid.value(QStringLiteral("cells")).toArray()) {
+    const QJsonArray cells = grid.value(QStringLiteral("cells")).toArray();
+    for (const QJsonValue value : cells) {
         const QJsonArray cell = value.toArray();
         const int col = cell.at(0).toInt(-1), row = cell.at(1).toInt(-1);
         if (cell.size() != 3 || col < 0 || row < 0 || !cell.at(2).isString() || col >= MaxStudyCells ||

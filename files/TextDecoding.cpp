@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <streambuf>
 #include <vector>
 
@@ -30,16 +31,18 @@ public:
     TBuffer(std::istream& in, const std::string& encoding) : in_(in)
     {
         if (encoding != "UTF-8") {
-            converter_ = iconv_open("UTF-8", encoding.c_str());
-            if (converter_ == reinterpret_cast<iconv_t>(-1))
+            const iconv_t opened = iconv_open("UTF-8", encoding.c_str());
+            // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv's failure value
+            if (opened == reinterpret_cast<iconv_t>(-1))
                 throw TFileError("不支持的编码“" + encoding + "”");
+            converter_ = opened;
         }
         skipBom_ = true;
     }
     ~TBuffer() override
     {
-        if (converter_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(converter_);
+        if (converter_)
+            iconv_close(*converter_);
     }
     bool Failed() const { return failed_; }
 
@@ -66,7 +69,7 @@ private:
             ended_ = got < sizeof piece;
         }
         out_.clear();
-        if (converter_ == reinterpret_cast<iconv_t>(-1)) {
+        if (!converter_) {
             out_.swap(pending_);
         } else {
             out_.resize(pending_.size() * 2 + 16);
@@ -74,7 +77,7 @@ private:
             std::size_t fromLeft = pending_.size();
             char* to = out_.data();
             std::size_t toLeft = out_.size();
-            const std::size_t done = iconv(converter_, &from, &fromLeft, &to, &toLeft);
+            const std::size_t done = iconv(*converter_, &from, &fromLeft, &to, &toLeft);
             // EINVAL: a character continues in the next piece; at the end it is broken.
             if (done == static_cast<std::size_t>(-1) && (errno == EILSEQ || (errno == EINVAL && ended_))) {
                 failed_ = true;
@@ -96,7 +99,7 @@ private:
     }
 
     std::istream& in_;
-    iconv_t converter_ = reinterpret_cast<iconv_t>(-1);
+    std::optional<iconv_t> converter_;  // none for UTF-8, which is read as it is
     std::vector<char> pending_, out_;
     bool ended_ = false, failed_ = false, skipBom_ = false;
 };

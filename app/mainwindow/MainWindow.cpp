@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -63,6 +64,15 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
         *form_, [this]() -> TFileDialogs& { return FileDialogs(); }, this);
     document_->SetImportBox(std::make_unique<TDialogImportBox>(this));
     connect(document_, &TStudyDocument::Changed, this, [this] { ShowResultsState(); });
+    // The desktop session ending asks as closing the window does.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            const bool close = document_->ConfirmClose();
+            manager.release();
+            if (!close)
+                manager.cancel();
+        }
+    });
     BuildMainMenu(*this, *form_);
     AddChartContextMenus(*form_, [this]() -> TFileDialogs& { return FileDialogs(); });
     // Typing and F2 go to the grid's current cell from the first key on.
