@@ -36,7 +36,7 @@ TDataFile ReadTextFile(const TDataFileRequest& request)
     TDecodedStream decoded(in, file.Encoding);
     TReadGrid read;
     try {
-        read = ReadGrid(decoded, request.DecimalOption, request.Decimal, request.MaxCells);
+        read = ReadGrid(decoded, request.DecimalOption, request.Decimal, request.MaxCells, request.FieldOption);
     } catch (const TInputError& error) {
         if (decoded.DecodingFailed())
             throw TFileError("无法读取“" + fileName + "”：内容不是 " + file.Encoding + " 编码的文本");

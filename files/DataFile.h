@@ -19,6 +19,7 @@ struct TDataFileRequest {
     // user chose (none: "," beside ";" or tab, else the one in force).
     std::string Encoding;
     std::optional<std::string> DecimalOption;
+    std::optional<char> FieldOption;  // none: chosen from the first lines
     // The decimal separator in force: numbers of a workbook are written with it.
     std::string Decimal = ".";
     std::uint64_t MaxCells = 100000;

@@ -43,11 +43,11 @@ TSeparatorsSeen SeenSeparators(std::string_view head)
 }
 
 TGridSeparators ChooseSeparators(std::string_view head, const std::optional<std::string>& decimalOption,
-                                 const std::string& localeDecimal)
+                                 const std::string& localeDecimal, std::optional<char> fieldOption)
 {
     const TSeparatorsSeen seen = SeenSeparators(head);
     TGridSeparators chosen;
-    chosen.Field = seen.Tab ? '\t' : seen.Semicolon ? ';' : seen.Comma ? ',' : '\0';
+    chosen.Field = fieldOption ? *fieldOption : seen.Tab ? '\t' : seen.Semicolon ? ';' : seen.Comma ? ',' : '\0';
     if (decimalOption)
         chosen.Decimal = *decimalOption;
     else if ((chosen.Field == '\t' || chosen.Field == ';') && seen.Comma)
@@ -217,7 +217,7 @@ private:
 }  // namespace
 
 TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal,
-                   std::uint64_t maxArea)
+                   std::uint64_t maxArea, std::optional<char> fieldOption)
 {
     std::vector<char> buffer(std::size_t(1) << 20);
     std::optional<TGridParser> parser;
@@ -236,7 +236,7 @@ TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOp
                 size -= 3;
             }
             // The separators are chosen before any value is read.
-            separators = ChooseSeparators(std::string_view(data, size), decimalOption, localeDecimal);
+            separators = ChooseSeparators(std::string_view(data, size), decimalOption, localeDecimal, fieldOption);
             parser.emplace(*separators, maxArea);
         }
         parser->Feed(data, size);
@@ -245,7 +245,7 @@ TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOp
         throw TInputError("读取输入失败");
     const bool truncated = parser && parser->Full();
     if (!parser) {
-        separators = ChooseSeparators({}, decimalOption, localeDecimal);
+        separators = ChooseSeparators({}, decimalOption, localeDecimal, fieldOption);
         parser.emplace(*separators, maxArea);
     }
     return {parser->Finish(), *separators, truncated};

@@ -47,6 +47,7 @@ struct TReadGrid {
 // input without any non-empty field, a field separator equal to the decimal
 // separator, and a number holding both "," and "." or two decimal separators.
 // With maxArea, reading stops once the rows read span that many cells; the
-// rest of the input is not read.
+// rest of the input is not read. fieldOption: the field separator the user
+// chose instead of the one the first lines give ('\0': one column).
 TReadGrid ReadGrid(std::istream& in, const std::optional<std::string>& decimalOption, const std::string& localeDecimal,
-                   std::uint64_t maxArea = 0);
+                   std::uint64_t maxArea = 0, std::optional<char> fieldOption = std::nullopt);

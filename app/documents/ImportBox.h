@@ -25,7 +25,8 @@ public:
 
     // Reads again after a change of sheet, encoding or decimal separator; the
     // choice is guessed anew.
-    void Reread(std::size_t sheet, const std::string& encoding, const std::optional<std::string>& decimalOption);
+    void Reread(std::size_t sheet, const std::string& encoding, const std::optional<std::string>& decimalOption,
+                std::optional<char> fieldOption);
     // The cells that go into the grid, numbers with the separator in force.
     std::vector<std::vector<std::string>> Cells() const;
     // The dump's record of the choices.

@@ -67,8 +67,16 @@ public:
             decimal_->addItem(QStringLiteral("."), QStringLiteral("."));
             decimal_->addItem(QStringLiteral(","), QStringLiteral(","));
             form->addRow(QStringLiteral("小数分隔符："), decimal_);
+            field_ = new QComboBox;
+            field_->addItem(QStringLiteral("按文件判断"), QString());
+            field_->addItem(QStringLiteral("制表符"), QStringLiteral("\t"));
+            field_->addItem(QStringLiteral(";"), QStringLiteral(";"));
+            field_->addItem(QStringLiteral(","), QStringLiteral(","));
+            field_->addItem(QStringLiteral("无（单列）"), QStringLiteral("none"));
+            form->addRow(QStringLiteral("字段分隔符："), field_);
             separators_ = new QLabel;
-            form->addRow(QStringLiteral("字段分隔符："), separators_);
+            form->addRow(QString(), separators_);
+            connect(field_, &QComboBox::currentIndexChanged, this, [this] { Reread(); });
             connect(encoding_, &QComboBox::currentIndexChanged, this, [this] { Reread(); });
             connect(decimal_, &QComboBox::currentIndexChanged, this, [this] { Reread(); });
         }
@@ -101,9 +109,13 @@ private:
     {
         try {
             const QString decimal = decimal_ ? decimal_->currentData().toString() : QString();
+            const QString field = field_ ? field_->currentData().toString() : QString();
+            std::optional<char> fieldOption;
+            if (!field.isEmpty())
+                fieldOption = field == QLatin1String("none") ? '\0' : field.at(0).toLatin1();
             session_.Reread(sheet_ ? std::size_t(sheet_->currentIndex()) : 0,
                             encoding_ ? encoding_->currentData().toString().toStdString() : std::string(),
-                            decimal.isEmpty() ? std::nullopt : std::optional(decimal.toStdString()));
+                            decimal.isEmpty() ? std::nullopt : std::optional(decimal.toStdString()), fieldOption);
             error_.clear();
         } catch (const TFileError& error) {
             error_ = QString::fromUtf8(error.what());
@@ -120,9 +132,11 @@ private:
         showing_ = false;
         if (separators_) {
             const char field = session_.File().FieldSeparator;
-            separators_->setText(field == '\t' ? QStringLiteral("制表符")
-                                 : field       ? QString(QLatin1Char(field))
-                                               : QStringLiteral("（单列）"));
+            const QString fieldName = field == '\t' ? QStringLiteral("制表符")
+                                      : field       ? QString(QLatin1Char(field))
+                                                    : QStringLiteral("无（单列）");
+            separators_->setText(QStringLiteral("读取时使用：字段分隔符“%1”，小数分隔符“%2”")
+                                     .arg(fieldName, QString::fromStdString(session_.File().FileDecimal)));
         }
         Preview();
     }
@@ -168,6 +182,7 @@ private:
     QComboBox* sheet_ = nullptr;
     QComboBox* encoding_ = nullptr;
     QComboBox* decimal_ = nullptr;
+    QComboBox* field_ = nullptr;
     QLabel* separators_ = nullptr;
     QSpinBox* header_ = nullptr;
     QLineEdit* columns_ = nullptr;

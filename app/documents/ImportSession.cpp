@@ -16,8 +16,9 @@ void TImportSession::Read()
 }
 
 void TImportSession::Reread(std::size_t sheet, const std::string& encoding,
-                            const std::optional<std::string>& decimalOption)
+                            const std::optional<std::string>& decimalOption, std::optional<char> fieldOption)
 {
+    request_.FieldOption = fieldOption;
     request_.Sheet = sheet;
     request_.Encoding = encoding;
     request_.DecimalOption = decimalOption;

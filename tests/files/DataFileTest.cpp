@@ -116,6 +116,11 @@ TEST_F(DataFileTest, TextFilesInEveryEncodingFollowTheBatchSeparatorRules)
         EXPECT_EQ(choice.HeaderRows, 1u);
         EXPECT_EQ(ChosenCells(file.Table, choice, file.FileDecimal, "."), (TRows{{"25.32"}, {"26.16"}}));
     }
+    // The field separator chosen in the import box instead of the file's first lines.
+    TDataFileRequest oneColumn;
+    oneColumn.Path = Path("bom.csv");
+    oneColumn.FieldOption = '\0';
+    EXPECT_EQ(ReadDataFile(oneColumn).Table.Rows()[1], (std::vector<std::string>{"25,32;A"}));
 }
 
 TEST_F(DataFileTest, ReadingStopsAtTheBoundWithoutReadingTheRest)
