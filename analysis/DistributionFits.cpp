@@ -1,0 +1,395 @@
+#include "DistributionFits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include <boost/math/distributions/lognormal.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/weibull.hpp>
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/roots.hpp>
+
+#include "Normality.h"
+
+namespace {
+
+const boost::math::normal StandardNormal;
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double LargestLambda = 5;
+
+struct TMeanAndSd {
+    double Mean = 0, Sd = 0;
+};
+
+// In the order given, so that the normal fit repeats the normal analysis to the last bit.
+TMeanAndSd MeanAndSd(const std::vector<double>& x)
+{
+    const double count = static_cast<double>(x.size());
+    double sum = 0;
+    for (double v : x)
+        sum += v;
+    const double mean = sum / count;
+    double squares = 0;
+    for (double v : x)
+        squares += (v - mean) * (v - mean);
+    return {mean, std::sqrt(squares / (count - 1))};
+}
+
+bool AllPositive(const std::vector<double>& x)
+{
+    return std::all_of(x.begin(), x.end(), [](double v) { return v > 0; });
+}
+
+std::vector<double> Logarithms(const std::vector<double>& x)
+{
+    std::vector<double> logs(x.size());
+    std::transform(x.begin(), x.end(), logs.begin(), [](double v) { return std::log(v); });
+    return logs;
+}
+
+// A^2 = -N - (1/N) sum (2i - 1) [ln F(x_(i)) + ln(1 - F(x_(N+1-i)))] on sorted
+// values; logTails gives both logarithms of one value, the upper one from the upper tail.
+template <class TLogTails>
+double AndersonDarlingA2(const std::vector<double>& sorted, TLogTails logTails)
+{
+    const size_t count = sorted.size();
+    std::vector<double> below(count), above(count);
+    for (size_t i = 0; i < count; ++i) {
+        const auto [lower, upper] = logTails(sorted[i]);
+        below[i] = lower, above[i] = upper;
+    }
+    double sum = 0;
+    for (size_t i = 0; i < count; ++i)
+        sum += static_cast<double>(2 * i + 1) * (below[i] + above[count - 1 - i]);
+    const double n = static_cast<double>(count);
+    return -n - sum / n;
+}
+
+// A^2 of a normal with the given mean and sd; p from A*^2 = A^2 (1 + 0.75/N + 2.25/N^2).
+void NormalAndersonDarling(TDistributionFit& fit, std::vector<double> values)
+{
+    if (values.size() < 3 || !(fit.Spread > 0))
+        return;
+    std::sort(values.begin(), values.end());
+    const double mean = fit.Location, sd = fit.Spread;
+    const double a2 = AndersonDarlingA2(values, [&](double v) {
+        const double z = (v - mean) / sd;
+        return std::pair{std::log(boost::math::cdf(StandardNormal, z)),
+                         std::log(boost::math::cdf(boost::math::complement(StandardNormal, z)))};
+    });
+    const double n = static_cast<double>(values.size());
+    fit.A2 = a2;
+    fit.P = AndersonDarlingNormalP(a2 * (1 + 0.75 / n + 2.25 / (n * n)));
+}
+
+// The Weibull shape k solves sum x^k ln x / sum x^k - 1/k - mean(ln x) = 0,
+// increasing in k. With l = ln(x / max x) every x^k lies in (0, 1].
+double WeibullShapeEquation(const std::vector<double>& scaledLogs, double meanScaledLog, double k)
+{
+    double weighted = 0, total = 0;
+    for (double l : scaledLogs) {
+        const double w = std::exp(k * l);
+        weighted += w * l;
+        total += w;
+    }
+    return weighted / total - 1 / k - meanScaledLog;
+}
+
+struct TBoxCoxTerms {
+    double Shift = 0;     // c = max lambda ln x
+    double Squares = 0;   // sum (z - mean z)^2, z = expm1(lambda ln x - c) / lambda
+    double Weighted = 0;  // sum (z - mean z) exp(lambda ln x - c) ln x
+};
+
+// var_N(y) = exp(2c) Squares / N without cancellation: z is y shifted and
+// scaled by exp(-c), exact for small lambda through expm1.
+TBoxCoxTerms BoxCoxTermsAt(const std::vector<double>& logs, double lambda)
+{
+    TBoxCoxTerms t;
+    const size_t count = logs.size();
+    std::vector<double> z(count);
+    if (lambda == 0) {
+        z = logs;
+    } else {
+        t.Shift = lambda * (lambda > 0 ? *std::max_element(logs.begin(), logs.end())
+                                       : *std::min_element(logs.begin(), logs.end()));
+        for (size_t i = 0; i < count; ++i)
+            z[i] = std::expm1(lambda * logs[i] - t.Shift) / lambda;
+    }
+    double sum = 0;
+    for (double v : z)
+        sum += v;
+    const double mean = sum / static_cast<double>(count);
+    for (size_t i = 0; i < count; ++i) {
+        const double d = z[i] - mean;
+        t.Squares += d * d;
+        t.Weighted += d * std::exp(lambda * logs[i] - t.Shift) * logs[i];
+    }
+    return t;
+}
+
+// dL/dlambda = sum ln x - N (Weighted / Squares - 1) / lambda.
+double BoxCoxSlope(const std::vector<double>& logs, double sumLogs, double lambda)
+{
+    if (lambda == 0)
+        lambda = 1e-9;  // the slope is continuous through 0
+    const TBoxCoxTerms t = BoxCoxTermsAt(logs, lambda);
+    return sumLogs - static_cast<double>(logs.size()) * (t.Weighted / t.Squares - 1) / lambda;
+}
+
+double FindBoxCoxLambda(const std::vector<double>& logs)
+{
+    double sumLogs = 0;
+    for (double l : logs)
+        sumLogs += l;
+    // Brent's search on L finds the maximum to about 1e-8; the root of the
+    // slope next to it gives lambda to full precision.
+    const auto negative = [&](double lambda) { return -BoxCoxLogLikelihood(logs, lambda); };
+    const double found =
+        boost::math::tools::brent_find_minima(negative, -LargestLambda, LargestLambda, std::numeric_limits<double>::digits)
+            .first;
+    double best = found;
+    const double low = std::max(-LargestLambda, found - 1e-4), high = std::min(LargestLambda, found + 1e-4);
+    const auto slope = [&](double lambda) { return BoxCoxSlope(logs, sumLogs, lambda); };
+    const double slopeLow = slope(low), slopeHigh = slope(high);
+    if (slopeLow > 0 && slopeHigh < 0) {
+        std::uintmax_t iterations = 100;
+        const auto [a, b] = boost::math::tools::toms748_solve(slope, low, high, slopeLow, slopeHigh,
+                                                              boost::math::tools::eps_tolerance<double>(), iterations);
+        best = (a + b) / 2;
+    }
+    // A maximum at an end of the range is that end.
+    for (double end : {-LargestLambda, LargestLambda})
+        if (BoxCoxLogLikelihood(logs, end) > BoxCoxLogLikelihood(logs, best))
+            best = end;
+    return best;
+}
+
+bool IsLogNormalScale(const TDistributionFit& fit) { return fit.Name == "lognormal"; }
+
+}  // namespace
+
+double AndersonDarlingWeibullP(double a2, double count)
+{
+    const double adjusted = a2 * (1 + 0.2 / std::sqrt(count));
+    return 1 / (1 + std::exp(-0.10 + 1.24 * std::log(adjusted) + 4.48 * adjusted));
+}
+
+TDistributionFit FitNormal(const std::vector<double>& values)
+{
+    TDistributionFit fit;
+    fit.Name = "normal";
+    if (values.size() < 2)
+        return fit;
+    const TMeanAndSd m = MeanAndSd(values);
+    fit.Fitted = true;
+    fit.Location = m.Mean, fit.Spread = m.Sd;
+    fit.Parameters = {{"mean", m.Mean}, {"sd", m.Sd}};
+    NormalAndersonDarling(fit, values);
+    return fit;
+}
+
+TDistributionFit FitLognormal(const std::vector<double>& values)
+{
+    TDistributionFit fit;
+    fit.Name = "lognormal";
+    if (values.size() < 2 || !AllPositive(values))
+        return fit;
+    const std::vector<double> logs = Logarithms(values);
+    const TMeanAndSd m = MeanAndSd(logs);
+    if (!(m.Sd > 0))
+        return fit;
+    fit.Fitted = true;
+    fit.Location = m.Mean, fit.Spread = m.Sd;
+    fit.Parameters = {{"meanlog", m.Mean}, {"sdlog", m.Sd}};
+    NormalAndersonDarling(fit, logs);
+    return fit;
+}
+
+TDistributionFit FitWeibull(const std::vector<double>& values)
+{
+    TDistributionFit fit;
+    fit.Name = "weibull";
+    if (values.size() < 2 || !AllPositive(values))
+        return fit;
+    const double largest = *std::max_element(values.begin(), values.end());
+    std::vector<double> scaledLogs(values.size());
+    double meanScaledLog = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        scaledLogs[i] = std::log(values[i] / largest);
+        meanScaledLog += scaledLogs[i];
+    }
+    meanScaledLog /= static_cast<double>(values.size());
+    if (!(meanScaledLog < 0))
+        return fit;  // every value equal: no finite shape
+    const auto equation = [&](double k) { return WeibullShapeEquation(scaledLogs, meanScaledLog, k); };
+    // Bracket the root by doubling and halving from k = 1, then solve to full precision.
+    double low = 1, high = 1;
+    while (equation(low) > 0 && low > 1e-6)
+        low /= 2;
+    while (equation(high) < 0 && high < 1e6)
+        high *= 2;
+    const double atLow = equation(low), atHigh = equation(high);
+    if (!(atLow <= 0 && atHigh >= 0))
+        return fit;
+    std::uintmax_t iterations = 200;
+    const auto [a, b] = boost::math::tools::toms748_solve(equation, low, high, atLow, atHigh,
+                                                          boost::math::tools::eps_tolerance<double>(), iterations);
+    const double shape = (a + b) / 2;
+    double total = 0;
+    for (double l : scaledLogs)
+        total += std::exp(shape * l);
+    const double scale = largest * std::pow(total / static_cast<double>(values.size()), 1 / shape);
+    fit.Fitted = true;
+    fit.Shape = shape, fit.Scale = scale;
+    fit.Parameters = {{"shape", shape}, {"scale", scale}};
+    if (values.size() >= 3) {
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        const double a2 = AndersonDarlingA2(sorted, [&](double v) {
+            // t = (x / scale)^k; ln F = ln(1 - exp(-t)), ln(1 - F) = -t.
+            const double t = std::exp(shape * std::log(v / scale));
+            return std::pair{std::log(-std::expm1(-t)), -t};
+        });
+        fit.A2 = a2;
+        fit.P = AndersonDarlingWeibullP(a2, static_cast<double>(values.size()));
+    }
+    return fit;
+}
+
+TDistributionFit FitBoxCox(const std::vector<double>& values)
+{
+    TDistributionFit fit;
+    fit.Name = "boxcox";
+    if (values.size() < 2 || !AllPositive(values))
+        return fit;
+    const std::vector<double> logs = Logarithms(values);
+    if (!(MeanAndSd(logs).Sd > 0))
+        return fit;
+    const double lambda = FindBoxCoxLambda(logs);
+    std::vector<double> y(values.size());
+    for (size_t i = 0; i < values.size(); ++i)
+        y[i] = BoxCoxTransform(values[i], lambda);
+    const TMeanAndSd m = MeanAndSd(y);
+    if (!std::isfinite(m.Mean) || !(m.Sd > 0) || !std::isfinite(m.Sd))
+        return fit;
+    fit.Fitted = true;
+    fit.Lambda = lambda;
+    fit.Location = m.Mean, fit.Spread = m.Sd;
+    fit.Parameters = {{"lambda", lambda}, {"mean", m.Mean}, {"sd", m.Sd}};
+    NormalAndersonDarling(fit, y);
+    return fit;
+}
+
+double BoxCoxLogLikelihood(const std::vector<double>& logs, double lambda)
+{
+    const TBoxCoxTerms t = BoxCoxTermsAt(logs, lambda);
+    const double count = static_cast<double>(logs.size());
+    double sumLogs = 0;
+    for (double l : logs)
+        sumLogs += l;
+    return -count / 2 * (2 * t.Shift + std::log(t.Squares / count)) + (lambda - 1) * sumLogs;
+}
+
+double BoxCoxTransform(double x, double lambda)
+{
+    if (!(x > 0))
+        return NaN;
+    const double l = std::log(x);
+    return lambda == 0 ? l : std::expm1(lambda * l) / lambda;
+}
+
+double FitQuantile(const TDistributionFit& fit, double p)
+{
+    if (!fit.Fitted)
+        return NaN;
+    if (fit.Name == "weibull")
+        return boost::math::quantile(boost::math::weibull(fit.Shape, fit.Scale), p);
+    const double y = fit.Location + boost::math::quantile(StandardNormal, p) * fit.Spread;
+    if (IsLogNormalScale(fit))
+        return std::exp(y);
+    if (fit.Name == "boxcox") {
+        if (fit.Lambda == 0)
+            return std::exp(y);
+        const double base = 1 + fit.Lambda * y;
+        return base > 0 ? std::pow(base, 1 / fit.Lambda) : NaN;
+    }
+    return y;
+}
+
+namespace {
+
+// The standardized normal score of x on the fit's normal scale.
+double NormalScore(const TDistributionFit& fit, double x)
+{
+    if (IsLogNormalScale(fit))
+        return (std::log(x) - fit.Location) / fit.Spread;
+    if (fit.Name == "boxcox")
+        return (BoxCoxTransform(x, fit.Lambda) - fit.Location) / fit.Spread;
+    return (x - fit.Location) / fit.Spread;
+}
+
+bool IsPositiveOnly(const TDistributionFit& fit) { return fit.Name != "normal"; }
+
+}  // namespace
+
+double FitLowerTail(const TDistributionFit& fit, double x)
+{
+    if (!fit.Fitted)
+        return NaN;
+    if (IsPositiveOnly(fit) && !(x > 0))
+        return 0;
+    if (fit.Name == "weibull")
+        return boost::math::cdf(boost::math::weibull(fit.Shape, fit.Scale), x);
+    return boost::math::cdf(StandardNormal, NormalScore(fit, x));
+}
+
+double FitUpperTail(const TDistributionFit& fit, double x)
+{
+    if (!fit.Fitted)
+        return NaN;
+    if (IsPositiveOnly(fit) && !(x > 0))
+        return 1;
+    if (fit.Name == "weibull")
+        return boost::math::cdf(boost::math::complement(boost::math::weibull(fit.Shape, fit.Scale), x));
+    return boost::math::cdf(boost::math::complement(StandardNormal, NormalScore(fit, x)));
+}
+
+double FitDensity(const TDistributionFit& fit, double x)
+{
+    if (!fit.Fitted)
+        return NaN;
+    if (IsPositiveOnly(fit) && !(x > 0))
+        return 0;
+    if (fit.Name == "weibull")
+        return boost::math::pdf(boost::math::weibull(fit.Shape, fit.Scale), x);
+    if (IsLogNormalScale(fit))
+        return boost::math::pdf(boost::math::lognormal(fit.Location, fit.Spread), x);
+    const double density = boost::math::pdf(StandardNormal, NormalScore(fit, x)) / fit.Spread;
+    // dy/dx = x^(lambda - 1) on the Box-Cox scale.
+    return fit.Name == "boxcox" ? density * std::pow(x, fit.Lambda - 1) : density;
+}
+
+double ProbabilityPlotX(const TDistributionFit& fit, double x)
+{
+    if (fit.Name == "weibull" || IsLogNormalScale(fit))
+        return std::log(x);
+    if (fit.Name == "boxcox")
+        return BoxCoxTransform(x, fit.Lambda);
+    return x;
+}
+
+double ProbabilityPlotScore(const TDistributionFit& fit, double p)
+{
+    if (fit.Name == "weibull")
+        return std::log(-std::log1p(-p));
+    return boost::math::quantile(StandardNormal, p);
+}
+
+double ProbabilityPlotLine(const TDistributionFit& fit, double plotX)
+{
+    if (fit.Name == "weibull")
+        return fit.Shape * (plotX - std::log(fit.Scale));
+    return (plotX - fit.Location) / fit.Spread;
+}
