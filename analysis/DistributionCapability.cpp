@@ -162,8 +162,8 @@ void AddDistributionCapability(TExtendedResult& r, const TExtendedInput& in)
             return;
         d.Selected = chosen->Name;
     } else {
-        const auto found = std::find_if(d.Fits.begin(), d.Fits.end(),
-                                        [&](const TDistributionFit& f) { return f.Name == d.Selected; });
+        const auto found =
+            std::find_if(d.Fits.begin(), d.Fits.end(), [&](const TDistributionFit& f) { return f.Name == d.Selected; });
         chosen = &*found;
     }
     if (!chosen->Fitted) {

@@ -146,9 +146,9 @@ double FindBoxCoxLambda(const std::vector<double>& logs)
     // Brent's search on L finds the maximum to about 1e-8; the root of the
     // slope next to it gives lambda to full precision.
     const auto negative = [&](double lambda) { return -BoxCoxLogLikelihood(logs, lambda); };
-    const double found =
-        boost::math::tools::brent_find_minima(negative, -LargestLambda, LargestLambda, std::numeric_limits<double>::digits)
-            .first;
+    const double found = boost::math::tools::brent_find_minima(negative, -LargestLambda, LargestLambda,
+                                                               std::numeric_limits<double>::digits)
+                             .first;
     double best = found;
     const double low = std::max(-LargestLambda, found - 1e-4), high = std::min(LargestLambda, found + 1e-4);
     const auto slope = [&](double lambda) { return BoxCoxSlope(logs, sumLogs, lambda); };

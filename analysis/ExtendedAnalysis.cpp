@@ -208,8 +208,7 @@ TControlChart SpreadChart(std::string name, std::vector<double> points, int firs
     if (name == "s") {
         const double c4 = ExactC4(n), spread = std::sqrt(1 - c4 * c4);
         return Chart(std::move(name), std::move(points), firstPoint,
-                     {c4 * sigma, (c4 + 3 * spread) * sigma, std::max(0.0, (c4 - 3 * spread) * sigma)},
-                     spread * sigma);
+                     {c4 * sigma, (c4 + 3 * spread) * sigma, std::max(0.0, (c4 - 3 * spread) * sigma)}, spread * sigma);
     }
     const double d2 = ExactD2(n), d3 = ExactD3(n);
     return Chart(std::move(name), std::move(points), firstPoint,
@@ -325,8 +324,8 @@ std::vector<int> SubgroupSizes(TExtendedResult& r, const TExtendedInput& in)
     if (in.Subgroups == TSubgroupChoice::Rows) {
         const bool single = std::all_of(in.RowSizes.begin(), in.RowSizes.end(), [](int n) { return n == 1; });
         r.SubgroupCount = static_cast<int>(in.RowSizes.size());
-        r.EqualSizes = std::all_of(in.RowSizes.begin(), in.RowSizes.end(),
-                                   [&](int n) { return n == in.RowSizes.front(); });
+        r.EqualSizes =
+            std::all_of(in.RowSizes.begin(), in.RowSizes.end(), [&](int n) { return n == in.RowSizes.front(); });
         r.SubgroupSize = single ? 1 : (r.EqualSizes ? in.RowSizes.front() : 0);
         return single ? std::vector<int>{} : in.RowSizes;
     }
@@ -401,7 +400,7 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
         r.SigmaWithin = WithinSigma(r.WithinMethod, groups);
         if (!r.SigmaWithin)
             r.Messages.push_back("每个子组都只有一个数值，无法计算组内标准差");
-        if (sizes.size() == 1)
+        if (sizes.size() == 1 && in.Subgroups == TSubgroupChoice::Rows)
             r.Messages.push_back("只有一个子组，控制图无法判断过程是否稳定");
     }
 

@@ -80,7 +80,7 @@ void WriteSigma(TJsonWriter& j, const std::optional<TSigmaEstimate>& s, const ch
 }
 
 // One number, or with limits per subgroup one entry per subgroup (null where a subgroup has none).
-void WriteLimit(TJsonWriter& j, const TControlChart& c, double TChartLimits::* limit)
+void WriteLimit(TJsonWriter& j, const TControlChart& c, double TChartLimits::*limit)
 {
     if (c.PointLimits.empty())
         return j.Number(c.Limits.*limit);

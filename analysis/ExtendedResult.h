@@ -51,7 +51,7 @@ struct TChartLimits {
 // One control chart: its points (numbered from FirstPoint), limits and the
 // zone width (sigma of the plotted statistic) the run tests use.
 struct TControlChart {
-    std::string Name;  // "xbar", "r", "s", "i", "mr"
+    std::string Name;            // "xbar", "r", "s", "i", "mr"
     std::vector<double> Points;  // NaN where a subgroup of one has no range or deviation
     int FirstPoint = 1;
     TChartLimits Limits;

@@ -6,4 +6,6 @@
 #include "ExtendedResult.h"
 #include "WindowModel.h"
 
-TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence);
+// Every grid row's count of values is kept for rows as subgroups; then Edit32 is not read.
+TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence,
+                                 TSubgroupChoice subgroups = TSubgroupChoice::Size);

@@ -84,8 +84,7 @@ TEST(SubgroupChartsGolden, JaspUnequalSizes)
     const TExtendedResult p = AnalyseExtended(Subgroups(Negated(JaspCapability), sizes, TWithinSigmaMethod::Pooled));
     EXPECT_NEAR(p.SigmaWithin->Value, 1.85861148, 1e-8);
     EXPECT_EQ(p.SigmaWithin->Dof, 80);
-    for (const auto& [result, rows, tolerance] :
-         {std::tuple{&r, sbar, 1e-9}, std::tuple{&p, pooled, 1e-8}})
+    for (const auto& [result, rows, tolerance] : {std::tuple{&r, sbar, 1e-9}, std::tuple{&p, pooled, 1e-8}})
         for (size_t i = 0; i < sizes.size(); ++i) {
             const TRow& row = rows[sizes[i] - 3];
             SCOPED_TRACE(i);
@@ -133,8 +132,8 @@ TEST(SubgroupChartsGolden, JaspHistoricalCapability)
 // N3 (recomputed): rows of 4 2 5 1 3 5 values; the row of one has an X-bar point only.
 TEST(SubgroupChartsGolden, RowsWithMissingValues)
 {
-    const std::vector<double> x{50.9, 48.6, 50.5, 46.6, 51.5, 46.9, 50.0, 49.8, 48.4, 55.7, 48.8,
-                                50.9, 52.2, 47.6, 52.7, 49.8, 52.0, 48.2, 47.9, 52.4};
+    const std::vector<double> x{50.9, 48.6, 50.5, 46.6, 51.5, 46.9, 50.0, 49.8, 48.4, 55.7,
+                                48.8, 50.9, 52.2, 47.6, 52.7, 49.8, 52.0, 48.2, 47.9, 52.4};
     const std::vector<int> sizes{4, 2, 5, 1, 3, 5};
     EXPECT_NEAR(AnalyseExtended(Subgroups(x, sizes, TWithinSigmaMethod::SBar)).SigmaWithin->Value, 2.73014726, 1e-8);
     EXPECT_NEAR(AnalyseExtended(Subgroups(x, sizes, TWithinSigmaMethod::RBar)).SigmaWithin->Value, 2.61453201, 1e-8);
@@ -179,7 +178,7 @@ TEST(SubgroupChartsGolden, RowsWithMissingValues)
 // N4 (recomputed): n = 6, where B3 > 0.
 TEST(SubgroupChartsGolden, XbarSWithPositiveLowerLimit)
 {
-    const std::vector<double> x{96.4,  103.8, 99.8,  102.3, 106.7, 102.7, 106.8, 104.3, 107.4, 94.8, 96.1,  93.7,
+    const std::vector<double> x{96.4,  103.8, 99.8,  102.3, 106.7, 102.7, 106.8, 104.3, 107.4, 94.8,  96.1,  93.7,
                                 102.8, 98.8,  104.6, 101.6, 100.6, 110.8, 103.0, 99.9,  95.1,  106.0, 104.8, 94.6};
     TExtendedInput in = Subgroups(x, {}, TWithinSigmaMethod::SBar);
     in.SubgroupSize = 6;
