@@ -22,6 +22,18 @@ std::optional<double> ReadLimit(const TWindowModel& window, const TWindowField& 
 
 }  // namespace
 
+std::optional<double> ReadHistoricalValue(const std::string& text, const char* what, std::vector<std::string>& messages)
+{
+    if (text.empty())
+        return std::nullopt;
+    try {
+        return ToDouble(ParseDecimalText(text));
+    } catch (const Exception&) {
+        messages.push_back(std::string(what) + "“" + text + "”不是有效数值，按未给出处理");
+        return std::nullopt;
+    }
+}
+
 TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence,
                                  TSubgroupChoice subgroups)
 {

@@ -16,11 +16,9 @@
 #include <QVBoxLayout>
 
 #include "ChartControl.h"
-#include "Errors.h"
 #include "ExtendedAnalysis.h"
 #include "ExtendedCharts.h"
 #include "ExtendedTables.h"
-#include "NumberText.h"
 #include "ReadExtendedInput.h"
 #include "RunTests.h"
 #include "StringGrid.h"
@@ -73,20 +71,6 @@ TDistributionChoice DistributionOf(const QString& key)
         if (key == QLatin1String(DistributionChoiceName(choice)))
             return choice;
     return TDistributionChoice::Normal;
-}
-
-// An empty field is not given; a text that is no number is said inline and not used.
-std::optional<double> HistoricalValue(const QLineEdit& field, const char* what, std::vector<std::string>& messages)
-{
-    const std::string text = field.text().toStdString();
-    if (text.empty())
-        return std::nullopt;
-    try {
-        return ToDouble(ParseDecimalText(text));
-    } catch (const Exception&) {
-        messages.push_back(std::string(what) + "“" + text + "”不是有效数值，按未给出处理");
-        return std::nullopt;
-    }
 }
 
 TWithinSigmaMethod MethodOf(const QString& key)
@@ -225,8 +209,10 @@ void TExtendedWindow::Refresh()
     input.Distribution = DistributionOf(distribution_->currentData().toString());
     input.Chart = chart_->currentData().toString() == QLatin1String("xbarS") ? TControlChartChoice::XbarS
                                                                              : TControlChartChoice::XbarR;
-    input.HistoricalMean = HistoricalValue(*historicalMean_, "历史均值", input.ReadingMessages);
-    input.HistoricalSigma = HistoricalValue(*historicalSigma_, "历史标准差", input.ReadingMessages);
+    input.HistoricalMean =
+        ReadHistoricalValue(historicalMean_->text().toStdString(), "历史均值", input.ReadingMessages);
+    input.HistoricalSigma =
+        ReadHistoricalValue(historicalSigma_->text().toStdString(), "历史标准差", input.ReadingMessages);
     values_ = input.Values;
     try {
         result_ = AnalyseExtended(input);
