@@ -38,10 +38,11 @@ QTableWidget* NewTable(QWidget* parent)
     return table;
 }
 
-TChartControl* NewChart(QWidget* parent)
+TChartControl* NewChart(QWidget* parent, const char* name)
 {
     auto* chart = new TChartControl(parent);
-    chart->setMinimumSize(460, 200);
+    chart->setObjectName(QString::fromUtf8(name));
+    chart->setMinimumSize(380, 220);
     return chart;
 }
 
@@ -144,13 +145,13 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     runTests_ = NewTable(this);
     fits_ = NewTable(this);
     distributionTable_ = NewTable(this);
-    controlChart_ = NewChart(this);
+    controlChart_ = NewChart(this, "ExtendedControlChart");
     controlSeries_.emplace(LayOutControlChart(controlChart_->Chart()));
-    rangeChart_ = NewChart(this);
+    rangeChart_ = NewChart(this, "ExtendedRangeChart");
     rangeSeries_.emplace(LayOutControlChart(rangeChart_->Chart()));
-    probabilityPlot_ = NewChart(this);
+    probabilityPlot_ = NewChart(this, "ExtendedProbabilityPlot");
     plotSeries_.emplace(LayOutProbabilityPlot(probabilityPlot_->Chart()));
-    histogram_ = NewChart(this);
+    histogram_ = NewChart(this, "ExtendedHistogram");
     histogramSeries_.emplace(LayOutHistogram(histogram_->Chart()));
 
     auto* tables = new QVBoxLayout;

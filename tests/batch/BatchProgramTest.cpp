@@ -78,7 +78,7 @@ TEST(BatchProgram, ExtendedOptionsChooseAsTheWindowsSelectors)
     EXPECT_NEAR(extended["sigmaWithin"]["value"].toDouble(), 2.58941967, 1e-8);
     const QJsonArray sCentre = extended["charts"]["s"]["centre"].toArray();
     ASSERT_EQ(sCentre.size(), 6);
-    EXPECT_TRUE(sCentre[3].isNull());  // the row of one value has no deviation
+    EXPECT_TRUE(sCentre[3].isNull());                             // the row of one value has no deviation
     EXPECT_NEAR(sCentre[0].toDouble(), 2.5 * 0.921317732, 1e-8);  // c4(4) sigma0
     EXPECT_EQ(extended["historical"]["sigma"].toDouble(), 2.5);
     EXPECT_TRUE(extended["historical"]["mean"].isNull());
@@ -91,8 +91,8 @@ TEST(BatchProgram, ExtendedOptionsChooseAsTheWindowsSelectors)
     EXPECT_TRUE(unused["historical"]["mean"].isNull());
     EXPECT_TRUE(unused["messages"].toArray().first().toString().contains("abc"));
     // The selectors belong to --extended and take only their items.
-    for (const QStringList& args : {QStringList{"--distribution", "weibull"},
-                                    QStringList{"--format", "json", "--extended", "--chart", "xbarQ"}})
+    for (const QStringList& args :
+         {QStringList{"--distribution", "weibull"}, QStringList{"--format", "json", "--extended", "--chart", "xbarQ"}})
         EXPECT_EQ(Batch(args, rows).Status, 2) << args.join(' ').toStdString();
 }
 
