@@ -3,18 +3,24 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include <boost/math/distributions/lognormal.hpp>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/weibull.hpp>
-#include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/roots.hpp>
 
 #include "Normality.h"
 
 namespace {
 
-const boost::math::normal StandardNormal;
+// Double throughout: the default policy computes in long double, several
+// times slower on the fits' millions of tail probabilities.
+using TDoublePolicy = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
+using TNormal = boost::math::normal_distribution<double, TDoublePolicy>;
+using TLognormal = boost::math::lognormal_distribution<double, TDoublePolicy>;
+using TWeibull = boost::math::weibull_distribution<double, TDoublePolicy>;
+const TNormal StandardNormal;
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double LargestLambda = 5;
 
@@ -66,12 +72,11 @@ double AndersonDarlingA2(const std::vector<double>& sorted, TLogTails logTails)
     return -n - sum / n;
 }
 
-// A^2 of a normal with the given mean and sd; p from A*^2 = A^2 (1 + 0.75/N + 2.25/N^2).
-void NormalAndersonDarling(TDistributionFit& fit, std::vector<double> values)
+// A^2 of a normal with the given mean and sd on sorted values; p from A*^2 = A^2 (1 + 0.75/N + 2.25/N^2).
+void NormalAndersonDarling(TDistributionFit& fit, const std::vector<double>& values)
 {
     if (values.size() < 3 || !(fit.Spread > 0))
         return;
-    std::sort(values.begin(), values.end());
     const double mean = fit.Location, sd = fit.Spread;
     const double a2 = AndersonDarlingA2(values, [&](double v) {
         const double z = (v - mean) / sd;
@@ -96,6 +101,18 @@ double WeibullShapeEquation(const std::vector<double>& scaledLogs, double meanSc
     return weighted / total - 1 / k - meanScaledLog;
 }
 
+// g(k) and g'(k) = var_w(l) + 1/k^2, w = x^k / sum x^k, for Newton's method.
+std::pair<double, double> WeibullShapeTerms(const std::vector<double>& scaledLogs, double meanScaledLog, double k)
+{
+    double total = 0, first = 0, second = 0;
+    for (double l : scaledLogs) {
+        const double w = std::exp(k * l);
+        total += w, first += w * l, second += w * l * l;
+    }
+    const double mean = first / total;
+    return {mean - 1 / k - meanScaledLog, second / total - mean * mean + 1 / (k * k)};
+}
+
 struct TBoxCoxTerms {
     double Shift = 0;     // c = max lambda ln x
     double Squares = 0;   // sum (z - mean z)^2, z = expm1(lambda ln x - c) / lambda
@@ -103,28 +120,28 @@ struct TBoxCoxTerms {
 };
 
 // var_N(y) = exp(2c) Squares / N without cancellation: z is y shifted and
-// scaled by exp(-c), exact for small lambda through expm1.
+// scaled by exp(-c), exact for small lambda through expm1. The logarithms are
+// sorted, so c is at one end.
 TBoxCoxTerms BoxCoxTermsAt(const std::vector<double>& logs, double lambda)
 {
     TBoxCoxTerms t;
     const size_t count = logs.size();
-    std::vector<double> z(count);
-    if (lambda == 0) {
-        z = logs;
-    } else {
-        t.Shift = lambda * (lambda > 0 ? *std::max_element(logs.begin(), logs.end())
-                                       : *std::min_element(logs.begin(), logs.end()));
+    std::vector<double> shifted(count);  // expm1(lambda ln x - c) = lambda z
+    if (lambda != 0) {
+        const auto [least, largest] = std::minmax_element(logs.begin(), logs.end());
+        t.Shift = lambda * (lambda > 0 ? *largest : *least);
         for (size_t i = 0; i < count; ++i)
-            z[i] = std::expm1(lambda * logs[i] - t.Shift) / lambda;
+            shifted[i] = std::expm1(lambda * logs[i] - t.Shift);
     }
+    const auto z = [&](size_t i) { return lambda == 0 ? logs[i] : shifted[i] / lambda; };
     double sum = 0;
-    for (double v : z)
-        sum += v;
+    for (size_t i = 0; i < count; ++i)
+        sum += z(i);
     const double mean = sum / static_cast<double>(count);
     for (size_t i = 0; i < count; ++i) {
-        const double d = z[i] - mean;
+        const double d = z(i) - mean;
         t.Squares += d * d;
-        t.Weighted += d * std::exp(lambda * logs[i] - t.Shift) * logs[i];
+        t.Weighted += d * (1 + shifted[i]) * logs[i];
     }
     return t;
 }
@@ -138,32 +155,27 @@ double BoxCoxSlope(const std::vector<double>& logs, double sumLogs, double lambd
     return sumLogs - static_cast<double>(logs.size()) * (t.Weighted / t.Squares - 1) / lambda;
 }
 
+// The root of dL/dlambda in [-5, 5] to full precision; without a change of
+// sign the larger end.
 double FindBoxCoxLambda(const std::vector<double>& logs)
 {
     double sumLogs = 0;
     for (double l : logs)
         sumLogs += l;
-    // Brent's search on L finds the maximum to about 1e-8; the root of the
-    // slope next to it gives lambda to full precision.
-    const auto negative = [&](double lambda) { return -BoxCoxLogLikelihood(logs, lambda); };
-    const double found = boost::math::tools::brent_find_minima(negative, -LargestLambda, LargestLambda,
-                                                               std::numeric_limits<double>::digits)
-                             .first;
-    double best = found;
-    const double low = std::max(-LargestLambda, found - 1e-4), high = std::min(LargestLambda, found + 1e-4);
     const auto slope = [&](double lambda) { return BoxCoxSlope(logs, sumLogs, lambda); };
-    const double slopeLow = slope(low), slopeHigh = slope(high);
-    if (slopeLow > 0 && slopeHigh < 0) {
+    const double atLow = slope(-LargestLambda), atHigh = slope(LargestLambda);
+    if (atLow > 0 && atHigh < 0) {
         std::uintmax_t iterations = 100;
-        const auto [a, b] = boost::math::tools::toms748_solve(slope, low, high, slopeLow, slopeHigh,
+        const auto [a, b] = boost::math::tools::toms748_solve(slope, -LargestLambda, LargestLambda, atLow, atHigh,
                                                               boost::math::tools::eps_tolerance<double>(), iterations);
-        best = (a + b) / 2;
+        return (a + b) / 2;
     }
-    // A maximum at an end of the range is that end.
-    for (double end : {-LargestLambda, LargestLambda})
-        if (BoxCoxLogLikelihood(logs, end) > BoxCoxLogLikelihood(logs, best))
-            best = end;
-    return best;
+    if (atLow <= 0 && atHigh < 0)
+        return -LargestLambda;
+    if (atLow > 0 && atHigh >= 0)
+        return LargestLambda;
+    return BoxCoxLogLikelihood(logs, -LargestLambda) >= BoxCoxLogLikelihood(logs, LargestLambda) ? -LargestLambda
+                                                                                                 : LargestLambda;
 }
 
 bool IsLogNormalScale(const TDistributionFit& fit) { return fit.Name == "lognormal"; }
@@ -176,7 +188,16 @@ double AndersonDarlingWeibullP(double a2, double count)
     return 1 / (1 + std::exp(-0.10 + 1.24 * std::log(adjusted) + 4.48 * adjusted));
 }
 
-TDistributionFit FitNormal(const std::vector<double>& values)
+namespace {
+
+std::vector<double> Sorted(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+// Every fit takes the values sorted: ln x and the Box-Cox y keep their order.
+TDistributionFit FitNormalSorted(const std::vector<double>& values)
 {
     TDistributionFit fit;
     fit.Name = "normal";
@@ -190,7 +211,7 @@ TDistributionFit FitNormal(const std::vector<double>& values)
     return fit;
 }
 
-TDistributionFit FitLognormal(const std::vector<double>& values)
+TDistributionFit FitLognormalSorted(const std::vector<double>& values)
 {
     TDistributionFit fit;
     fit.Name = "lognormal";
@@ -207,7 +228,7 @@ TDistributionFit FitLognormal(const std::vector<double>& values)
     return fit;
 }
 
-TDistributionFit FitWeibull(const std::vector<double>& values)
+TDistributionFit FitWeibullSorted(const std::vector<double>& values)
 {
     TDistributionFit fit;
     fit.Name = "weibull";
@@ -223,20 +244,19 @@ TDistributionFit FitWeibull(const std::vector<double>& values)
     meanScaledLog /= static_cast<double>(values.size());
     if (!(meanScaledLog < 0))
         return fit;  // every value equal: no finite shape
+    // Newton's method from Menon's estimate pi / (sqrt 6 sd(ln x)); g is increasing and concave
+    // enough that it converges in a few passes, each one exp per value.
     const auto equation = [&](double k) { return WeibullShapeEquation(scaledLogs, meanScaledLog, k); };
-    // Bracket the root by doubling and halving from k = 1, then solve to full precision.
-    double low = 1, high = 1;
-    while (equation(low) > 0 && low > 1e-6)
-        low /= 2;
-    while (equation(high) < 0 && high < 1e6)
-        high *= 2;
-    const double atLow = equation(low), atHigh = equation(high);
-    if (!(atLow <= 0 && atHigh >= 0))
+    double squares = 0;
+    for (double l : scaledLogs)
+        squares += (l - meanScaledLog) * (l - meanScaledLog);
+    const double start = std::numbers::pi / std::sqrt(6 * squares / static_cast<double>(values.size() - 1));
+    std::uintmax_t iterations = 100;
+    const double shape = boost::math::tools::newton_raphson_iterate(
+        [&](double k) { return WeibullShapeTerms(scaledLogs, meanScaledLog, k); }, start, start / 1e3, start * 1e3,
+        std::numeric_limits<double>::digits - 2, iterations);
+    if (!std::isfinite(shape) || !(shape > 0) || std::fabs(equation(shape)) > 1e-8 * (1 + 1 / shape))
         return fit;
-    std::uintmax_t iterations = 200;
-    const auto [a, b] = boost::math::tools::toms748_solve(equation, low, high, atLow, atHigh,
-                                                          boost::math::tools::eps_tolerance<double>(), iterations);
-    const double shape = (a + b) / 2;
     double total = 0;
     for (double l : scaledLogs)
         total += std::exp(shape * l);
@@ -245,9 +265,7 @@ TDistributionFit FitWeibull(const std::vector<double>& values)
     fit.Shape = shape, fit.Scale = scale;
     fit.Parameters = {{"shape", shape}, {"scale", scale}};
     if (values.size() >= 3) {
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
-        const double a2 = AndersonDarlingA2(sorted, [&](double v) {
+        const double a2 = AndersonDarlingA2(values, [&](double v) {
             // t = (x / scale)^k; ln F = ln(1 - exp(-t)), ln(1 - F) = -t.
             const double t = std::exp(shape * std::log(v / scale));
             return std::pair{std::log(-std::expm1(-t)), -t};
@@ -258,7 +276,7 @@ TDistributionFit FitWeibull(const std::vector<double>& values)
     return fit;
 }
 
-TDistributionFit FitBoxCox(const std::vector<double>& values)
+TDistributionFit FitBoxCoxSorted(const std::vector<double>& values)
 {
     TDistributionFit fit;
     fit.Name = "boxcox";
@@ -281,6 +299,20 @@ TDistributionFit FitBoxCox(const std::vector<double>& values)
     NormalAndersonDarling(fit, y);
     return fit;
 }
+
+}  // namespace
+
+std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values)
+{
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    return {FitNormalSorted(sorted), FitBoxCoxSorted(sorted), FitLognormalSorted(sorted), FitWeibullSorted(sorted)};
+}
+
+TDistributionFit FitNormal(const std::vector<double>& values) { return FitNormalSorted(Sorted(values)); }
+TDistributionFit FitLognormal(const std::vector<double>& values) { return FitLognormalSorted(Sorted(values)); }
+TDistributionFit FitWeibull(const std::vector<double>& values) { return FitWeibullSorted(Sorted(values)); }
+TDistributionFit FitBoxCox(const std::vector<double>& values) { return FitBoxCoxSorted(Sorted(values)); }
 
 double BoxCoxLogLikelihood(const std::vector<double>& logs, double lambda)
 {
@@ -305,7 +337,7 @@ double FitQuantile(const TDistributionFit& fit, double p)
     if (!fit.Fitted)
         return NaN;
     if (fit.Name == "weibull")
-        return boost::math::quantile(boost::math::weibull(fit.Shape, fit.Scale), p);
+        return boost::math::quantile(TWeibull(fit.Shape, fit.Scale), p);
     const double y = fit.Location + boost::math::quantile(StandardNormal, p) * fit.Spread;
     if (IsLogNormalScale(fit))
         return std::exp(y);
@@ -341,7 +373,7 @@ double FitLowerTail(const TDistributionFit& fit, double x)
     if (IsPositiveOnly(fit) && !(x > 0))
         return 0;
     if (fit.Name == "weibull")
-        return boost::math::cdf(boost::math::weibull(fit.Shape, fit.Scale), x);
+        return boost::math::cdf(TWeibull(fit.Shape, fit.Scale), x);
     return boost::math::cdf(StandardNormal, NormalScore(fit, x));
 }
 
@@ -352,7 +384,7 @@ double FitUpperTail(const TDistributionFit& fit, double x)
     if (IsPositiveOnly(fit) && !(x > 0))
         return 1;
     if (fit.Name == "weibull")
-        return boost::math::cdf(boost::math::complement(boost::math::weibull(fit.Shape, fit.Scale), x));
+        return boost::math::cdf(boost::math::complement(TWeibull(fit.Shape, fit.Scale), x));
     return boost::math::cdf(boost::math::complement(StandardNormal, NormalScore(fit, x)));
 }
 
@@ -363,9 +395,9 @@ double FitDensity(const TDistributionFit& fit, double x)
     if (IsPositiveOnly(fit) && !(x > 0))
         return 0;
     if (fit.Name == "weibull")
-        return boost::math::pdf(boost::math::weibull(fit.Shape, fit.Scale), x);
+        return boost::math::pdf(TWeibull(fit.Shape, fit.Scale), x);
     if (IsLogNormalScale(fit))
-        return boost::math::pdf(boost::math::lognormal(fit.Location, fit.Spread), x);
+        return boost::math::pdf(TLognormal(fit.Location, fit.Spread), x);
     const double density = boost::math::pdf(StandardNormal, NormalScore(fit, x)) / fit.Spread;
     // dy/dx = x^(lambda - 1) on the Box-Cox scale.
     return fit.Name == "boxcox" ? density * std::pow(x, fit.Lambda - 1) : density;

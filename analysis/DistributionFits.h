@@ -12,6 +12,8 @@
 
 #include "ExtendedResult.h"
 
+// All four, in the order normal, boxcox, lognormal, weibull, sorting the values once.
+std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values);
 TDistributionFit FitNormal(const std::vector<double>& values);
 TDistributionFit FitLognormal(const std::vector<double>& values);
 TDistributionFit FitWeibull(const std::vector<double>& values);
