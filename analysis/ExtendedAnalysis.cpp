@@ -345,8 +345,12 @@ std::vector<int> SubgroupSizes(TExtendedResult& r, const TExtendedInput& in)
 // Historical values are used as given; one that is no usable value is said inline and left out.
 void TakeHistoricalValues(TExtendedResult& r, const TExtendedInput& in)
 {
-    if (in.HistoricalMean && std::isfinite(*in.HistoricalMean))
-        r.HistoricalMean = in.HistoricalMean;
+    if (in.HistoricalMean) {
+        if (std::isfinite(*in.HistoricalMean))
+            r.HistoricalMean = in.HistoricalMean;
+        else
+            r.Messages.push_back("历史均值超出范围，未使用");
+    }
     if (in.HistoricalSigma) {
         if (std::isfinite(*in.HistoricalSigma) && *in.HistoricalSigma > 0)
             r.HistoricalSigma = in.HistoricalSigma;
