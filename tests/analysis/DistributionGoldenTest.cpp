@@ -168,13 +168,17 @@ TEST(DistributionGolden, CmstatrWeibullSignificance)
         }
 }
 
-// SciPy test_morestats.py: TestBoxcoxNormmax (rtol 1e-6) and the
-// log-likelihood at lambda = -8 against mpmath (rtol 1e-7).
+// SciPy test_morestats.py: TestBoxcoxNormmax (rtol 1e-6), test_gh_6873 (R's
+// car::powerTransform, trusted there to rtol 1e-5) and the log-likelihood at
+// lambda = -8 against mpmath (rtol 1e-7).
 TEST(DistributionGolden, ScipyBoxCoxLambda)
 {
     const TDistributionFit fit = FitBoxCox(ScipyBoxcoxNormmax);
     EXPECT_NEAR(Parameter(fit, "lambda"), 1.758101, 1e-6 * 1.758101);
     EXPECT_NEAR(Parameter(fit, "lambda"), 1.75810143, 1e-8);  // recomputed from dL/dlambda = 0
+    const double lambda = Parameter(FitBoxCox(ScipyBoxcoxData), "lambda");
+    EXPECT_NEAR(lambda, -0.051654, 1e-5 * 0.051654);
+    EXPECT_NEAR(lambda, -0.0516543154, 1e-10);  // recomputed
     std::vector<double> logs;
     for (double v : {198.0, 233.0, 233.0, 392.0})
         logs.push_back(std::log(v));
