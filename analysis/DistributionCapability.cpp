@@ -149,7 +149,7 @@ void AddDistributionCapability(TExtendedResult& r, const TExtendedInput& in)
     d.Selected = DistributionChoiceName(in.Distribution);
     if (r.Count < 2 || !r.SigmaOverall)
         return;
-    d.Fits = FitDistributions(in.Values);
+    d.Fits = FitDistributions(in.Values, r.Normality);
     if (d.Fits[1].Fitted)
         d.BoxCoxLambda = d.Fits[1].Lambda;
 

@@ -197,7 +197,7 @@ std::vector<double> Sorted(std::vector<double> values)
 }
 
 // Every fit takes the values sorted: ln x and the Box-Cox y keep their order.
-TDistributionFit FitNormalSorted(const std::vector<double>& values)
+TDistributionFit FitNormalSorted(const std::vector<double>& values, bool withAndersonDarling)
 {
     TDistributionFit fit;
     fit.Name = "normal";
@@ -207,7 +207,8 @@ TDistributionFit FitNormalSorted(const std::vector<double>& values)
     fit.Fitted = true;
     fit.Location = m.Mean, fit.Spread = m.Sd;
     fit.Parameters = {{"mean", m.Mean}, {"sd", m.Sd}};
-    NormalAndersonDarling(fit, values);
+    if (withAndersonDarling)
+        NormalAndersonDarling(fit, values);
     return fit;
 }
 
@@ -302,14 +303,20 @@ TDistributionFit FitBoxCoxSorted(const std::vector<double>& values)
 
 }  // namespace
 
-std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values)
+std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values, const TNormality& normality)
 {
-    std::vector<double> sorted = values;
-    std::sort(sorted.begin(), sorted.end());
-    return {FitNormalSorted(sorted), FitBoxCoxSorted(sorted), FitLognormalSorted(sorted), FitWeibullSorted(sorted)};
+    const std::vector<double> sorted = Sorted(values);
+    TDistributionFit normal;
+    if (normality.A2 && normality.A2P) {
+        normal = FitNormalSorted(sorted, false);
+        normal.A2 = normality.A2, normal.P = normality.A2P;
+    } else {
+        normal = FitNormalSorted(sorted, true);
+    }
+    return {normal, FitBoxCoxSorted(sorted), FitLognormalSorted(sorted), FitWeibullSorted(sorted)};
 }
 
-TDistributionFit FitNormal(const std::vector<double>& values) { return FitNormalSorted(Sorted(values)); }
+TDistributionFit FitNormal(const std::vector<double>& values) { return FitNormalSorted(Sorted(values), true); }
 TDistributionFit FitLognormal(const std::vector<double>& values) { return FitLognormalSorted(Sorted(values)); }
 TDistributionFit FitWeibull(const std::vector<double>& values) { return FitWeibullSorted(Sorted(values)); }
 TDistributionFit FitBoxCox(const std::vector<double>& values) { return FitBoxCoxSorted(Sorted(values)); }

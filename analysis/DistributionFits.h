@@ -12,8 +12,10 @@
 
 #include "ExtendedResult.h"
 
-// All four, in the order normal, boxcox, lognormal, weibull, sorting the values once.
-std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values);
+// All four, in the order normal, boxcox, lognormal, weibull, sorting the values
+// once. The normal fit takes the normality test's A^2 and p when given: they
+// are the same statistic, and the window shows them alike.
+std::vector<TDistributionFit> FitDistributions(const std::vector<double>& values, const TNormality& normality = {});
 TDistributionFit FitNormal(const std::vector<double>& values);
 TDistributionFit FitLognormal(const std::vector<double>& values);
 TDistributionFit FitWeibull(const std::vector<double>& values);
