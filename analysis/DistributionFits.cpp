@@ -262,6 +262,8 @@ TDistributionFit FitWeibullSorted(const std::vector<double>& values)
     for (double l : scaledLogs)
         total += std::exp(shape * l);
     const double scale = largest * std::pow(total / static_cast<double>(values.size()), 1 / shape);
+    if (!(scale > 0) || !std::isfinite(scale))
+        return fit;
     fit.Fitted = true;
     fit.Shape = shape, fit.Scale = scale;
     fit.Parameters = {{"shape", shape}, {"scale", scale}};

@@ -390,6 +390,11 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
     for (double v : x)
         squares += (v - mean) * (v - mean);
     const TSigmaEstimate overall{std::sqrt(squares / (count - 1)), count - 1};
+    // Values near the end of double's range: their squares overflow, and nothing after can be computed.
+    if (!std::isfinite(overall.Value)) {
+        r.Messages.push_back("数值的平方和超出范围，无法计算标准差");
+        return r;
+    }
     r.SigmaOverall = overall;
 
     const std::vector<int> sizes = SubgroupSizes(r, in);
@@ -442,6 +447,11 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
     }
     if (within)
         AddCharts(r, in, groups, within->Value, centre);
-    AddDistributionCapability(r, in);
+    // A fit that fails leaves the normal analysis standing.
+    try {
+        AddDistributionCapability(r, in);
+    } catch (const std::exception& e) {
+        r.Messages.push_back(std::string("分布拟合失败：") + e.what());
+    }
     return r;
 }

@@ -267,3 +267,37 @@ TEST(DistributionGolden, ValuesAtOrBelowZeroGiveAMessageNotAFit)
     }
     EXPECT_EQ(Capability(x, TDistributionChoice::Best, 0, 3).Distribution.Selected, "normal");
 }
+
+// Data far from the published cases never fail or hang: every choice on
+// values at the ends of double's range, ties, and wide spreads. (Values of
+// 1e300 once made the whole analysis fail: their squares overflow.)
+TEST(DistributionGolden, ExtremeDataAreAnalysedWithoutFailing)
+{
+    const std::vector<std::vector<double>> sets{{1e-300, 2e-300, 3e-300, 5e-300},
+                                                {1e300, 1e300, 1e300, 1.0000000000000002e300},
+                                                {1e-30, 1e30, 1, 2, 3},
+                                                {5, 5, 5, 5, 5, 5},
+                                                {0.001, 1000, 0.002, 2000, 0.003},
+                                                {1, 1, 1, 1, 2},
+                                                {-1e300, 1e300, 0, 1}};
+    for (const std::vector<double>& x : sets)
+        for (auto choice :
+             {TDistributionChoice::Normal, TDistributionChoice::BoxCox, TDistributionChoice::Lognormal,
+              TDistributionChoice::Weibull, TDistributionChoice::Nonparametric, TDistributionChoice::Best})
+            for (auto chart : {TControlChartChoice::XbarR, TControlChartChoice::XbarS}) {
+                TExtendedInput in;
+                in.Values = x;
+                in.SubgroupSize = 2;
+                in.LSL = x.front(), in.USL = x.back();
+                in.Distribution = choice;
+                in.Chart = chart;
+                SCOPED_TRACE(x.front());
+                for (auto subgroups : {TSubgroupChoice::Size, TSubgroupChoice::Rows}) {
+                    in.Subgroups = subgroups;
+                    in.RowSizes = {static_cast<int>(x.size()) - 1, 1};
+                    const TExtendedResult r = AnalyseExtended(in);
+                    for (const std::string& m : r.Messages)
+                        EXPECT_EQ(m.find("失败"), std::string::npos) << m;
+                }
+            }
+}
