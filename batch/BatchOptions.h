@@ -18,6 +18,9 @@ struct TBatchOptions {
     TChartFormat ChartFormat = TChartFormat::Png;
     std::string ReportPath;  // "" : no report
     bool Extended = false;
+    // The extended analysis's selectors by their items' keys, and its two historical fields.
+    std::string Distribution = "normal", Chart = "xbarR", Subgroups = "size";
+    std::optional<std::string> HistoricalMean, HistoricalSigma;
     bool Help = false;
 };
 

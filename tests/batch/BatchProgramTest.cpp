@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -58,6 +59,41 @@ TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
     const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
     EXPECT_NEAR(extended["indices"]["Pp"]["value"].toDouble(), 0.354967, 5e-7);
     EXPECT_EQ(QJsonDocument::fromJson(run.Out).object()["charts"].toObject().size(), 4);
+}
+
+// The extended analysis's selectors on the command line: rows with missing cells
+// as subgroups (recomputed: pooled sigma 2.58941967 with d = 14), the S chart,
+// a historical sigma and the best fit.
+TEST(BatchProgram, ExtendedOptionsChooseAsTheWindowsSelectors)
+{
+    const QByteArray rows = "50.9;48.6;50.5;46.6\n51.5;;46.9\n50.0;49.8;48.4;55.7;48.8\n;;;50.9\n"
+                            "52.2;47.6;;;52.7\n49.8;52.0;48.2;47.9;52.4\n";
+    TResult run = Batch({"--format", "json", "--extended", "--subgroups", "rows", "--chart", "xbarS", "--distribution",
+                         "best", "--historical-sigma", "2.5", "--decimal-separator", ".", "-"},
+                        rows);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
+    EXPECT_EQ(extended["subgroups"].toString(), "rows");
+    EXPECT_TRUE(extended["subgroupSize"].isNull());
+    EXPECT_NEAR(extended["sigmaWithin"]["value"].toDouble(), 2.58941967, 1e-8);
+    const QJsonArray sCentre = extended["charts"]["s"]["centre"].toArray();
+    ASSERT_EQ(sCentre.size(), 6);
+    EXPECT_TRUE(sCentre[3].isNull());                             // the row of one value has no deviation
+    EXPECT_NEAR(sCentre[0].toDouble(), 2.5 * 0.921317732, 1e-8);  // c4(4) sigma0
+    EXPECT_EQ(extended["historical"]["sigma"].toDouble(), 2.5);
+    EXPECT_TRUE(extended["historical"]["mean"].isNull());
+    EXPECT_EQ(extended["distribution"]["fits"].toArray().size(), 4);
+    EXPECT_NE(extended["distribution"]["selected"].toString(), "best");
+
+    // A historical value that is no number is said in the messages and not used.
+    run = Batch({"--format", "json", "--extended", "--historical-mean", "abc", "--decimal-separator", ".", "-"}, rows);
+    const QJsonObject unused = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
+    EXPECT_TRUE(unused["historical"]["mean"].isNull());
+    EXPECT_TRUE(unused["messages"].toArray().first().toString().contains("abc"));
+    // The selectors belong to --extended and take only their items.
+    for (const QStringList& args :
+         {QStringList{"--distribution", "weibull"}, QStringList{"--format", "json", "--extended", "--chart", "xbarQ"}})
+        EXPECT_EQ(Batch(args, rows).Status, 2) << args.join(' ').toStdString();
 }
 
 // The 单元格赋值 readings as a file of five columns: every text as the golden file holds it.
