@@ -128,6 +128,11 @@ TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(QString::fromUtf8("总样本数：4\n").toUtf8())) << run.Out.toStdString();
     EXPECT_TRUE(run.Out.contains(QString::fromUtf8("平均值：25,4500007629395\n").toUtf8())) << run.Out.toStdString();
+    // The same file in a "." locale: never four readings, and standard error says how it was read.
+    run = Batch({"--target", "25,5", "--subgroup-size", "2", "--format", "text", "-"}, "25,1;26,3\n24,9;25,5\n");
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(QString::fromUtf8("总样本数：4\n").toUtf8())) << run.Out.toStdString();
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8("小数分隔符为“,”").toUtf8())) << run.Err.toStdString();
 
     // 2: usage and input errors, named in Chinese.
     for (const QStringList& args :
