@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ExtendedTables.h"
+#include "FormCharts.h"
 #include "LimitChart.h"
 #include "Normality.h"
 
@@ -18,19 +19,12 @@ TSeries& AddSeries(TChart& chart, const char* name, TColor color)
     return series;
 }
 
-void PrepareChart(TChart& chart)
-{
-    chart.SetColor(clWhite);
-    chart.SetView3D(false);
-    chart.SetLegendVisible(false);
-}
-
 }  // namespace
 
 TLimitChartSeries LayOutControlChart(TChart& chart)
 {
     chart.SetLoading(true);
-    PrepareChart(chart);
+    PrepareWindowChart(chart);
     auto& upper = AddSeries<TFastLineSeries>(chart, "Upper", LimitUpperColor);
     auto& lower = AddSeries<TFastLineSeries>(chart, "Lower", LimitLowerColor);
     auto& centre = AddSeries<TFastLineSeries>(chart, "Centre", LimitCentreColor);
@@ -78,7 +72,7 @@ void FillControlChart(TChart& chart, const TLimitChartSeries& s, const TControlC
 TProbabilityPlotSeries LayOutProbabilityPlot(TChart& chart)
 {
     chart.SetLoading(true);
-    PrepareChart(chart);
+    PrepareWindowChart(chart);
     auto& fitted = AddSeries<TFastLineSeries>(chart, "Fitted", clRed);
     fitted.LinePen().SetWidth(2);
     auto& scores = AddSeries<TPointSeries>(chart, "Scores", clBlue);
