@@ -7,6 +7,7 @@
 #include "BarSeries.h"
 #include "DistributionFits.h"
 #include "ExtendedTables.h"
+#include "FormCharts.h"
 #include "LimitChart.h"
 #include "NumberText.h"
 
@@ -22,13 +23,6 @@ TSeries& AddSeries(TChart& chart, const char* name, TColor color)
     series.SetSeriesColor(color);
     series.SetParentChart(&chart);
     return series;
-}
-
-void PrepareChart(TChart& chart)
-{
-    chart.SetColor(clWhite);
-    chart.SetView3D(false);
-    chart.SetLegendVisible(false);
 }
 
 const char* FitCaption(const std::string& name)
@@ -93,7 +87,7 @@ int RightMarkRoom(const std::vector<double>& values)
 TLimitChartSeries LayOutControlChart(TChart& chart)
 {
     chart.SetLoading(true);
-    PrepareChart(chart);
+    PrepareWindowChart(chart);
     // Subgroup (or observation) numbers on the bottom axis, whole numbers only.
     chart.BottomAxis().SetLabelStyle(talValue);
     chart.BottomAxis().SetIncrement(1);
@@ -162,7 +156,7 @@ void FillControlChart(TChart& chart, const TLimitChartSeries& s, const TControlC
 TProbabilityPlotSeries LayOutProbabilityPlot(TChart& chart)
 {
     chart.SetLoading(true);
-    PrepareChart(chart);
+    PrepareWindowChart(chart);
     auto& fitted = AddSeries<TFastLineSeries>(chart, "Fitted", clRed);
     fitted.LinePen().SetWidth(2);
     auto& scores = AddSeries<TPointSeries>(chart, "Scores", clBlue);
@@ -219,7 +213,7 @@ void FillProbabilityPlot(TChart& chart, const TProbabilityPlotSeries& series, co
 THistogramSeries LayOutHistogram(TChart& chart)
 {
     chart.SetLoading(true);
-    PrepareChart(chart);
+    PrepareWindowChart(chart);
     auto& bars = AddSeries<TBarSeries>(chart, "Classes", HistogramColor);
     bars.SetBarWidthPercent(100);
     bars.Marks().SetVisible(false);

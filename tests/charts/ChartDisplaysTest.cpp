@@ -60,7 +60,40 @@ void ExpectNear(const std::vector<double>& actual, const std::vector<double>& ex
         EXPECT_NEAR(actual[i], expected[i], tolerance) << "at " << i;
 }
 
+std::vector<std::string> SeriesNames(const TChart& chart)
+{
+    std::vector<std::string> names;
+    for (const TChartSeries* series : chart.SeriesList())
+        names.push_back(series->Name());
+    return names;
+}
+
 }  // namespace
+
+// The names and titles the window's dump and chart files show, by role.
+TEST(ChartDisplays, EachChartIsLaidOutForItsRole)
+{
+    TWindowCharts charts;
+    EXPECT_EQ(charts.Chart1.Title().Text(), std::vector<std::string>{"均值控制图"});
+    EXPECT_TRUE(charts.Chart1.Title().Visible());
+    EXPECT_EQ(SeriesNames(charts.Chart1),
+              (std::vector<std::string>{"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
+                                        "PointSeries1"}));
+    EXPECT_EQ(charts.Chart3.Title().Text(), std::vector<std::string>{"极差控制图"});
+    EXPECT_EQ(SeriesNames(charts.Chart3),
+              (std::vector<std::string>{"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
+                                        "PointSeries2"}));
+    EXPECT_FALSE(charts.Chart2.Title().Visible());
+    EXPECT_EQ(SeriesNames(charts.Chart2),
+              (std::vector<std::string>{"Series3", "Series4", "Series5", "Series6", "Series7"}));
+    EXPECT_FALSE(charts.Cht1.Title().Visible());
+    EXPECT_EQ(charts.Cht1.SeriesCount(), 0u);
+    for (const TChart* chart : {&charts.Chart1, &charts.Chart2, &charts.Chart3, &charts.Cht1}) {
+        EXPECT_EQ(chart->Color(), clWhite);
+        EXPECT_FALSE(chart->View3D());
+        EXPECT_FALSE(chart->LegendVisible());
+    }
+}
 
 TEST(ChartDisplays, SampleDataFillsTheIndividualsChart)
 {
