@@ -211,6 +211,8 @@ private:
         const QString text = RandomFieldText(random_);
         Grid().SetCells(col, row, text);
         Expect(col, row, text);
+        // A write from outside, not a grid step: Esc in an open editor may take it back.
+        gridStepSinceTyping_ = false;
     }
     void PressEditingKey()
     {
@@ -310,9 +312,11 @@ private:
     void ResetSize()
     {
         Grid().findChild<QAction*>(QStringLiteral("StringGrid1.resetSize"))->trigger();
-        gridStepSinceTyping_ = true;
-        if (Grid().ColCount() == 5 && Grid().RowCount() == 10)
+        // Cancelled, the grid keeps its size and no step is taken.
+        if (Grid().ColCount() == 5 && Grid().RowCount() == 10) {
+            gridStepSinceTyping_ = true;
             std::erase_if(model_, [](const auto& cell) { return cell.first.first >= 5 || cell.first.second >= 10; });
+        }
     }
     // A file dropped on an input field or a memo pastes nothing into it.
     void DropFileOnAField()
