@@ -6,8 +6,8 @@
 #include "ChartDisplays.h"
 #include "ComputeCommand.h"
 #include "Errors.h"
-#include "FakeWindow.h"
 #include "FormCharts.h"
+#include "MemoryWindow.h"
 
 inline TChart& LaidOutDistributionChart(TChart& cht1)
 {
@@ -24,7 +24,7 @@ struct TWindowCharts {
 };
 
 // Runs the compute command; returns the error message, "" when it succeeded.
-inline std::string Compute(TFakeWindow& window, TWindowCharts& charts)
+inline std::string Compute(TMemoryWindow& window, TWindowCharts& charts)
 {
     try {
         RunComputeCommand(window, &charts.Displays);
