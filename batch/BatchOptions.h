@@ -18,6 +18,7 @@ struct TBatchOptions {
     TChartFormat ChartFormat = TChartFormat::Png;
     std::string ReportPath;  // "" : no report
     bool Extended = false;
+    bool ChartPoints = false;  // the charts' points in the JSON output
     bool Help = false;
 };
 
