@@ -112,6 +112,8 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             options.HistoricalMean = field();
         else if (arg == "--historical-sigma")
             options.HistoricalSigma = field();
+        else if (arg == "--chart-points" && !attached)
+            options.ChartPoints = true;
         else if (arg == "-" || !arg.starts_with("-")) {
             if (inputGiven)
                 throw TUsageError("只能读一个输入文件，多余的参数：" + Quoted(arg));
@@ -131,6 +133,8 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
     if (extendedChoice && !options.Extended)
         throw TUsageError(
             "--distribution、--chart、--subgroups、--historical-mean、--historical-sigma 需要 --extended");
+    if (options.ChartPoints && options.Format != TOutputFormat::Json)
+        throw TUsageError("--chart-points 只用于 --format json");
     if (chartFormatGiven && options.ChartsDir.empty())
         throw TUsageError("--chart-format 需要 --charts DIR");
     return options;
@@ -162,8 +166,10 @@ std::string BatchHelpText()
   --format text            结果文本及其中文名称，按窗口的阅读顺序，含多行文本框（默认）
   --format json            {"results": {键: {"control", "label", "text", "value"}},
                             "memos": {键: {"control", "lines"}}, "error": null 或错误信息,
-                            "charts": 四个图表（与场景运行器的输出相同）, "extended": …}
+                            "charts": 四个图表（与场景运行器的输出相同，但不含数据点）,
+                            "extended": …}
   --format csv             key,text 两列；小数分隔符为逗号时以分号分隔
+  --chart-points           JSON 的图表中加入每个序列的数据点（"points"；一百万个读数约 190 MB）
   --extended               JSON 中加入扩展分析（合并标准差，95% 置信度）
   --distribution NAME      扩展分析的分布：normal（默认）、boxcox、lognormal、weibull、
                            nonparametric 或 best（Anderson-Darling p 值最大者）

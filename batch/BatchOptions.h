@@ -21,6 +21,7 @@ struct TBatchOptions {
     // The extended analysis's selectors by their items' keys, and its two historical fields.
     std::string Distribution = "normal", Chart = "xbarR", Subgroups = "size";
     std::optional<std::string> HistoricalMean, HistoricalSigma;
+    bool ChartPoints = false;  // the charts' points in the JSON output
     bool Help = false;
 };
 

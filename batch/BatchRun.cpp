@@ -105,7 +105,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         case TOutputFormat::Text: WriteTextOutput(out, window); break;
         case TOutputFormat::Csv: WriteCsvOutput(out, window, decimal); break;
         case TOutputFormat::Json: {
-            TJsonParts parts{error, [&charts](std::ostream& json) { WriteChartsJson(json, charts); }, std::nullopt};
+            TJsonParts parts{error, [&](TJsonWriter& json) { WriteChartsJson(json, charts, options.ChartPoints); },
+                             std::nullopt};
             if (options.Extended)
                 parts.ExtendedJson = ExtendedAnalysisJson(window, options);
             WriteJsonOutput(out, window, parts, decimal);

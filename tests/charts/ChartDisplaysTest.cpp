@@ -97,7 +97,7 @@ TEST(ChartDisplays, EachChartIsLaidOutForItsRole)
 
 TEST(ChartDisplays, SampleDataFillsTheIndividualsChart)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -132,7 +132,7 @@ TEST(ChartDisplays, SampleDataFillsTheIndividualsChart)
 
 TEST(ChartDisplays, SampleDataFillsTheXbarAndRangeCharts)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -162,7 +162,7 @@ TEST(ChartDisplays, SampleDataFillsTheXbarAndRangeCharts)
 
 TEST(ChartDisplays, SampleDataDrawsTheDistributionChart)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -216,7 +216,7 @@ TEST(ChartDisplays, SampleDataDrawsTheDistributionChart)
 
 TEST(ChartDisplays, ShowingTheDistributionChartTwiceKeepsNineSeries)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -231,7 +231,7 @@ TEST(ChartDisplays, ADistributionChartNeedsACompleteHistogram)
     charts.Displays.ShowDistributionChart(nullptr);
     EXPECT_EQ(charts.Cht1.SeriesCount(), 0u);
 
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     ASSERT_EQ(Compute(window, charts), "");
     // A computation that stops before its histogram leaves the chart as it is.
@@ -246,7 +246,7 @@ TEST(ChartDisplays, ADistributionChartNeedsACompleteHistogram)
 
 TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -276,7 +276,7 @@ TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
 
 TEST(ChartDisplays, AFirstComputationBelowMinusOneSucceeds)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"-5.5", "-6", "-7.25", "-6.5", "-5", "-6.1", "-6.2", "-5.9", "-6.4", "-5.8"});
     window.Type(Field::Usl, "-2");
     window.Type(Field::Target, "-6");
@@ -289,7 +289,7 @@ TEST(ChartDisplays, AFirstComputationBelowMinusOneSucceeds)
 
 TEST(ChartDisplays, AnErrorAfterTheIndividualsChartKeepsTheOtherCharts)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -307,7 +307,7 @@ TEST(ChartDisplays, AnErrorAfterTheIndividualsChartKeepsTheOtherCharts)
 
 TEST(ChartDisplays, APointOnALimitIsRed)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"23", "25", "26", "27", "28", "24", "25.5", "26.5", "27.5", "24.5"});
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");

@@ -6,7 +6,7 @@
 #include "ChartDisplays.h"
 #include "ComputeCommand.h"
 #include "Errors.h"
-#include "FakeWindow.h"
+#include "MemoryWindow.h"
 
 struct TWindowCharts {
     TChart Chart1, Chart2, Chart3, Cht1;
@@ -14,7 +14,7 @@ struct TWindowCharts {
 };
 
 // Runs the compute command; returns the error message, "" when it succeeded.
-inline std::string Compute(TFakeWindow& window, TWindowCharts& charts)
+inline std::string Compute(TMemoryWindow& window, TWindowCharts& charts)
 {
     try {
         RunComputeCommand(window, &charts.Displays);

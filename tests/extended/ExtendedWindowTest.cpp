@@ -88,7 +88,7 @@ TEST(ExtendedWindow, OpensAndFollowsInputsAndSelectors)
     const TExtendedResult& r = w.Window->Result();
     ASSERT_TRUE(r.SigmaWithin);
     EXPECT_EQ(r.WithinMethod, TWithinSigmaMethod::Pooled);
-    EXPECT_NEAR(r.SigmaWithin->Value, 0.0233692347, 1e-10);  // recomputed, reference notes A
+    EXPECT_NEAR(r.SigmaWithin->Value, 0.0233692347, 1e-10);  // qcc's test-capability.R data, Sp / c4(d + 1) recomputed
 
     QComboBox* method = w.Combo("ExtendedSigmaMethod");
     QComboBox* confidence = w.Combo("ExtendedConfidence");
