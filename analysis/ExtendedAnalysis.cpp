@@ -1,32 +1,43 @@
 // Steps: overall statistics, subgroups, the within sigma of the chosen
-// estimator, the indices with their intervals, PPM and Z.bench, normality,
-// the control charts and their run tests.
+// estimator (or the historical values), the indices with their intervals,
+// PPM and Z.bench, normality, the control charts and their run tests, and
+// the capability of the chosen distribution.
 #include "ExtendedAnalysis.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <boost/math/distributions/normal.hpp>
 
 #include "CapabilityIntervals.h"
 #include "ControlConstants.h"
+#include "DistributionCapability.h"
 #include "Normality.h"
 #include "RunTests.h"
 
 namespace {
 
 const boost::math::normal StandardNormal;
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 struct TSubgroupStatistics {
-    std::vector<double> Means, Ranges, StdDevs;
+    std::vector<int> Sizes;
+    std::vector<double> Means, Ranges, StdDevs;  // a subgroup of one has NaN range and deviation
     double PooledSumSquares = 0;
+    bool EqualSizes() const
+    {
+        return std::all_of(Sizes.begin(), Sizes.end(), [&](int n) { return n == Sizes.front(); });
+    }
 };
 
-TSubgroupStatistics SummariseSubgroups(const std::vector<double>& x, int n, int k)
+// The values in reading order, cut into consecutive subgroups of the given sizes.
+TSubgroupStatistics SummariseSubgroups(const std::vector<double>& x, const std::vector<int>& sizes)
 {
     TSubgroupStatistics s;
-    for (int j = 0; j < k; ++j) {
-        const auto first = x.begin() + static_cast<std::ptrdiff_t>(j) * n;
+    s.Sizes = sizes;
+    auto first = x.begin();
+    for (const int n : sizes) {
         double sum = 0, low = *first, high = *first;
         for (auto it = first; it != first + n; ++it) {
             sum += *it;
@@ -38,9 +49,10 @@ TSubgroupStatistics SummariseSubgroups(const std::vector<double>& x, int n, int 
         for (auto it = first; it != first + n; ++it)
             squares += (*it - mean) * (*it - mean);
         s.Means.push_back(mean);
-        s.Ranges.push_back(high - low);
-        s.StdDevs.push_back(std::sqrt(squares / (n - 1)));
+        s.Ranges.push_back(n > 1 ? high - low : NaN);
+        s.StdDevs.push_back(n > 1 ? std::sqrt(squares / (n - 1)) : NaN);
         s.PooledSumSquares += squares;
+        first += n;
     }
     return s;
 }
@@ -61,7 +73,7 @@ std::vector<double> MovingRanges(const std::vector<double>& x)
     return mr;
 }
 
-TSigmaEstimate WithinSigma(TWithinSigmaMethod method, const TSubgroupStatistics& s, int n, int k)
+TSigmaEstimate EqualSizeWithinSigma(TWithinSigmaMethod method, const TSubgroupStatistics& s, int n, int k)
 {
     const double groups = k;
     switch (method) {
@@ -72,6 +84,34 @@ TSigmaEstimate WithinSigma(TWithinSigmaMethod method, const TSubgroupStatistics&
         return {std::sqrt(s.PooledSumSquares / d) / ExactC4(d + 1), static_cast<double>(d)};
     }
     }
+}
+
+// Unequal sizes: Rbar and Sbar weight each subgroup of two or more by the
+// inverse variance of its estimate, f = (d2/d3)^2 and h = c4^2/(1 - c4^2).
+std::optional<TSigmaEstimate> WithinSigma(TWithinSigmaMethod method, const TSubgroupStatistics& s)
+{
+    if (s.EqualSizes() && s.Sizes.front() > 1)
+        return EqualSizeWithinSigma(method, s, s.Sizes.front(), static_cast<int>(s.Sizes.size()));
+    double weighted = 0, weights = 0, dof = 0;
+    int d = 0;
+    for (size_t i = 0; i < s.Sizes.size(); ++i) {
+        const int n = s.Sizes[i];
+        if (n < 2)
+            continue;
+        d += n - 1;
+        if (method == TWithinSigmaMethod::RBar) {
+            const double f = std::pow(ExactD2(n) / ExactD3(n), 2);
+            weighted += f * s.Ranges[i] / ExactD2(n), weights += f, dof += 0.9 * (n - 1);
+        } else if (method == TWithinSigmaMethod::SBar) {
+            const double c4 = ExactC4(n), h = c4 * c4 / (1 - c4 * c4);
+            weighted += h * s.StdDevs[i] / c4, weights += h, dof += SBarDofFactor(n) * (n - 1);
+        }
+    }
+    if (d == 0)
+        return std::nullopt;
+    if (method == TWithinSigmaMethod::RBar || method == TWithinSigmaMethod::SBar)
+        return TSigmaEstimate{weighted / weights, dof};
+    return TSigmaEstimate{std::sqrt(s.PooledSumSquares / d) / ExactC4(d + 1), static_cast<double>(d)};
 }
 
 // Cp/Pp, CPL/PPL, CPU/PPU, Cpk/Ppk of one sigma.
@@ -153,31 +193,76 @@ std::optional<double> ZBench(const TPpm& ppm)
     return boost::math::quantile(boost::math::complement(StandardNormal, *ppm.Total / 1e6));
 }
 
-// The range chart (R of subgroups, or the moving range) from the within sigma.
-TControlChart RangeChart(std::string name, std::vector<double> points, int firstPoint, int n, double sigma)
+TControlChart Chart(std::string name, std::vector<double> points, int firstPoint, TChartLimits limits, double zone)
 {
-    const double d2 = ExactD2(n), d3 = ExactD3(n);
-    return {std::move(name),
-            std::move(points),
-            firstPoint,
-            {d2 * sigma, (d2 + 3 * d3) * sigma, std::max(0.0, (d2 - 3 * d3) * sigma)},
-            d3 * sigma};
+    TControlChart c;
+    c.Name = std::move(name), c.Points = std::move(points), c.FirstPoint = firstPoint;
+    c.Limits = limits, c.ZoneSigma = zone;
+    return c;
 }
 
-void AddCharts(TExtendedResult& r, const std::vector<double>& x, const TSubgroupStatistics& groups, double sigma)
+// Centre, limits and zone width of a subgroup's range (R) or standard
+// deviation (S) for a within sigma.
+TControlChart SpreadChart(std::string name, std::vector<double> points, int firstPoint, int n, double sigma)
 {
-    const double mean = *r.Mean;
-    if (r.SubgroupSize == 1) {
-        r.Charts.push_back({"i", x, 1, {mean, mean + 3 * sigma, mean - 3 * sigma}, sigma});
-        r.Charts.push_back(RangeChart("mr", MovingRanges(x), 2, 2, sigma));
-    } else {
-        const double spread = sigma / std::sqrt(static_cast<double>(r.SubgroupSize));
-        r.Charts.push_back({"xbar", groups.Means, 1, {mean, mean + 3 * spread, mean - 3 * spread}, spread});
-        r.Charts.push_back(RangeChart("r", groups.Ranges, 1, r.SubgroupSize, sigma));
+    if (name == "s") {
+        const double c4 = ExactC4(n), spread = std::sqrt(1 - c4 * c4);
+        return Chart(std::move(name), std::move(points), firstPoint,
+                     {c4 * sigma, (c4 + 3 * spread) * sigma, std::max(0.0, (c4 - 3 * spread) * sigma)}, spread * sigma);
     }
-    for (const TControlChart& chart : r.Charts)
+    const double d2 = ExactD2(n), d3 = ExactD3(n);
+    return Chart(std::move(name), std::move(points), firstPoint,
+                 {d2 * sigma, (d2 + 3 * d3) * sigma, std::max(0.0, (d2 - 3 * d3) * sigma)}, d3 * sigma);
+}
+
+// Unequal sizes: every subgroup gets the limits of its own size; one of one
+// value has an X-bar point and no range or deviation.
+void SetLimitsPerSubgroup(TControlChart& means, TControlChart& spreads, const std::vector<int>& sizes, double centre,
+                          double sigma)
+{
+    const TChartLimits none{NaN, NaN, NaN};
+    means.Limits = {centre, NaN, NaN};
+    spreads.Limits = none;
+    for (const int n : sizes) {
+        const double spread = sigma / std::sqrt(static_cast<double>(n));
+        means.PointLimits.push_back({centre, centre + 3 * spread, centre - 3 * spread});
+        means.PointZoneSigmas.push_back(spread);
+        const TControlChart own = n > 1 ? SpreadChart(spreads.Name, {}, 1, n, sigma) : Chart("", {}, 1, none, NaN);
+        spreads.PointLimits.push_back(own.Limits);
+        spreads.PointZoneSigmas.push_back(own.ZoneSigma);
+    }
+}
+
+void AddCharts(TExtendedResult& r, const TExtendedInput& in, const TSubgroupStatistics& groups, double sigma,
+               double centre)
+{
+    const std::vector<double>& x = in.Values;
+    if (r.SubgroupSize == 1) {
+        r.Charts.push_back(Chart("i", x, 1, {centre, centre + 3 * sigma, centre - 3 * sigma}, sigma));
+        r.Charts.push_back(SpreadChart("mr", MovingRanges(x), 2, 2, sigma));
+    } else {
+        const bool deviations = in.Chart == TControlChartChoice::XbarS;
+        const std::vector<double>& spreads = deviations ? groups.StdDevs : groups.Ranges;
+        if (r.EqualSizes) {
+            const int n = groups.Sizes.front();
+            const double spread = sigma / std::sqrt(static_cast<double>(n));
+            r.Charts.push_back(
+                Chart("xbar", groups.Means, 1, {centre, centre + 3 * spread, centre - 3 * spread}, spread));
+            r.Charts.push_back(SpreadChart(deviations ? "s" : "r", spreads, 1, n, sigma));
+        } else {
+            TControlChart means = Chart("xbar", groups.Means, 1, {}, 0);
+            TControlChart perSubgroup = Chart(deviations ? "s" : "r", spreads, 1, {}, 0);
+            SetLimitsPerSubgroup(means, perSubgroup, groups.Sizes, centre, sigma);
+            r.Charts.push_back(std::move(means));
+            r.Charts.push_back(std::move(perSubgroup));
+        }
+    }
+    const bool historical = r.HistoricalMean || r.HistoricalSigma;
+    for (TControlChart& chart : r.Charts) {
+        chart.Historical = historical;
         for (TRunViolation& v : ChartViolations(chart))
             r.RunTests.push_back(std::move(v));
+    }
 }
 
 void AddNormality(TExtendedResult& r, const std::vector<double>& x)
@@ -219,6 +304,63 @@ const char* WithinSigmaMethodName(TWithinSigmaMethod method)
     }
 }
 
+const char* DistributionChoiceName(TDistributionChoice choice)
+{
+    switch (choice) {
+    case TDistributionChoice::BoxCox: return "boxcox";
+    case TDistributionChoice::Lognormal: return "lognormal";
+    case TDistributionChoice::Weibull: return "weibull";
+    case TDistributionChoice::Nonparametric: return "nonparametric";
+    case TDistributionChoice::Best: return "best";
+    default: return "normal";
+    }
+}
+
+namespace {
+
+// The subgroup sizes of the chosen cut; the individuals' size 1 for rows of one value each.
+std::vector<int> SubgroupSizes(TExtendedResult& r, const TExtendedInput& in)
+{
+    if (in.Subgroups == TSubgroupChoice::Rows) {
+        const bool single = std::all_of(in.RowSizes.begin(), in.RowSizes.end(), [](int n) { return n == 1; });
+        r.SubgroupCount = static_cast<int>(in.RowSizes.size());
+        r.EqualSizes =
+            std::all_of(in.RowSizes.begin(), in.RowSizes.end(), [&](int n) { return n == in.RowSizes.front(); });
+        r.SubgroupSize = single ? 1 : (r.EqualSizes ? in.RowSizes.front() : 0);
+        return single ? std::vector<int>{} : in.RowSizes;
+    }
+    const int n = in.SubgroupSize;
+    if (n < 1)
+        r.Messages.push_back("子组容量小于 1，无法计算组内标准差");
+    else if (n > r.Count)
+        r.Messages.push_back("子组容量大于数值个数，无法计算组内标准差");
+    else {
+        r.SubgroupCount = n == 1 ? r.Count : r.Count / n;
+        if (n > 1)
+            return std::vector<int>(static_cast<size_t>(r.SubgroupCount), n);
+    }
+    return {};
+}
+
+// Historical values are used as given; one that is no usable value is said inline and left out.
+void TakeHistoricalValues(TExtendedResult& r, const TExtendedInput& in)
+{
+    if (in.HistoricalMean) {
+        if (std::isfinite(*in.HistoricalMean))
+            r.HistoricalMean = in.HistoricalMean;
+        else
+            r.Messages.push_back("历史均值超出范围，未使用");
+    }
+    if (in.HistoricalSigma) {
+        if (std::isfinite(*in.HistoricalSigma) && *in.HistoricalSigma > 0)
+            r.HistoricalSigma = in.HistoricalSigma;
+        else
+            r.Messages.push_back("历史标准差必须大于 0，未使用");
+    }
+}
+
+}  // namespace
+
 TExtendedResult AnalyseExtended(const TExtendedInput& in)
 {
     TExtendedResult r;
@@ -227,7 +369,10 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
     r.Count = static_cast<int>(x.size());
     r.SubgroupSize = in.SubgroupSize;
     r.Confidence = in.Confidence;
+    r.Subgroups = in.Subgroups;
     r.WithinMethod = in.SubgroupSize == 1 ? TWithinSigmaMethod::MovingRange : in.Method;
+    r.Distribution.Selected = DistributionChoiceName(in.Distribution);
+    TakeHistoricalValues(r, in);
     if (std::any_of(x.begin(), x.end(), [](double v) { return !std::isfinite(v); })) {
         r.Messages.push_back("数值中有超出范围的值，无法计算");
         return r;
@@ -245,27 +390,36 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
     for (double v : x)
         squares += (v - mean) * (v - mean);
     const TSigmaEstimate overall{std::sqrt(squares / (count - 1)), count - 1};
+    // Values near the end of double's range: their squares overflow, and nothing after can be computed.
+    if (!std::isfinite(overall.Value)) {
+        r.Messages.push_back("数值的平方和超出范围，无法计算标准差");
+        return r;
+    }
     r.SigmaOverall = overall;
 
-    const int n = in.SubgroupSize;
+    const std::vector<int> sizes = SubgroupSizes(r, in);
+    if (in.Subgroups == TSubgroupChoice::Rows)
+        r.WithinMethod = r.SubgroupSize == 1 ? TWithinSigmaMethod::MovingRange : in.Method;
     TSubgroupStatistics groups;
-    if (n < 1)
-        r.Messages.push_back("子组容量小于 1，无法计算组内标准差");
-    else if (n > r.Count)
-        r.Messages.push_back("子组容量大于数值个数，无法计算组内标准差");
-    else {
-        r.SubgroupCount = n == 1 ? r.Count : r.Count / n;
-        if (n == 1) {
-            const std::vector<double> mr = MovingRanges(x);
-            r.SigmaWithin = TSigmaEstimate{Average(mr) / ExactD2(2), count - 1};
-        } else {
-            groups = SummariseSubgroups(x, n, r.SubgroupCount);
-            r.SigmaWithin = WithinSigma(r.WithinMethod, groups, n, r.SubgroupCount);
-        }
+    if (r.SubgroupSize == 1) {
+        const std::vector<double> mr = MovingRanges(x);
+        r.SigmaWithin = TSigmaEstimate{Average(mr) / ExactD2(2), count - 1};
+    } else if (!sizes.empty()) {
+        groups = SummariseSubgroups(x, sizes);
+        r.SigmaWithin = WithinSigma(r.WithinMethod, groups);
+        if (!r.SigmaWithin)
+            r.Messages.push_back("每个子组都只有一个数值，无法计算组内标准差");
+        if (sizes.size() == 1 && in.Subgroups == TSubgroupChoice::Rows)
+            r.Messages.push_back("只有一个子组，控制图无法判断过程是否稳定");
     }
 
-    const bool withinUsable = r.SigmaWithin && r.SigmaWithin->Value > 0;
-    if (!(overall.Value > 0) || (r.SigmaWithin && !withinUsable))
+    // The historical values replace the mean and the within sigma wherever those are used.
+    const double centre = r.HistoricalMean.value_or(mean);
+    std::optional<TSigmaEstimate> within = r.SigmaWithin;
+    if (r.HistoricalSigma)
+        within = TSigmaEstimate{*r.HistoricalSigma, count - 1};  // its intervals are dropped below
+    const bool withinUsable = within && within->Value > 0;
+    if (!(overall.Value > 0) || (within && !withinUsable))
         r.Messages.push_back("标准差为 0，无法计算相应的能力指数与 PPM");
     if (!in.LSL && !in.USL)
         r.Messages.push_back("未给出规格限，无法计算能力指数与 PPM");
@@ -273,20 +427,31 @@ TExtendedResult AnalyseExtended(const TExtendedInput& in)
         r.Messages.push_back("规格下限不小于规格上限，能力指数无意义");
     r.ObservedPpm = ObservedPpm(in);
     if (overall.Value > 0) {
-        const TIndexSet p = IndicesOf(in, mean, count, overall);
+        const TIndexSet p = IndicesOf(in, centre, count, overall);
         r.Indices.Pp = p.Potential, r.Indices.PPL = p.Lower, r.Indices.PPU = p.Upper, r.Indices.Ppk = p.Least;
-        r.OverallPpm = ExpectedPpm(in, mean, overall.Value);
+        r.OverallPpm = ExpectedPpm(in, centre, overall.Value);
         r.ZBenchOverall = ZBench(r.OverallPpm);
         r.Indices.Cpm = CpmOf(in, mean, overall.Value);
         AddNormality(r, x);
     }
     if (withinUsable) {
-        const TIndexSet c = IndicesOf(in, mean, count, *r.SigmaWithin);
+        TIndexSet c = IndicesOf(in, centre, count, *within);
+        // The interval formulas assume an estimated sigma.
+        if (r.HistoricalSigma)
+            for (auto* index : {&c.Potential, &c.Lower, &c.Upper, &c.Least})
+                if (*index)
+                    (*index)->Lower = (*index)->Upper = NaN;
         r.Indices.Cp = c.Potential, r.Indices.CPL = c.Lower, r.Indices.CPU = c.Upper, r.Indices.Cpk = c.Least;
-        r.WithinPpm = ExpectedPpm(in, mean, r.SigmaWithin->Value);
+        r.WithinPpm = ExpectedPpm(in, centre, within->Value);
         r.ZBenchWithin = ZBench(r.WithinPpm);
     }
-    if (r.SigmaWithin)
-        AddCharts(r, x, groups, r.SigmaWithin->Value);
+    if (within)
+        AddCharts(r, in, groups, within->Value, centre);
+    // A fit that fails leaves the normal analysis standing.
+    try {
+        AddDistributionCapability(r, in);
+    } catch (const std::exception& e) {
+        r.Messages.push_back(std::string("分布拟合失败：") + e.what());
+    }
     return r;
 }

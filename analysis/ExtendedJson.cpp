@@ -79,6 +79,77 @@ void WriteSigma(TJsonWriter& j, const std::optional<TSigmaEstimate>& s, const ch
     j.Text += '}';
 }
 
+// One number, or with limits per subgroup one entry per subgroup (null where a subgroup has none).
+void WriteLimit(TJsonWriter& j, const TControlChart& c, double TChartLimits::*limit)
+{
+    if (c.PointLimits.empty())
+        return j.Number(c.Limits.*limit);
+    j.Text += '[';
+    for (size_t i = 0; i < c.PointLimits.size(); ++i) {
+        if (i)
+            j.Text += ',';
+        j.Number(c.PointLimits[i].*limit);
+    }
+    j.Text += ']';
+}
+
+// Unfitted families keep their parameter names, with null values.
+const char* const* ParameterNames(const std::string& family)
+{
+    static const char* const normal[] = {"mean", "sd", nullptr};
+    static const char* const boxcox[] = {"lambda", "mean", "sd", nullptr};
+    static const char* const lognormal[] = {"meanlog", "sdlog", nullptr};
+    static const char* const weibull[] = {"shape", "scale", nullptr};
+    if (family == "boxcox")
+        return boxcox;
+    if (family == "lognormal")
+        return lognormal;
+    if (family == "weibull")
+        return weibull;
+    return normal;
+}
+
+void WriteDistribution(TJsonWriter& j, const TDistributionCapability& d)
+{
+    j.Text += '{';
+    j.Key("selected"), j.String(d.Selected);
+    j.Key("fits"), j.Text += '[';
+    for (size_t f = 0; f < d.Fits.size(); ++f) {
+        const TDistributionFit& fit = d.Fits[f];
+        if (f)
+            j.Text += ',';
+        j.Text += '{';
+        j.Key("name"), j.String(fit.Name);
+        j.Key("parameters"), j.Text += '{';
+        if (fit.Fitted)
+            for (const auto& [name, value] : fit.Parameters)
+                j.Key(name.c_str()), j.Number(value);
+        else
+            for (const char* const* name = ParameterNames(fit.Name); *name; ++name)
+                j.Key(*name), j.Null();
+        j.Text += '}';
+        j.Key("andersonDarling"), j.Text += '{';
+        j.Key("a2"), j.Number(fit.A2);
+        j.Key("p"), j.Number(fit.P);
+        j.Text += "}}";
+    }
+    j.Text += ']';
+    j.Key("percentiles"), j.Text += '{';
+    j.Key("p00135"), j.Number(d.P00135);
+    j.Key("p50"), j.Number(d.P50);
+    j.Key("p99865"), j.Number(d.P99865);
+    j.Text += '}';
+    j.Key("indices"), j.Text += '{';
+    j.Key("Pp"), j.Number(d.Pp);
+    j.Key("PPL"), j.Number(d.PPL);
+    j.Key("PPU"), j.Number(d.PPU);
+    j.Key("Ppk"), j.Number(d.Ppk);
+    j.Text += '}';
+    j.Key("ppm"), WritePpm(j, d.Ppm);
+    j.Key("boxcoxLambda"), j.Number(d.BoxCoxLambda);
+    j.Text += '}';
+}
+
 }  // namespace
 
 std::string ExtendedJson(const TExtendedResult& r)
@@ -86,7 +157,7 @@ std::string ExtendedJson(const TExtendedResult& r)
     TJsonWriter j;
     j.Text += '{';
     j.Key("count"), j.Number(r.Count);
-    j.Key("subgroupSize"), j.Number(r.SubgroupSize);
+    j.Key("subgroupSize"), r.EqualSizes ? j.Number(r.SubgroupSize) : j.Null();
     j.Key("subgroupCount"), j.Number(r.SubgroupCount);
     j.Key("mean"), j.Number(r.Mean);
     j.Key("sigmaOverall"), WriteSigma(j, r.SigmaOverall, nullptr);
@@ -126,9 +197,9 @@ std::string ExtendedJson(const TExtendedResult& r)
     j.Key("charts"), j.Text += '{';
     for (const TControlChart& c : r.Charts) {
         j.Key(c.Name.c_str()), j.Text += '{';
-        j.Key("centre"), j.Number(c.Limits.Centre);
-        j.Key("upper"), j.Number(c.Limits.Upper);
-        j.Key("lower"), j.Number(c.Limits.Lower);
+        j.Key("centre"), WriteLimit(j, c, &TChartLimits::Centre);
+        j.Key("upper"), WriteLimit(j, c, &TChartLimits::Upper);
+        j.Key("lower"), WriteLimit(j, c, &TChartLimits::Lower);
         j.Text += '}';
     }
     j.Text += '}';
@@ -156,6 +227,14 @@ std::string ExtendedJson(const TExtendedResult& r)
             j.Text += ',';
         j.String(r.Messages[m]);
     }
-    j.Text += "]}";
+    j.Text += ']';
+
+    j.Key("subgroups"), j.String(r.Subgroups == TSubgroupChoice::Rows ? "rows" : "size");
+    j.Key("historical"), j.Text += '{';
+    j.Key("mean"), j.Number(r.HistoricalMean);
+    j.Key("sigma"), j.Number(r.HistoricalSigma);
+    j.Text += '}';
+    j.Key("distribution"), WriteDistribution(j, r.Distribution);
+    j.Text += '}';
     return j.Text;
 }

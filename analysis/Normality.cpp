@@ -36,7 +36,9 @@ double Polynomial(std::initializer_list<double> coefficients, double x)
     return sum;
 }
 
-double AndersonDarlingP(double adjusted)
+}  // namespace
+
+double AndersonDarlingNormalP(double adjusted)
 {
     const double a = adjusted, a2 = a * a;
     if (a < 0.2)
@@ -49,6 +51,8 @@ double AndersonDarlingP(double adjusted)
         return std::exp(1.2937 - 5.709 * a + 0.0186 * a2);
     return 3.7e-24;
 }
+
+namespace {
 
 double ShapiroWilkP(double w, size_t count)
 {
@@ -95,7 +99,7 @@ std::optional<TTestStatistic> AndersonDarling(std::vector<double> values)
     }
     const double n = static_cast<double>(count);
     const double a2 = -n - sum / n;
-    return TTestStatistic{a2, AndersonDarlingP(a2 * (1 + 0.75 / n + 2.25 / (n * n)))};
+    return TTestStatistic{a2, AndersonDarlingNormalP(a2 * (1 + 0.75 / n + 2.25 / (n * n)))};
 }
 
 std::optional<TTestStatistic> ShapiroWilk(std::vector<double> values)

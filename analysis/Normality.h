@@ -13,6 +13,8 @@ constexpr size_t LargestShapiroWilkCount = 5000;
 
 // A^2 unadjusted, p from A*^2 = A^2 (1 + 0.75/N + 2.25/N^2) (D'Agostino and Stephens 1986).
 std::optional<TTestStatistic> AndersonDarling(std::vector<double> values);
+// p of the normal A^2 from its adjusted A*^2 (D'Agostino and Stephens 1986, Table 4.9).
+double AndersonDarlingNormalP(double adjusted);
 // W and its p-value after Royston (1995), 3 <= N <= 5000.
 std::optional<TTestStatistic> ShapiroWilk(std::vector<double> values);
 

@@ -6,4 +6,11 @@
 #include "ExtendedResult.h"
 #include "WindowModel.h"
 
-TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence);
+// Every grid row's count of values is kept for rows as subgroups; then Edit32 is not read.
+TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence,
+                                 TSubgroupChoice subgroups = TSubgroupChoice::Size);
+
+// A historical value typed by the user: empty is not given; a text that is no
+// number is named in a message and not used.
+std::optional<double> ReadHistoricalValue(const std::string& text, const char* what,
+                                          std::vector<std::string>& messages);

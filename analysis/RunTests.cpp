@@ -109,18 +109,48 @@ TRunTestFlags ApplyRunTests(const std::vector<double>& x, double c, double s, co
     return flags;
 }
 
+namespace {
+
+// Limits per point: the zone tests on each point's distance from its own
+// centre in its own sigma, trends and alternations on the points themselves.
+// Points without limits (a subgroup of one on an R or S chart) are skipped.
+TRunTestFlags VaryingLimitFlags(const TControlChart& chart, std::vector<size_t>& shown)
+{
+    std::vector<double> standardized, points;
+    for (size_t i = 0; i < chart.Points.size(); ++i) {
+        const double sigma = chart.PointZoneSigmas[i];
+        if (!std::isfinite(chart.Points[i]) || !(sigma > 0))
+            continue;
+        shown.push_back(i);
+        points.push_back(chart.Points[i]);
+        standardized.push_back((chart.Points[i] - chart.PointLimits[i].Centre) / sigma);
+    }
+    TRunTestFlags flags = ApplyRunTests(standardized, 0, 1);
+    const TRunTestFlags onPoints = ApplyRunTests(points, 0, 1);
+    flags[2] = onPoints[2];
+    flags[3] = onPoints[3];
+    return flags;
+}
+
+}  // namespace
+
 std::vector<TRunViolation> ChartViolations(const TControlChart& chart)
 {
     std::vector<TRunViolation> violations;
-    if (!(chart.ZoneSigma > 0))
+    TRunTestFlags flags;
+    std::vector<size_t> shown;
+    if (!chart.PointLimits.empty())
+        flags = VaryingLimitFlags(chart, shown);
+    else if (chart.ZoneSigma > 0)
+        flags = ApplyRunTests(chart.Points, chart.Limits.Centre, chart.ZoneSigma);
+    else
         return violations;
-    const TRunTestFlags flags = ApplyRunTests(chart.Points, chart.Limits.Centre, chart.ZoneSigma);
     for (int test = 0; test < RunTestCount; ++test) {
         if (flags[test].empty())
             continue;
         TRunViolation v{chart.Name, test + 1, {}};
         for (size_t i : flags[test])
-            v.Points.push_back(chart.FirstPoint + static_cast<int>(i));
+            v.Points.push_back(chart.FirstPoint + static_cast<int>(shown.empty() ? i : shown[i]));
         violations.push_back(std::move(v));
     }
     return violations;

@@ -21,7 +21,6 @@
 #include "ComputeErrorExplanation.h"
 #include "ContextMenuKey.h"
 #include "Errors.h"
-#include "FormCharts.h"
 #include "FormControls.h"
 #include "FormLayout.h"
 #include "LocaleSettings.h"
@@ -44,15 +43,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     font.setPixelSize(11);
     setFont(font);
     resize(FormClientWidth, FormClientHeight);
-    std::map<QString, TLimitChart> limitCharts;
-    CreateControls(limitCharts);
+    CreateControls();
     SetTabOrder();
     DescribeForAccessibility(*this);
     ShowOverflowAsToolTips(*this);
     ShowStartOfResultFields(*this);
     displays_ = std::make_unique<TChartDisplays>(
-        limitCharts.at(QStringLiteral("Chart1")), limitCharts.at(QStringLiteral("Chart2")),
-        limitCharts.at(QStringLiteral("Chart3")), Chart(QStringLiteral("cht1"))->Chart());
+        ChartsByControlName([this](std::string_view name) -> TChart& { return Chart(FromUtf8(name))->Chart(); }));
     errorDisplay_ = std::make_unique<TMessageBoxErrorDisplay>(this);
     questionDisplay_ = std::make_unique<TMessageBoxQuestionDisplay>(this);
     // The default text of the limit field, in the separator in force at start-up.
@@ -64,7 +61,7 @@ TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormDestroy() { sampleColumns_.reset(); }
 
-void TForm1::CreateControls(std::map<QString, TLimitChart>& limitCharts)
+void TForm1::CreateControls()
 {
     const auto handlers = ClickHandlers();
     for (const TControlSpec& control : FormControls()) {
@@ -106,13 +103,7 @@ void TForm1::CreateControls(std::map<QString, TLimitChart>& limitCharts)
             widget = button;
             break;
         }
-        case TControlKind::Chart: {
-            auto* chart = new TChartControl(this);
-            if (std::optional<TLimitChartSeries> series = LayOutFormChart(chart->Chart(), control.Name))
-                limitCharts.emplace(name, TLimitChart{chart->Chart(), *series});
-            widget = chart;
-            break;
-        }
+        case TControlKind::Chart: widget = new TChartControl(this); break;
         }
         widget->setObjectName(name);
         widget->setGeometry(control.Left, control.Top, control.Width, control.Height);

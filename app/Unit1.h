@@ -21,7 +21,6 @@ class TMemo;
 class TStringGrid;
 class TChartControl;
 class TChartDisplays;
-struct TLimitChart;
 
 class TForm1 : public QWidget, public TWindowModel {
     Q_OBJECT
@@ -85,7 +84,7 @@ protected:
 
 private:
     // Creates the form's controls; the limit charts come back with their laid-out series.
-    void CreateControls(std::map<QString, TLimitChart>& limitCharts);
+    void CreateControls();
     void CreateGridActions();
     // The question of a paste that does not fit: true enlarges the grid.
     bool AskEnlargeGrid(const QString& text);

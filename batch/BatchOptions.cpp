@@ -62,6 +62,16 @@ std::vector<std::size_t> ColumnsNamed(const std::string& text)
         start = end + 1;
     }
     return columns;
+// One of the selector's item keys, as the window's combo box offers them.
+std::string OneOf(const std::string& option, const std::string& value, std::initializer_list<const char*> keys)
+{
+    std::string offered;
+    for (const char* key : keys) {
+        if (value == key)
+            return value;
+        offered += (offered.empty() ? "" : "、") + std::string(key);
+    }
+    throw TUsageError(option + " 只接受 " + offered + "，不接受" + Quoted(value));
 }
 
 }  // namespace
@@ -121,6 +131,19 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             options.HeaderRows = CountNamed(arg, value());
         else if (arg == "--columns")
             options.Columns = ColumnsNamed(value());
+        else if (arg == "--distribution")
+            options.Distribution =
+                OneOf(arg, value(), {"normal", "boxcox", "lognormal", "weibull", "nonparametric", "best"});
+        else if (arg == "--chart")
+            options.Chart = OneOf(arg, value(), {"xbarR", "xbarS"});
+        else if (arg == "--subgroups")
+            options.Subgroups = OneOf(arg, value(), {"size", "rows"});
+        else if (arg == "--historical-mean")
+            options.HistoricalMean = field();
+        else if (arg == "--historical-sigma")
+            options.HistoricalSigma = field();
+        else if (arg == "--chart-points" && !attached)
+            options.ChartPoints = true;
         else if (arg == "-" || !arg.starts_with("-")) {
             if (inputGiven)
                 throw TUsageError("只能读一个输入文件，多余的参数：" + Quoted(arg));
@@ -135,6 +158,13 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
     }
     if (options.Extended && options.Format != TOutputFormat::Json)
         throw TUsageError("--extended 只用于 --format json");
+    const bool extendedChoice = options.Distribution != "normal" || options.Chart != "xbarR" ||
+                                options.Subgroups != "size" || options.HistoricalMean || options.HistoricalSigma;
+    if (extendedChoice && !options.Extended)
+        throw TUsageError(
+            "--distribution、--chart、--subgroups、--historical-mean、--historical-sigma 需要 --extended");
+    if (options.ChartPoints && options.Format != TOutputFormat::Json)
+        throw TUsageError("--chart-points 只用于 --format json");
     if (chartFormatGiven && options.ChartsDir.empty())
         throw TUsageError("--chart-format 需要 --charts DIR");
     return options;
@@ -174,9 +204,17 @@ std::string BatchHelpText()
   --format text            结果文本及其中文名称，按窗口的阅读顺序，含多行文本框（默认）
   --format json            {"results": {键: {"control", "label", "text", "value"}},
                             "memos": {键: {"control", "lines"}}, "error": null 或错误信息,
-                            "charts": 四个图表（与场景运行器的输出相同）, "extended": …}
+                            "charts": 四个图表（与场景运行器的输出相同，但不含数据点）,
+                            "extended": …}
   --format csv             key,text 两列；小数分隔符为逗号时以分号分隔
+  --chart-points           JSON 的图表中加入每个序列的数据点（"points"；一百万个读数约 190 MB）
   --extended               JSON 中加入扩展分析（合并标准差，95% 置信度）
+  --distribution NAME      扩展分析的分布：normal（默认）、boxcox、lognormal、weibull、
+                           nonparametric 或 best（Anderson-Darling p 值最大者）
+  --chart NAME             xbarR（均值-极差图，默认）或 xbarS（均值-标准差图）
+  --subgroups NAME         size（按 --subgroup-size 切分，默认）或 rows（每行一个子组，空单元格为缺失值）
+  --historical-mean TEXT   历史均值（控制图中心线与各指数的均值）
+  --historical-sigma TEXT  历史标准差（控制限与组内指数的标准差）
   --charts DIR             把四个图表按窗口中的大小写入目录：Chart1、Chart2、Chart3、cht1
   --chart-format FMT       png（两倍像素）、svg 或 pdf（默认 png）
   --report FILE.pdf        一页的结果报告（PDF，与窗口的“导出报告”相同）

@@ -25,6 +25,10 @@ struct TBatchOptions {
     std::optional<std::string> Sheet;
     std::optional<std::size_t> HeaderRows;
     std::optional<std::vector<std::size_t>> Columns;
+    // The extended analysis's selectors by their items' keys, and its two historical fields.
+    std::string Distribution = "normal", Chart = "xbarR", Subgroups = "size";
+    std::optional<std::string> HistoricalMean, HistoricalSigma;
+    bool ChartPoints = false;  // the charts' points in the JSON output
     bool Help = false;
 };
 

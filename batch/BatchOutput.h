@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BatchWindow.h"
+#include "JsonWriter.h"
 
 // "label：text" per result; a memo's label, then its lines indented.
 void WriteTextOutput(std::ostream& out, const TBatchWindow& window);
@@ -16,9 +17,9 @@ void WriteTextOutput(std::ostream& out, const TBatchWindow& window);
 void WriteCsvOutput(std::ostream& out, const TBatchWindow& window, const std::string& decimalSeparator);
 
 struct TJsonParts {
-    std::optional<std::string> Error;                // as the error display shows it
-    std::function<void(std::ostream&)> WriteCharts;  // writes a JSON object
-    std::optional<std::string> ExtendedJson;         // a JSON object when asked for
+    std::optional<std::string> Error;               // as the error display shows it
+    std::function<void(TJsonWriter&)> WriteCharts;  // writes a JSON object
+    std::optional<std::string> ExtendedJson;        // a JSON object when asked for
 };
 
 void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonParts& parts,

@@ -24,10 +24,20 @@ namespace {
 
 std::string Named(char separator) { return separator == '\t' ? "制表符" : "“" + std::string(1, separator) + "”"; }
 
-// As the extended-analysis window computes on opening: pooled sigma, 95 %.
-std::string ExtendedAnalysisJson(const TWindowModel& window)
+// As the extended-analysis window computes with these selectors: pooled sigma, 95 %.
+std::string ExtendedAnalysisJson(const TWindowModel& window, const TBatchOptions& options)
 {
-    const TExtendedInput input = ReadExtendedInput(window, TWithinSigmaMethod::Pooled, 0.95);
+    TExtendedInput input =
+        ReadExtendedInput(window, TWithinSigmaMethod::Pooled, 0.95,
+                          options.Subgroups == "rows" ? TSubgroupChoice::Rows : TSubgroupChoice::Size);
+    for (auto choice : {TDistributionChoice::Normal, TDistributionChoice::BoxCox, TDistributionChoice::Lognormal,
+                        TDistributionChoice::Weibull, TDistributionChoice::Nonparametric, TDistributionChoice::Best})
+        if (options.Distribution == DistributionChoiceName(choice))
+            input.Distribution = choice;
+    input.Chart = options.Chart == "xbarS" ? TControlChartChoice::XbarS : TControlChartChoice::XbarR;
+    input.HistoricalMean = ReadHistoricalValue(options.HistoricalMean.value_or(""), "历史均值", input.ReadingMessages);
+    input.HistoricalSigma =
+        ReadHistoricalValue(options.HistoricalSigma.value_or(""), "历史标准差", input.ReadingMessages);
     TExtendedResult result;
     try {
         result = AnalyseExtended(input);
@@ -86,9 +96,10 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         case TOutputFormat::Text: WriteTextOutput(out, window); break;
         case TOutputFormat::Csv: WriteCsvOutput(out, window, decimal); break;
         case TOutputFormat::Json: {
-            TJsonParts parts{error, [&charts](std::ostream& json) { WriteChartsJson(json, charts); }, std::nullopt};
+            TJsonParts parts{error, [&](TJsonWriter& json) { WriteChartsJson(json, charts, options.ChartPoints); },
+                             std::nullopt};
             if (options.Extended)
-                parts.ExtendedJson = ExtendedAnalysisJson(window);
+                parts.ExtendedJson = ExtendedAnalysisJson(window, options);
             WriteJsonOutput(out, window, parts, decimal);
             break;
         }

@@ -1,18 +1,17 @@
 #include "ChartsJson.h"
 
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 
+#include <cmath>
 #include <map>
-#include <stdexcept>
-#include <vector>
+#include <string>
 
 #include "ChartDump.h"
-#include "JsonText.h"
 #include "QtCanvas.h"
-#include "ResultValue.h"
 
 namespace {
 
@@ -47,54 +46,90 @@ void MeasureAtWindowSize(TBatchChart& chart)
     }
 }
 
-// As the dump writes a point: {"color", "label", "x", "y"}, its keys sorted.
-void WritePoints(std::ostream& out, const TChartSeries& series)
+// A value as Qt's JSON writes it, so that the charts read as the runner's dump.
+void WriteQtJson(TJsonWriter& json, const QJsonValue& value)
 {
-    std::string json;
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    json.Raw(std::string_view(text.constData() + 1, std::size_t(text.size() - 2)));  // without [ ]
+}
+
+// Whole numbers below 1e15 without an exponent, as Qt's JSON writes them.
+void WritePointNumber(TJsonWriter& json, double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        json.Integer(static_cast<long long>(value));
+    else
+        json.Number(value);
+}
+
+// As the dump writes a point: {"color", "label", "x", "y"}, its keys sorted.
+void WritePoints(TJsonWriter& json, const TChartSeries& series)
+{
+    json.BeginArray();
     for (std::size_t i = 0; i < series.Count(); ++i) {
-        json += i ? ",{\"color\":" : "{\"color\":";
-        AppendJsonNumber(json, static_cast<double>(series.StoredColor(i)));
-        json += ",\"label\":";
-        AppendJsonString(json, series.Label(i));
-        json += ",\"x\":";
-        AppendJsonNumber(json, series.XValues()[i]);
-        json += ",\"y\":";
-        AppendJsonNumber(json, series.YValues()[i]);
-        json += '}';
-        FlushLargeJson(json, out);
+        json.BeginObject();
+        json.Key("color");
+        json.Integer(series.StoredColor(i));
+        json.Key("label");
+        json.String(series.Label(i));
+        json.Key("x");
+        WritePointNumber(json, series.XValues()[i]);
+        json.Key("y");
+        WritePointNumber(json, series.YValues()[i]);
+        json.EndObject();
     }
-    out << json;
+    json.EndArray();
+}
+
+// A series of the dump, member by member in Qt's order, its points written as they come.
+void WriteSeries(TJsonWriter& json, const QJsonObject& dumped, const TChartSeries& series, bool withPoints)
+{
+    json.BeginObject();
+    for (auto member = dumped.begin(); member != dumped.end(); ++member) {
+        if (member.key() == QLatin1String("points") && !withPoints)
+            continue;
+        json.Key(member.key().toStdString());
+        if (member.key() == QLatin1String("points"))
+            WritePoints(json, series);
+        else
+            WriteQtJson(json, member.value());
+    }
+    json.EndObject();
+}
+
+void WriteChart(TJsonWriter& json, const TChart& chart, bool withPoints)
+{
+    const QJsonObject dumped = ChartDumpJsonWithoutPoints(chart);
+    json.BeginObject();
+    for (auto member = dumped.begin(); member != dumped.end(); ++member) {
+        json.Key(member.key().toStdString());
+        if (member.key() != QLatin1String("series")) {
+            WriteQtJson(json, member.value());
+            continue;
+        }
+        const QJsonArray series = member.value().toArray();
+        json.BeginArray();
+        for (qsizetype i = 0; i < series.size(); ++i)
+            WriteSeries(json, series[i].toObject(), *chart.SeriesList()[std::size_t(i)], withPoints);
+        json.EndArray();
+    }
+    json.EndObject();
 }
 
 }  // namespace
 
-void WriteChartsJson(std::ostream& out, TBatchCharts& charts)
+void WriteChartsJson(TJsonWriter& json, TBatchCharts& charts, bool withPoints)
 {
-    QJsonObject dump;
-    std::map<QString, const TChart*> byName;  // in the order the JSON object writes its keys
+    // By name, in the order of Qt's JSON objects.
+    std::map<std::string, const TChart*> byName;
     for (TBatchChart& chart : charts.Charts()) {
         MeasureAtWindowSize(chart);
-        const QString name = QString::fromUtf8(chart.Name.data(), qsizetype(chart.Name.size()));
-        dump[name] = ChartDumpJsonWithoutPoints(chart.Chart);
-        byName[name] = &chart.Chart;
+        byName[std::string(chart.Name)] = &chart.Chart;
     }
-    // Every series left its points empty, in the order written; a literal
-    // "points":[] cannot stand inside a JSON string, whose quotes are escaped.
-    std::vector<const TChartSeries*> series;
-    for (const auto& [name, chart] : byName)
-        for (const TChartSeries* one : chart->SeriesList())
-            series.push_back(one);
-    const QByteArray text = QJsonDocument(dump).toJson(QJsonDocument::Compact);
-    const QByteArray placeholder = "\"points\":[]";
-    qsizetype from = 0;
-    for (const TChartSeries* one : series) {
-        const qsizetype at = text.indexOf(placeholder, from);
-        if (at < 0)
-            throw std::logic_error("程序错误：图表输出中缺少数据点的位置");
-        const qsizetype open = at + placeholder.size() - 1;
-        out.write(text.constData() + from, open - from);
-        WritePoints(out, *one);
-        from = open;
+    json.BeginObject();
+    for (const auto& [name, chart] : byName) {
+        json.Key(name);
+        WriteChart(json, *chart, withPoints);
     }
-    out.write(text.constData() + from, text.size() - from);
+    json.EndObject();
 }

@@ -1,19 +1,18 @@
 #include "BatchOutput.h"
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "ResultValue.h"
 
 namespace {
 
-// `"key":{"control":…,"label":…` of a field, after the comma that separates it from the one before.
-void AppendFieldHead(std::string& json, const TWindowField& field, const char*& comma)
+// `"key":{"control":…,"label":…` of a field, its object left open.
+void BeginField(TJsonWriter& json, const TWindowField& field)
 {
-    json += comma;
-    comma = ",";
-    AppendJsonString(json, field.Key);
-    json += ":{\"control\":";
-    AppendJsonString(json, field.Control);
-    json += ",\"label\":";
-    AppendJsonString(json, field.Label);
+    json.Key(field.Key);
+    json.BeginObject();
+    json.Key("control");
+    json.String(field.Control);
+    json.Key("label");
+    json.String(field.Label);
 }
 
 }  // namespace
@@ -21,47 +20,51 @@ void AppendFieldHead(std::string& json, const TWindowField& field, const char*& 
 void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonParts& parts,
                      const std::string& decimalSeparator)
 {
-    std::string json = "{\"results\":{";
-    const char* comma = "";
+    TJsonWriter json(out);
+    json.BeginObject();
+    json.Key("results");
+    json.BeginObject();
     for (const TWindowField* field : WindowFields()) {
         if (field->Role != TFieldRole::Result)
             continue;
         const std::string text = window.Text(*field);
-        AppendFieldHead(json, *field, comma);
-        json += ",\"text\":";
-        AppendJsonString(json, text);
-        const std::optional<double> value = ResultValue(text, decimalSeparator);
-        json += ",\"value\":";
-        json += value ? JsonNumber(*value) : "null";
-        json += '}';
+        BeginField(json, *field);
+        json.Key("text");
+        json.String(text);
+        json.Key("value");
+        if (const std::optional<double> value = ResultValue(text, decimalSeparator))
+            json.Number(*value);
+        else
+            json.Null();
+        json.EndObject();
     }
-    json += "},\"memos\":{";
-    comma = "";
+    json.EndObject();
+    json.Key("memos");
+    json.BeginObject();
     for (const TWindowField* field : WindowFields()) {
         if (field->Role != TFieldRole::Memo)
             continue;
-        AppendFieldHead(json, *field, comma);
-        json += ",\"lines\":[";
-        const char* lineComma = "";
-        for (const std::string& line : window.MemoLines(*field)) {
-            json += lineComma;
-            lineComma = ",";
-            AppendJsonString(json, line);
-            FlushLargeJson(json, out);
-        }
-        json += "]}";
+        BeginField(json, *field);
+        json.Key("lines");
+        json.BeginArray();
+        for (const std::string& line : window.MemoLines(*field))
+            json.String(line);
+        json.EndArray();
+        json.EndObject();
     }
-    json += "},\"error\":";
+    json.EndObject();
+    json.Key("error");
     if (parts.Error)
-        AppendJsonString(json, *parts.Error);
+        json.String(*parts.Error);
     else
-        json += "null";
-    json += ",\"charts\":";
-    out << json;
-    parts.WriteCharts(out);
-    json.clear();
-    if (parts.ExtendedJson)
-        json += ",\"extended\":" + *parts.ExtendedJson;
-    json += "}\n";
-    out << json;
+        json.Null();
+    json.Key("charts");
+    parts.WriteCharts(json);
+    if (parts.ExtendedJson) {
+        json.Key("extended");
+        json.Raw(*parts.ExtendedJson);
+    }
+    json.EndObject();
+    json.Flush();
+    out << '\n';
 }

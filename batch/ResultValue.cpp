@@ -63,24 +63,3 @@ std::optional<double> ResultValue(std::string_view text, const std::string& deci
         return std::nullopt;
     return value;
 }
-
-std::string JsonNumber(double value)
-{
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
-
-void AppendJsonNumber(std::string& json, double value)
-{
-    if (!std::isfinite(value)) {
-        json += "null";
-        return;
-    }
-    char buffer[32];
-    // Whole numbers (point indexes, counts) take the integer path, several times faster.
-    const auto [end, error] = value == std::trunc(value) && std::fabs(value) < 1e15
-                                  ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value))
-                                  : std::to_chars(buffer, buffer + sizeof buffer, value);
-    json.append(buffer, end);
-}

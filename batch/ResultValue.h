@@ -7,8 +7,3 @@
 // The text read with decimalSeparator as the decimal point: a plain decimal
 // or exponent form of a finite number; anything else (INF, NAN, words) is none.
 std::optional<double> ResultValue(std::string_view text, const std::string& decimalSeparator);
-
-// The shortest JSON number that reads back to the same double.
-std::string JsonNumber(double value);
-// The same appended to json, null for infinities and NaN (which JSON has no number for).
-void AppendJsonNumber(std::string& json, double value);

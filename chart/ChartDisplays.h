@@ -1,11 +1,15 @@
 #pragma once
-// The chart displays of the main window: the individual-values chart Chart2,
-// the X-bar chart Chart1, the range chart Chart3 and the distribution chart
-// cht1, filled from the result record at their places in the compute command.
+// The chart displays of the main window: the individual-values chart, the
+// X-bar and range control charts and the distribution chart, laid out once
+// and filled from the result record at their places in the compute command.
+#include <functional>
+#include <string_view>
+
 #include "Chart.h"
 #include "ComputeCharts.h"
 #include "LimitChart.h"
 #include "ResultRecord.h"
+#include "WindowChartTable.h"
 
 // A limit chart with the series its layout created.
 struct TLimitChart {
@@ -13,14 +17,27 @@ struct TLimitChart {
     TLimitChartSeries Series;
 };
 
+// The window's four charts by what they show.
+struct TChartsByRole {
+    TChart& Individuals;
+    TChart& Xbar;
+    TChart& Range;
+    TChart& Distribution;
+};
+
+// The window's charts by role, from a lookup of a chart by its control name.
+inline TChartsByRole ChartsByControlName(const std::function<TChart&(std::string_view)>& chartNamed)
+{
+    return {.Individuals = chartNamed(WindowChart::Individuals.Control),
+            .Xbar = chartNamed(WindowChart::Xbar.Control),
+            .Range = chartNamed(WindowChart::Range.Control),
+            .Distribution = chartNamed(WindowChart::Distribution.Control)};
+}
+
 class TChartDisplays : public TComputeCharts {
 public:
-    TChartDisplays(TLimitChart chart1, TLimitChart chart2, TLimitChart chart3, TChart& cht1)
-        : chart1_(chart1),
-          chart2_(chart2),
-          chart3_(chart3),
-          cht1_(cht1)
-    {}
+    // Lays out the four charts; the displays keep the series the layout created.
+    explicit TChartDisplays(TChartsByRole charts);
 
     void FillIndividualsChart(const TCPKValue& v) override;
     void DrawDistributionChart(const TCPKValue& v) override;
@@ -30,12 +47,12 @@ public:
     // histogram is complete; otherwise the chart keeps what it shows.
     void ShowDistributionChart(const TarryCpk* record);
 
-    // The hidden demonstration fill of Chart2's data series with random values.
+    // The hidden demonstration fill of the individual-values data series with random values.
     void DemonstrationFill();
 
 private:
-    TLimitChart chart1_;
-    TLimitChart chart2_;
-    TLimitChart chart3_;
-    TChart& cht1_;
+    TLimitChart individuals_;
+    TLimitChart xbar_;
+    TLimitChart range_;
+    TChart& distribution_;
 };

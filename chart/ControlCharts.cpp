@@ -3,6 +3,7 @@
 
 #include "ChartDisplays.h"
 #include "Extended.h"
+#include "FormCharts.h"
 #include "LimitChart.h"
 
 namespace {
@@ -30,7 +31,7 @@ struct TLimitChartValues {
     std::vector<float> Data;
 };
 
-// Chart1 and Chart3: control limits, centre line, data.
+// The X-bar and range charts: control limits, centre line, data.
 void FillControlChart(TLimitChart chart, const TLimitChartValues& values)
 {
     TLimitChartSeries& series = chart.Series;
@@ -46,16 +47,25 @@ void FillControlChart(TLimitChart chart, const TLimitChartValues& values)
 
 }  // namespace
 
+TChartDisplays::TChartDisplays(TChartsByRole charts)
+    : individuals_{charts.Individuals, *LayOutFormChart(charts.Individuals, WindowChart::Individuals)},
+      xbar_{charts.Xbar, *LayOutFormChart(charts.Xbar, WindowChart::Xbar)},
+      range_{charts.Range, *LayOutFormChart(charts.Range, WindowChart::Range)},
+      distribution_(charts.Distribution)
+{
+    LayOutFormChart(distribution_, WindowChart::Distribution);
+}
+
 void TChartDisplays::FillIndividualsChart(const TCPKValue& v)
 {
-    TChart& chart2 = chart2_.Chart;
-    chart2.BottomAxis().Grid().SetVisible(false);
-    chart2.LeftAxis().Grid().SetVisible(false);
-    chart2.RightAxis().Grid().SetVisible(false);
-    TLimitChartSeries& series = chart2_.Series;
+    TChart& chart = individuals_.Chart;
+    chart.BottomAxis().Grid().SetVisible(false);
+    chart.LeftAxis().Grid().SetVisible(false);
+    chart.RightAxis().Grid().SetVisible(false);
+    TLimitChartSeries& series = individuals_.Series;
     series.ClearAll();
-    SetRunChartRange(chart2.LeftAxis(), v.ChartMax, v.ChartMin);
-    chart2.BottomAxis().SetLabelStyle(talValue);
+    SetRunChartRange(chart.LeftAxis(), v.ChartMax, v.ChartMin);
+    chart.BottomAxis().SetLabelStyle(talValue);
     const double xEnd = static_cast<double>(v.Count) + 1;
     AddLimitLine(series.Upper, v.USL, LimitUpperColor, xEnd, false);
     AddLimitLine(series.Lower, v.LSL, LimitLowerColor, xEnd, false);
@@ -69,6 +79,6 @@ void TChartDisplays::FillIndividualsChart(const TCPKValue& v)
 
 void TChartDisplays::FillControlCharts(const TCPKValue& v)
 {
-    FillControlChart(chart1_, {v.XbarUCL, v.XbarLCL, v.Mean, v.SubgroupMeans});
-    FillControlChart(chart3_, {v.RangeUCL, v.RangeLCL, v.RBar, v.SubgroupRanges});
+    FillControlChart(xbar_, {v.XbarUCL, v.XbarLCL, v.Mean, v.SubgroupMeans});
+    FillControlChart(range_, {v.RangeUCL, v.RangeLCL, v.RBar, v.SubgroupRanges});
 }

@@ -1,4 +1,4 @@
-// The hidden demonstration fill of Chart2's data series with random values.
+// The hidden demonstration fill of the individual-values data series with random values.
 #include <chrono>
 #include <random>
 
@@ -7,8 +7,8 @@
 
 void TChartDisplays::DemonstrationFill()
 {
-    TFastLineSeries& data = chart2_.Series.Data;
-    TPointSeries& points = chart2_.Series.Points;
+    TFastLineSeries& data = individuals_.Series.Data;
+    TPointSeries& points = individuals_.Series.Points;
     data.ClearPoints();
     points.ClearPoints();
     points.Pointer().SetStyle(psDiamond);

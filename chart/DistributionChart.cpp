@@ -89,7 +89,7 @@ void AddCurve(TChart& chart, const TCPKValue& v, const std::array<float, 12>& cu
 
 void TChartDisplays::DrawDistributionChart(const TCPKValue& v)
 {
-    TChart& chart = cht1_;
+    TChart& chart = distribution_;
     chart.DestroyAllSeries();
     chart.BottomAxis().Grid().SetVisible(false);
     chart.LeftAxis().Grid().SetVisible(false);

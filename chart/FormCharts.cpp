@@ -1,34 +1,28 @@
 #include "FormCharts.h"
 
+#include <string>
+
 #include "LimitChart.h"
 
 namespace {
 
 constexpr TColor LaidOutCentreColor = 33023;  // orange of the laid-out centre lines
 
-struct TLaidOutSeries {
-    const char* Upper;
-    const char* Lower;
-    const char* Centre;
-    const char* Data;
-    const char* Points;
-};
-
-TFastLineSeries& AddFastLine(TChart& chart, const char* name, TColor color)
+TFastLineSeries& AddFastLine(TChart& chart, std::string_view name, TColor color)
 {
-    auto& line = chart.CreateSeries<TFastLineSeries>(name);
+    auto& line = chart.CreateSeries<TFastLineSeries>(std::string(name));
     line.SetSeriesColor(color);
     line.SetParentChart(&chart);
     return line;
 }
 
-TLimitChartSeries AddLimitChartSeries(TChart& chart, const TLaidOutSeries& names)
+TLimitChartSeries AddLimitChartSeries(TChart& chart, const TLaidOutSeriesNames& names)
 {
     TFastLineSeries& upper = AddFastLine(chart, names.Upper, clRed);
     TFastLineSeries& lower = AddFastLine(chart, names.Lower, clGreen);
     TFastLineSeries& centre = AddFastLine(chart, names.Centre, LaidOutCentreColor);
     TFastLineSeries& data = AddFastLine(chart, names.Data, clBlue);
-    auto& points = chart.CreateSeries<TPointSeries>(names.Points);
+    auto& points = chart.CreateSeries<TPointSeries>(std::string(names.Points));
     points.Pointer().SetStyle(psRectangle);
     points.SetParentChart(&chart);
     return {upper, lower, centre, data, points};
@@ -36,28 +30,27 @@ TLimitChartSeries AddLimitChartSeries(TChart& chart, const TLaidOutSeries& names
 
 }  // namespace
 
-std::optional<TLimitChartSeries> LayOutFormChart(TChart& chart, std::string_view chartName)
+void PrepareWindowChart(TChart& chart)
+{
+    chart.SetColor(clWhite);
+    chart.SetView3D(false);
+    chart.SetLegendVisible(false);
+}
+
+std::optional<TLimitChartSeries> LayOutFormChart(TChart& chart, const TWindowChart& formChart)
 {
     std::optional<TLimitChartSeries> series;
     // Laid-out values are taken without the axis checks.
     chart.SetLoading(true);
-    chart.SetColor(clWhite);
-    chart.SetView3D(false);
-    chart.SetLegendVisible(false);
-    if (chartName == "Chart1") {
-        chart.Title().SetText({"均值控制图"});
-        series.emplace(AddLimitChartSeries(
-            chart, {"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4", "PointSeries1"}));
-    } else if (chartName == "Chart3") {
-        chart.Title().SetText({"极差控制图"});
-        series.emplace(AddLimitChartSeries(
-            chart, {"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8", "PointSeries2"}));
-    } else {
+    PrepareWindowChart(chart);
+    if (formChart.Title.empty()) {
         chart.Title().SetText({"TChart"});
         chart.Title().SetVisible(false);
-        if (chartName == "Chart2")
-            series.emplace(AddLimitChartSeries(chart, {"Series3", "Series4", "Series5", "Series6", "Series7"}));
+    } else {
+        chart.Title().SetText({std::string(formChart.Title)});
     }
+    if (formChart.Role != TChartRole::Distribution)
+        series.emplace(AddLimitChartSeries(chart, formChart.Series));
     chart.SetLoading(false);
     return series;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The window's named fields: every text the compute command reads or writes,
 // with its control on the form, the stable key it has in exported results and
-// the name a reader gives it. Stages, layout, exports and tests all name a
-// field through this table, never through a control-name literal.
+// the name a reader gives it. The stages, the form layout, the batch and the
+// exports name a field through this table; a field's control name is spelled
+// out only where the window is driven by its names: the form's start-up (the
+// default target in the separator in force) and the tests that script the
+// window as a user would.
 #include <span>
 #include <string_view>
 

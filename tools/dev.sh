@@ -8,11 +8,11 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-14-dev clang-format clang-tidy cmake-format
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libfontconfig-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libglx-dev libopengl-dev
   fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig fonts-noto-cjk locales
-  xvfb xauth xdotool xclip poppler-utils
+  xvfb xauth xdotool xclip poppler-utils mawk
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
   libquazip1-qt6-dev libfreexl-dev
 )

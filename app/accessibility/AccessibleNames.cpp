@@ -4,22 +4,17 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "WindowChartTable.h"
 #include "WindowFields.h"
 
 namespace {
 
-// The controls outside the field table.
-struct TNamedControl {
-    const char* Name;
-    const char* Spoken;
-};
-
-constexpr TNamedControl OtherNamedControls[] = {
-    {"StringGrid1", "测量数据"}, {"Chart1", "均值控制图"}, {"Chart2", "单值图"},
-    {"Chart3", "极差控制图"},    {"cht1", "分布图"},
-};
+// The grid is the one named control outside the field and chart tables.
+constexpr const char* GridName = "StringGrid1";
+constexpr const char* GridSpoken = "测量数据";
 
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // A field's name joins its column heading and row label (组内 CPK); the
 // summary labels are named by their own changing text.
@@ -32,10 +27,11 @@ const TWindowField* NamedField(const QString& name)
 QString SpokenNameOf(const QString& name)
 {
     if (const TWindowField* field = NamedField(name))
-        return QString::fromUtf8(field->Label.data(), qsizetype(field->Label.size()));
-    for (const TNamedControl& control : OtherNamedControls)
-        if (name == QLatin1String(control.Name))
-            return QString::fromUtf8(control.Spoken);
+        return Utf8(field->Label);
+    if (const TWindowChart* chart = FindWindowChart(name.toStdString()))
+        return Utf8(chart->Label);
+    if (name == QLatin1String(GridName))
+        return QString::fromUtf8(GridSpoken);
     return {};
 }
 

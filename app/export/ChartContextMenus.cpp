@@ -11,22 +11,27 @@
 #include "ExportCommands.h"
 #include "ResultsState.h"
 #include "Unit1.h"
+#include "WindowChartTable.h"
 
 namespace {
 
-constexpr const char* ChartNames[] = {"Chart2", "cht1", "Chart1", "Chart3"};
-
 QPoint Centre(const QWidget& widget) { return widget.rect().center(); }
+
+QString ControlName(const TWindowChart& formChart)
+{
+    return QString::fromLatin1(formChart.Control.data(), qsizetype(formChart.Control.size()));
+}
 
 }  // namespace
 
 void AddChartContextMenus(TForm1& form, std::function<TFileDialogs&()> dialogs)
 {
-    for (const char* name : ChartNames) {
-        TChartControl* chart = form.Chart(QString::fromLatin1(name));
+    for (const TWindowChart* formChart : WindowCharts()) {
+        const QString name = ControlName(*formChart);
+        TChartControl* chart = form.Chart(name);
         const auto add = [&](const char* action, const char* text, std::function<void()> command) {
             auto* entry = new QAction(QString::fromUtf8(text), chart);
-            entry->setObjectName(QString::fromLatin1(name) + QLatin1Char('.') + QLatin1String(action));
+            entry->setObjectName(name + QLatin1Char('.') + QLatin1String(action));
             QObject::connect(entry, &QAction::triggered, chart, [&form, command = std::move(command)] {
                 form.RunCommand([&] {
                     if (ConfirmCurrentResults(form))
@@ -46,10 +51,9 @@ void AddChartContextMenus(TForm1& form, std::function<TFileDialogs&()> dialogs)
 
 void AddChartMenuEntries(QMenu& menu, TForm1& form)
 {
-    for (const char* name : ChartNames) {
-        const QString chartName = QString::fromLatin1(name);
-        TChartControl* chart = form.Chart(chartName);
-        QAction* entry = menu.addAction(AccessibleNameOf(chartName));
+    for (const TWindowChart* formChart : WindowCharts()) {
+        TChartControl* chart = form.Chart(ControlName(*formChart));
+        QAction* entry = menu.addAction(AccessibleNameOf(ControlName(*formChart)));
         QObject::connect(entry, &QAction::triggered, chart, [chart] {
             chart->setFocus(Qt::OtherFocusReason);
             // Once the menu that held this entry has closed.

@@ -9,16 +9,15 @@
 #include "Errors.h"
 #include "ExportInfo.h"
 #include "SafeFile.h"
+#include "WindowChartTable.h"
 
 QString ChartDisplayName(const TChartControl& control)
 {
     const TChart& chart = control.Chart();
     if (chart.Title().Visible() && !chart.Title().Text().empty())
         return QString::fromStdString(chart.Title().Text().front());
-    if (control.objectName() == QLatin1String("Chart2"))
-        return QStringLiteral("单值图");
-    if (control.objectName() == QLatin1String("cht1"))
-        return QStringLiteral("分布图");
+    if (const TWindowChart* formChart = FindWindowChart(control.objectName().toStdString()))
+        return QString::fromUtf8(formChart->Label.data(), qsizetype(formChart->Label.size()));
     return control.objectName();
 }
 

@@ -1,5 +1,8 @@
 #include "ExtendedTables.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <tuple>
 
 #include "NumberText.h"
@@ -8,7 +11,8 @@ namespace {
 
 std::string Number(const std::optional<double>& v, const char* pattern = "0.0000")
 {
-    return v ? PatternNumberText(pattern, *v) : "—";
+    // A value that does not exist, or an interval a historical sigma leaves out.
+    return v && std::isfinite(*v) ? PatternNumberText(pattern, *v) : "—";
 }
 
 std::string SigmaText(const char* what, const std::optional<TSigmaEstimate>& s, const std::string& how)
@@ -33,6 +37,31 @@ const char* const TestMeanings[] = {"1 点距中心线超过 3 个标准差",   
                                     "连续 6 次变化全部上升或全部下降",    "连续 14 次变化上下交替",
                                     "3 点中有 2 点在同侧 2 个标准差以外", "5 点中有 4 点在同侧 1 个标准差以外",
                                     "连续 15 点在中心线 1 个标准差以内",  "连续 8 点在中心线两侧 1 个标准差以外"};
+
+const char* const HistoricalMark = "历史值";
+
+// Six significant digits, so that a tiny Box-Cox sd does not print as 0.
+std::string SignificantText(double v)
+{
+    char rounded[32];
+    std::snprintf(rounded, sizeof rounded, "%.5e", v);
+    return GeneralNumberText(std::strtod(rounded, nullptr));
+}
+
+const char* FamilyName(const std::string& name)
+{
+    if (name == "normal")
+        return "正态";
+    if (name == "boxcox")
+        return "Box-Cox 变换后正态";
+    if (name == "lognormal")
+        return "对数正态";
+    if (name == "weibull")
+        return "Weibull";
+    if (name == "nonparametric")
+        return "非参数（经验百分位）";
+    return "最佳拟合";
+}
 
 std::string EscapeHtml(const std::string& s)
 {
@@ -67,6 +96,8 @@ std::string ChartCaption(const std::string& chartName)
         return "均值图";
     if (chartName == "r")
         return "极差图";
+    if (chartName == "s")
+        return "标准差图";
     if (chartName == "i")
         return "单值图";
     return "移动极差图";
@@ -76,8 +107,15 @@ TTextTable IndicesTable(const TExtendedResult& r)
 {
     const std::string confidence = PatternNumberText("0", r.Confidence * 100) + "% ";
     TTextTable t{"能力指数", {"指数", "值", confidence + "下限", confidence + "上限", "所用标准差"}, {}};
-    const std::string within = SigmaText("组内", r.SigmaWithin, WithinHow(r.WithinMethod));
-    const std::string overall = SigmaText("整体", r.SigmaOverall, "样本标准差");
+    std::string within = r.HistoricalSigma ? "组内 σ = " + PatternNumberText("0.000000", *r.HistoricalSigma) + "（" +
+                                                 HistoricalMark + "）"
+                                           : SigmaText("组内", r.SigmaWithin, WithinHow(r.WithinMethod));
+    std::string overall = SigmaText("整体", r.SigmaOverall, "样本标准差");
+    if (r.HistoricalMean) {
+        const std::string mean =
+            "，均值 = " + PatternNumberText("0.000000", *r.HistoricalMean) + "（" + HistoricalMark + "）";
+        within += mean, overall += mean;
+    }
     const TCapabilityIndices& i = r.Indices;
     const std::tuple<const char*, const std::optional<TIntervalEstimate>*, std::string> rows[] = {
         {"Cp", &i.Cp, within},    {"CPL", &i.CPL, within},  {"CPU", &i.CPU, within},
@@ -101,8 +139,9 @@ TTextTable PpmTable(const TExtendedResult& r)
             {name, Number(p.Below, "0.00"), Number(p.Above, "0.00"), Number(p.Total, "0.00"), Number(z, "0.000")});
     };
     row("实测", r.ObservedPpm, std::nullopt);
-    row("预期（组内）", r.WithinPpm, r.ZBenchWithin);
-    row("预期（整体）", r.OverallPpm, r.ZBenchOverall);
+    const bool historical = r.HistoricalMean || r.HistoricalSigma;
+    row(historical ? "预期（组内，历史值）" : "预期（组内）", r.WithinPpm, r.ZBenchWithin);
+    row(r.HistoricalMean ? "预期（整体，历史值）" : "预期（整体）", r.OverallPpm, r.ZBenchOverall);
     return t;
 }
 
@@ -117,6 +156,42 @@ TTextTable NormalityTable(const TExtendedResult& r)
     t.Rows.push_back(
         {"Anderson-Darling A²", Number(r.Normality.A2), Number(r.Normality.A2P), verdict(r.Normality.A2P)});
     t.Rows.push_back({"Shapiro-Wilk W", Number(r.Normality.W), Number(r.Normality.WP), verdict(r.Normality.WP)});
+    return t;
+}
+
+TTextTable FitsTable(const TExtendedResult& r)
+{
+    TTextTable t{"分布拟合（Anderson-Darling）", {"分布", "参数", "A²", "p 值", "选用"}, {}};
+    for (const TDistributionFit& fit : r.Distribution.Fits) {
+        std::string parameters = fit.Fitted ? "" : "无法拟合";
+        for (const auto& [name, value] : fit.Parameters)
+            parameters += (parameters.empty() ? "" : "，") + name + " = " + SignificantText(value);
+        t.Rows.push_back({FamilyName(fit.Name), parameters, Number(fit.A2), Number(fit.P),
+                          fit.Name == r.Distribution.Selected ? "✓" : ""});
+    }
+    return t;
+}
+
+TTextTable DistributionTable(const TExtendedResult& r)
+{
+    const TDistributionCapability& d = r.Distribution;
+    const bool percentiles = d.Selected == "lognormal" || d.Selected == "weibull" || d.Selected == "nonparametric";
+    const std::string how = d.Selected == "boxcox" ? "变换后数据与规格限的正态公式"
+                            : percentiles          ? "百分位法（0.135%、50%、99.865%）"
+                                                   : "正态 3s 公式";
+    TTextTable t{std::string("非正态能力：") + FamilyName(d.Selected), {"量", "值", "方法"}, {}};
+    const std::pair<const char*, const std::optional<double>*> rows[] = {
+        {"Pp", &d.Pp}, {"PPL", &d.PPL}, {"PPU", &d.PPU}, {"Ppk", &d.Ppk}};
+    for (const auto& [name, value] : rows)
+        t.Rows.push_back({name, Number(*value), how});
+    const std::string scale = d.Selected == "nonparametric" ? "经验百分位（Hyndman-Fan 第 6 类）" : "拟合分布的分位数";
+    t.Rows.push_back({"X0.135%", Number(d.P00135), scale});
+    t.Rows.push_back({"X50%", Number(d.P50), scale});
+    t.Rows.push_back({"X99.865%", Number(d.P99865), scale});
+    const std::string ppm = d.Selected == "nonparametric" ? "实测" : "拟合分布的尾部";
+    t.Rows.push_back({"PPM 低于规格下限", Number(d.Ppm.Below, "0.00"), ppm});
+    t.Rows.push_back({"PPM 高于规格上限", Number(d.Ppm.Above, "0.00"), ppm});
+    t.Rows.push_back({"PPM 合计", Number(d.Ppm.Total, "0.00"), ppm});
     return t;
 }
 

@@ -16,6 +16,9 @@ TTextTable IndicesTable(const TExtendedResult& r);
 TTextTable PpmTable(const TExtendedResult& r);
 TTextTable NormalityTable(const TExtendedResult& r);
 TTextTable RunTestsTable(const TExtendedResult& r);
+// The four fits with their A^2, and the capability of the chosen distribution.
+TTextTable FitsTable(const TExtendedResult& r);
+TTextTable DistributionTable(const TExtendedResult& r);
 
 std::string ChartCaption(const std::string& chartName);
 

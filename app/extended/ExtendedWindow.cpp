@@ -39,11 +39,40 @@ QTableWidget* NewTable(QWidget* parent)
     return table;
 }
 
-TChartControl* NewChart(QWidget* parent)
+TChartControl* NewChart(QWidget* parent, const char* name)
 {
     auto* chart = new TChartControl(parent);
-    chart->setMinimumSize(460, 200);
+    chart->setObjectName(QString::fromUtf8(name));
+    chart->setMinimumSize(380, 220);
     return chart;
+}
+
+QComboBox* NewSelector(QWidget* parent, const char* name,
+                       std::initializer_list<std::pair<const char*, const char*>> items)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    for (const auto& [caption, key] : items)
+        box->addItem(QString::fromUtf8(caption), QString::fromUtf8(key));
+    return box;
+}
+
+QLineEdit* NewHistoricalField(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setPlaceholderText(QStringLiteral("由数据估计"));
+    edit->setMaximumWidth(110);
+    return edit;
+}
+
+TDistributionChoice DistributionOf(const QString& key)
+{
+    for (auto choice : {TDistributionChoice::BoxCox, TDistributionChoice::Lognormal, TDistributionChoice::Weibull,
+                        TDistributionChoice::Nonparametric, TDistributionChoice::Best})
+        if (key == QLatin1String(DistributionChoiceName(choice)))
+            return choice;
+    return TDistributionChoice::Normal;
 }
 
 TWithinSigmaMethod MethodOf(const QString& key)
@@ -73,6 +102,17 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     confidence_->addItem(QStringLiteral("95%"), QStringLiteral("0.95"));
     confidence_->addItem(QStringLiteral("99%"), QStringLiteral("0.99"));
     confidence_->setCurrentIndex(1);
+    distribution_ = NewSelector(this, "ExtendedDistribution",
+                                {{"正态", "normal"},
+                                 {"Box-Cox 变换", "boxcox"},
+                                 {"对数正态", "lognormal"},
+                                 {"Weibull", "weibull"},
+                                 {"非参数（经验百分位）", "nonparametric"},
+                                 {"最佳拟合", "best"}});
+    chart_ = NewSelector(this, "ExtendedChart", {{"均值-极差图", "xbarR"}, {"均值-标准差图", "xbarS"}});
+    subgroups_ = NewSelector(this, "ExtendedSubgroups", {{"按子组容量", "size"}, {"每行一个子组", "rows"}});
+    historicalMean_ = NewHistoricalField(this, "ExtendedHistoricalMean");
+    historicalSigma_ = NewHistoricalField(this, "ExtendedHistoricalSigma");
     auto* copy = new QPushButton(QStringLiteral("复制"), this);
     copy->setObjectName(QStringLiteral("ExtendedCopy"));
 
@@ -81,8 +121,20 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     selectors->addWidget(method_);
     selectors->addWidget(new QLabel(QStringLiteral("置信水平："), this));
     selectors->addWidget(confidence_);
+    selectors->addWidget(new QLabel(QStringLiteral("分布："), this));
+    selectors->addWidget(distribution_);
     selectors->addStretch();
     selectors->addWidget(copy);
+    auto* charting = new QHBoxLayout;
+    charting->addWidget(new QLabel(QStringLiteral("控制图："), this));
+    charting->addWidget(chart_);
+    charting->addWidget(new QLabel(QStringLiteral("子组："), this));
+    charting->addWidget(subgroups_);
+    charting->addWidget(new QLabel(QStringLiteral("历史均值："), this));
+    charting->addWidget(historicalMean_);
+    charting->addWidget(new QLabel(QStringLiteral("历史标准差："), this));
+    charting->addWidget(historicalSigma_);
+    charting->addStretch();
 
     messages_ = new QLabel(this);
     messages_->setObjectName(QStringLiteral("ExtendedMessages"));
@@ -92,34 +144,45 @@ TExtendedWindow::TExtendedWindow(TForm1& form) : QWidget(&form, Qt::Window), for
     ppm_ = NewTable(this);
     normality_ = NewTable(this);
     runTests_ = NewTable(this);
-    controlChart_ = NewChart(this);
+    fits_ = NewTable(this);
+    distributionTable_ = NewTable(this);
+    controlChart_ = NewChart(this, "ExtendedControlChart");
     controlSeries_.emplace(LayOutControlChart(controlChart_->Chart()));
-    rangeChart_ = NewChart(this);
+    rangeChart_ = NewChart(this, "ExtendedRangeChart");
     rangeSeries_.emplace(LayOutControlChart(rangeChart_->Chart()));
-    probabilityPlot_ = NewChart(this);
+    probabilityPlot_ = NewChart(this, "ExtendedProbabilityPlot");
     plotSeries_.emplace(LayOutProbabilityPlot(probabilityPlot_->Chart()));
+    histogram_ = NewChart(this, "ExtendedHistogram");
+    histogramSeries_.emplace(LayOutHistogram(histogram_->Chart()));
 
     auto* tables = new QVBoxLayout;
     tables->addWidget(indices_, 3);
     tables->addWidget(ppm_, 1);
     tables->addWidget(normality_, 1);
+    tables->addWidget(fits_, 2);
+    tables->addWidget(distributionTable_, 3);
     tables->addWidget(runTests_, 2);
-    auto* charts = new QVBoxLayout;
-    charts->addWidget(controlChart_);
-    charts->addWidget(rangeChart_);
-    charts->addWidget(probabilityPlot_);
+    auto* charts = new QGridLayout;
+    charts->addWidget(controlChart_, 0, 0);
+    charts->addWidget(rangeChart_, 1, 0);
+    charts->addWidget(histogram_, 0, 1);
+    charts->addWidget(probabilityPlot_, 1, 1);
     auto* body = new QHBoxLayout;
-    body->addLayout(tables, 3);
-    body->addLayout(charts, 2);
+    body->addLayout(tables, 2);
+    body->addLayout(charts, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(selectors);
+    layout->addLayout(charting);
     layout->addWidget(messages_);
     layout->addLayout(body, 1);
     const QScreen* screen = form_.screen();
     resize(ExtendedWindowStartSize(screen ? screen->availableGeometry() : QRect()));
 
     connect(method_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
-    connect(confidence_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    for (QComboBox* box : {confidence_, distribution_, chart_, subgroups_})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    for (QLineEdit* field : {historicalMean_, historicalSigma_})
+        connect(field, &QLineEdit::textChanged, this, [this] { Refresh(); });
     connect(copy, &QPushButton::clicked, this, [this] { CopyTables(); });
     // The compute command and the user both change the form through its edits and its grid.
     for (QLineEdit* edit : form_.findChildren<QLineEdit*>())
@@ -143,7 +206,16 @@ void TExtendedWindow::Refresh()
 {
     refreshPending_ = false;
     const double confidence = confidence_->currentData().toString().toDouble();
-    TExtendedInput input = ReadExtendedInput(form_, MethodOf(method_->currentData().toString()), confidence);
+    const bool rows = subgroups_->currentData().toString() == QLatin1String("rows");
+    TExtendedInput input = ReadExtendedInput(form_, MethodOf(method_->currentData().toString()), confidence,
+                                             rows ? TSubgroupChoice::Rows : TSubgroupChoice::Size);
+    input.Distribution = DistributionOf(distribution_->currentData().toString());
+    input.Chart = chart_->currentData().toString() == QLatin1String("xbarS") ? TControlChartChoice::XbarS
+                                                                             : TControlChartChoice::XbarR;
+    input.HistoricalMean =
+        ReadHistoricalValue(historicalMean_->text().toStdString(), "历史均值", input.ReadingMessages);
+    input.HistoricalSigma =
+        ReadHistoricalValue(historicalSigma_->text().toStdString(), "历史标准差", input.ReadingMessages);
     values_ = input.Values;
     try {
         result_ = AnalyseExtended(input);
@@ -164,6 +236,8 @@ void TExtendedWindow::Refresh()
     ShowTable(*ppm_, PpmTable(result_));
     ShowTable(*normality_, NormalityTable(result_));
     ShowTable(*runTests_, RunTestsTable(result_));
+    ShowTable(*fits_, FitsTable(result_));
+    ShowTable(*distributionTable_, DistributionTable(result_));
 
     TChartControl* views[] = {controlChart_, rangeChart_};
     const TLimitChartSeries* series[] = {&*controlSeries_, &*rangeSeries_};
@@ -175,6 +249,7 @@ void TExtendedWindow::Refresh()
             ClearChart(views[c]->Chart());
     }
     FillProbabilityPlot(probabilityPlot_->Chart(), *plotSeries_, values_, result_);
+    FillHistogram(histogram_->Chart(), *histogramSeries_, values_, result_);
 }
 
 void TExtendedWindow::ShowTable(QTableWidget& view, const TTextTable& table)
@@ -194,7 +269,8 @@ void TExtendedWindow::ShowTable(QTableWidget& view, const TTextTable& table)
 
 std::vector<TTextTable> TExtendedWindow::Tables() const
 {
-    return {IndicesTable(result_), PpmTable(result_), NormalityTable(result_), RunTestsTable(result_)};
+    return {IndicesTable(result_), PpmTable(result_),          NormalityTable(result_),
+            FitsTable(result_),    DistributionTable(result_), RunTestsTable(result_)};
 }
 
 void TExtendedWindow::CopyTables() const
@@ -215,7 +291,7 @@ const QMargins TypicalFrame(4, 30, 4, 4);
 
 QSize ExtendedWindowStartSize(const QRect& available)
 {
-    const QSize designed(1180, 760);
+    const QSize designed(1480, 860);
     if (available.isEmpty())
         return designed;
     return designed.boundedTo(available.size().shrunkBy(TypicalFrame));

@@ -12,6 +12,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 class TChartControl;
 class TForm1;
@@ -36,17 +37,26 @@ private:
     TForm1& form_;
     QComboBox* method_ = nullptr;
     QComboBox* confidence_ = nullptr;
+    QComboBox* distribution_ = nullptr;
+    QComboBox* chart_ = nullptr;
+    QComboBox* subgroups_ = nullptr;
+    QLineEdit* historicalMean_ = nullptr;
+    QLineEdit* historicalSigma_ = nullptr;
     QLabel* messages_ = nullptr;
     QTableWidget* indices_ = nullptr;
     QTableWidget* ppm_ = nullptr;
     QTableWidget* normality_ = nullptr;
     QTableWidget* runTests_ = nullptr;
+    QTableWidget* fits_ = nullptr;
+    QTableWidget* distributionTable_ = nullptr;
     TChartControl* controlChart_ = nullptr;
     TChartControl* rangeChart_ = nullptr;
     TChartControl* probabilityPlot_ = nullptr;
+    TChartControl* histogram_ = nullptr;
     // The series the charts' layout created.
     std::optional<TLimitChartSeries> controlSeries_, rangeSeries_;
     std::optional<TProbabilityPlotSeries> plotSeries_;
+    std::optional<THistogramSeries> histogramSeries_;
     bool refreshPending_ = false;
     std::vector<double> values_;
     TExtendedResult result_;

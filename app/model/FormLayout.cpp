@@ -1,21 +1,23 @@
 #include "FormLayout.h"
 
+#include "WindowChartTable.h"
 #include "WindowFields.h"
 
 namespace {
 
 using K = TControlKind;
 
-// The computation's fields take their control names from the field table.
+// The computation's fields and the charts take their control names from their tables.
 constexpr const char* Name(const TWindowField& field) { return field.Control.data(); }
+constexpr const char* Name(const TWindowChart& chart) { return chart.Control.data(); }
 
 constexpr TControlSpec Controls[] = {
     {"StringGrid1", K::Grid, 40, 8, 345, 265, "", 0, true},
 
-    {"Chart2", K::Chart, 548, 8, 555, 250, "", 32, true},
-    {"cht1", K::Chart, 1109, 8, 772, 486, "", 42, true},
-    {"Chart1", K::Chart, 1109, 500, 772, 190, "", 51, true},
-    {"Chart3", K::Chart, 1109, 710, 772, 190, "", 52, true},
+    {Name(WindowChart::Individuals), K::Chart, 548, 8, 555, 250, "", 32, true},
+    {Name(WindowChart::Distribution), K::Chart, 1109, 8, 772, 486, "", 42, true},
+    {Name(WindowChart::Xbar), K::Chart, 1109, 500, 772, 190, "", 51, true},
+    {Name(WindowChart::Range), K::Chart, 1109, 710, 772, 190, "", 52, true},
 
     {Name(Field::Count), K::Edit, 106, 285, 79, 21, "", 4, true},
     {Name(Field::SubgroupSizeShown), K::Edit, 278, 285, 79, 21, "5", 5, true},

@@ -1,7 +1,27 @@
 #include "CustomSeries.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "ChartAxis.h"
 #include "Extended.h"
+
+namespace {
+
+// The canvas draws no ellipses: a circle is a polygon of 16 corners, round at pointer sizes.
+std::vector<TPoint> CirclePoints(int x, int y, int h, int v)
+{
+    constexpr int Corners = 16;
+    std::vector<TPoint> points;
+    for (int i = 0; i < Corners; ++i) {
+        const double angle = 2 * std::numbers::pi * i / Corners;
+        points.push_back({x + static_cast<int>(std::lround(h * std::cos(angle))),
+                          y + static_cast<int>(std::lround(v * std::sin(angle)))});
+    }
+    return points;
+}
+
+}  // namespace
 
 void TSeriesPointer::Draw(TCanvas& canvas, int x, int y, TColor pointColor) const
 {
@@ -18,8 +38,9 @@ void TSeriesPointer::Draw(TCanvas& canvas, int x, int y, TColor pointColor) cons
     const int v = vertSize_;
     switch (style_) {
     case psDiamond: canvas.Polygon({{x - h, y}, {x, y - v}, {x + h, y}, {x, y + v}}); break;
+    case psCircle: canvas.Polygon(CirclePoints(x, y, h, v)); break;
     case psNothing: break;
-    default:  // only the rectangle and the diamond are offered
+    default:  // only the rectangle, the diamond and the circle are offered
         canvas.Rectangle({x - h, y - v, x + h + 1, y + v + 1});
         break;
     }

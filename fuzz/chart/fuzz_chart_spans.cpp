@@ -13,7 +13,6 @@
 #include "Canvas.h"
 #include "ChartDisplays.h"
 #include "Errors.h"
-#include "FormCharts.h"
 
 namespace {
 
@@ -151,9 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     TChart chart1, chart2, chart3, cht1;
-    LayOutFormChart(cht1, "cht1");
-    TChartDisplays displays({chart1, *LayOutFormChart(chart1, "Chart1")}, {chart2, *LayOutFormChart(chart2, "Chart2")},
-                            {chart3, *LayOutFormChart(chart3, "Chart3")}, cht1);
+    TChartDisplays displays({.Individuals = chart2, .Xbar = chart1, .Range = chart3, .Distribution = cht1});
     // Each fill as the compute command runs it: the system's errors end it.
     const auto run = [](auto fill) {
         try {

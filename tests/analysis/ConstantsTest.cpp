@@ -1,5 +1,7 @@
-// Exact control-chart constants against the closed forms and the table of
-// recomputed values in the reference notes.
+// Exact control-chart constants against the closed forms (d2(2) = 2/sqrt(pi),
+// d2(3) = 3/sqrt(pi), d2(4), d2(5), d3(2)) and against values computed from
+// c4(n) = sqrt(2/(n-1)) Gamma(n/2) / Gamma((n-1)/2) and the range distribution's
+// integrals by two independent implementations (Python with SciPy, R's ptukey).
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -116,9 +116,9 @@ TEST(RunTests, EdgeCases)
     // "Beyond" is strict: a point exactly at 3 sigma is not flagged.
     EXPECT_TRUE(Flagged(ApplyRunTests({3.0, -3.0}, 0, 1), 1).empty());
     // Lowest-numbered test marks a point.
-    TControlChart chart{"i", {0, 5}, 1, {0, 3, -3}, 1};
+    TControlChart chart{"i", {0, 5}, 1, {0, 3, -3}, 1, {}, {}, false};
     const std::vector<TRunViolation> v = ChartViolations(chart);
     EXPECT_EQ(LowestFailedTest(chart, v), (std::vector<int>{0, 1}));
     // No zone width, no tests.
-    EXPECT_TRUE(ChartViolations(TControlChart{"i", {1, 2}, 1, {0, 0, 0}, 0}).empty());
+    EXPECT_TRUE(ChartViolations(TControlChart{"i", {1, 2}, 1, {0, 0, 0}, 0, {}, {}, false}).empty());
 }

@@ -3,28 +3,17 @@
 // and what to do, and file drops that paste nothing. Through the runner's dump.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "ScenarioDumps.h"
 
 namespace {
 
-QList<QJsonObject> Dumps(const QString& script)
-{
-    QProcess runner;
-    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
-    runner.write(script.toUtf8());
-    runner.closeWriteChannel();
-    runner.waitForFinished(60000);
-    EXPECT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
-    QList<QJsonObject> dumps;
-    for (const QByteArray& line : runner.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            dumps << QJsonDocument::fromJson(line).object();
-    return dumps;
-}
+QList<QJsonObject> Dumps(const QString& script) { return ScenarioDumps(script); }
 
 QJsonObject LastError(const QJsonObject& dump) { return dump[QStringLiteral("errors")].toArray().last().toObject(); }
 

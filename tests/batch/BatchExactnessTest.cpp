@@ -146,8 +146,8 @@ QList<QJsonObject> Dumps(QProcess& runner)
 QJsonObject RunBatchJson(const TDataSet& set, const std::string& fileText, int& status)
 {
     const std::vector<std::string> args = {
-        "--format", "json",  "--decimal-separator", set.Decimal,     "--usl", set.Usl, "--target", set.Target,
-        "--lsl",    set.Lsl, "--subgroup-size",     set.SubgroupSize};
+        "--format", "json",  "--chart-points", "--decimal-separator", set.Decimal,     "--usl", set.Usl, "--target",
+        set.Target, "--lsl", set.Lsl,          "--subgroup-size",     set.SubgroupSize};
     std::istringstream in(fileText);
     std::ostringstream out, err;
     status = RunBatch(args, in, out, err);
@@ -272,9 +272,9 @@ TEST(BatchExactness, CansWithTheExtendedAnalysisAsInTheWindow)
     const std::vector<QList<QJsonObject>> dumps = RunWindows({script});
     ASSERT_EQ(dumps[0].size(), 1);
 
-    const std::vector<std::string> args = {"--format", "json",  "--extended", "--decimal-separator",
-                                           ".",        "--usl", "12.05",      "--target",
-                                           "12",       "--lsl", "11.95"};
+    const std::vector<std::string> args = {"--format", "json",  "--chart-points", "--extended", "--decimal-separator",
+                                           ".",        "--usl", "12.05",          "--target",   "12",
+                                           "--lsl",    "11.95"};
     std::istringstream in(text);
     std::ostringstream out, err;
     const int status = RunBatch(args, in, out, err);

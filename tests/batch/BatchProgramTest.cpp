@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -40,7 +41,7 @@ QJsonObject Results(const QByteArray& json) { return QJsonDocument::fromJson(jso
 
 }  // namespace
 
-TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
+TEST(BatchProgram, CansRunsThroughWithTheSasValues)
 {
     const TResult run = Batch({"--format", "json", "--extended", "--usl", "12.05", "--target", "12", "--lsl", "11.95",
                                "--decimal-separator", ".", Cans});
@@ -50,14 +51,55 @@ TEST(BatchProgram, CansRunsThroughWithTheReferenceValues)
     EXPECT_EQ(results["count"]["text"].toString(), "100");
     EXPECT_EQ(results["count"]["control"].toString(), "Edit1");
     EXPECT_EQ(results["mean"]["label"].toString(), QString::fromUtf8("平均值"));
-    // Single precision as the window shows it: mean 12.0093, s 0.04695269487, Cpk 0.288943.
+    // SAS/QC User's Guide, CAPABILITY procedure, data set Cans (Figure 5.2): mean
+    // 12.0093, s 0.04695269487, Cpk 0.288943, Pp 0.354967; in single precision as
+    // the window shows it.
     EXPECT_EQ(results["mean"]["text"].toString(), "12.0093002319336");
     EXPECT_EQ(results["mean"]["value"].toDouble(), 12.0093002319336);
     EXPECT_EQ(results["stdDevOverall"]["text"].toString(), "0.0469526948700024");
     EXPECT_EQ(results["cpkOverall"]["text"].toString(), "0.288943022489548");
     const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
     EXPECT_NEAR(extended["indices"]["Pp"]["value"].toDouble(), 0.354967, 5e-7);
-    EXPECT_EQ(QJsonDocument::fromJson(run.Out).object()["charts"].toObject().size(), 4);
+    // The charts without their points unless --chart-points asks for them.
+    const QJsonObject charts = QJsonDocument::fromJson(run.Out).object()["charts"].toObject();
+    EXPECT_EQ(charts.size(), 4);
+    ASSERT_FALSE(charts["Chart2"]["series"].toArray().isEmpty());
+    EXPECT_FALSE(charts["Chart2"]["series"][0].toObject().contains("points"));
+}
+
+// The extended analysis's selectors on the command line: rows with missing cells
+// as subgroups (recomputed: pooled sigma 2.58941967 with d = 14), the S chart,
+// a historical sigma and the best fit.
+TEST(BatchProgram, ExtendedOptionsChooseAsTheWindowsSelectors)
+{
+    const QByteArray rows = "50.9;48.6;50.5;46.6\n51.5;;46.9\n50.0;49.8;48.4;55.7;48.8\n;;;50.9\n"
+                            "52.2;47.6;;;52.7\n49.8;52.0;48.2;47.9;52.4\n";
+    TResult run = Batch({"--format", "json", "--extended", "--subgroups", "rows", "--chart", "xbarS", "--distribution",
+                         "best", "--historical-sigma", "2.5", "--decimal-separator", ".", "-"},
+                        rows);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject extended = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
+    EXPECT_EQ(extended["subgroups"].toString(), "rows");
+    EXPECT_TRUE(extended["subgroupSize"].isNull());
+    EXPECT_NEAR(extended["sigmaWithin"]["value"].toDouble(), 2.58941967, 1e-8);
+    const QJsonArray sCentre = extended["charts"]["s"]["centre"].toArray();
+    ASSERT_EQ(sCentre.size(), 6);
+    EXPECT_TRUE(sCentre[3].isNull());                             // the row of one value has no deviation
+    EXPECT_NEAR(sCentre[0].toDouble(), 2.5 * 0.921317732, 1e-8);  // c4(4) sigma0
+    EXPECT_EQ(extended["historical"]["sigma"].toDouble(), 2.5);
+    EXPECT_TRUE(extended["historical"]["mean"].isNull());
+    EXPECT_EQ(extended["distribution"]["fits"].toArray().size(), 4);
+    EXPECT_NE(extended["distribution"]["selected"].toString(), "best");
+
+    // A historical value that is no number is said in the messages and not used.
+    run = Batch({"--format", "json", "--extended", "--historical-mean", "abc", "--decimal-separator", ".", "-"}, rows);
+    const QJsonObject unused = QJsonDocument::fromJson(run.Out).object()["extended"].toObject();
+    EXPECT_TRUE(unused["historical"]["mean"].isNull());
+    EXPECT_TRUE(unused["messages"].toArray().first().toString().contains("abc"));
+    // The selectors belong to --extended and take only their items.
+    for (const QStringList& args :
+         {QStringList{"--distribution", "weibull"}, QStringList{"--format", "json", "--extended", "--chart", "xbarQ"}})
+        EXPECT_EQ(Batch(args, rows).Status, 2) << args.join(' ').toStdString();
 }
 
 // The 单元格赋值 readings as a file of five columns: every text as the golden file holds it.
@@ -92,12 +134,17 @@ TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(QString::fromUtf8("总样本数：4\n").toUtf8())) << run.Out.toStdString();
     EXPECT_TRUE(run.Out.contains(QString::fromUtf8("平均值：25,4500007629395\n").toUtf8())) << run.Out.toStdString();
+    // The same file in a "." locale: never four readings, and standard error says how it was read.
+    run = Batch({"--target", "25,5", "--subgroup-size", "2", "--format", "text", "-"}, "25,1;26,3\n24,9;25,5\n");
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(QString::fromUtf8("总样本数：4\n").toUtf8())) << run.Out.toStdString();
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8("小数分隔符为“,”").toUtf8())) << run.Err.toStdString();
 
     // 2: usage and input errors, named in Chinese.
     for (const QStringList& args :
          {QStringList{"/nonexistent/values.csv"}, QStringList{"--format", "xml"}, QStringList{"--usl"},
           QStringList{"--report"}, QStringList{"--decimal-separator", ";", Cans}, QStringList{"a.csv", "b.csv"},
-          QStringList{"--extended", Cans}}) {
+          QStringList{"--extended", Cans}, QStringList{"--chart-points", Cans}}) {
         run = Batch(args);
         EXPECT_EQ(run.Status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.Err.startsWith(QString::fromUtf8("cpk-xr-batch：").toUtf8())) << run.Err.toStdString();

@@ -60,11 +60,44 @@ void ExpectNear(const std::vector<double>& actual, const std::vector<double>& ex
         EXPECT_NEAR(actual[i], expected[i], tolerance) << "at " << i;
 }
 
+std::vector<std::string> SeriesNames(const TChart& chart)
+{
+    std::vector<std::string> names;
+    for (const TChartSeries* series : chart.SeriesList())
+        names.push_back(series->Name());
+    return names;
+}
+
 }  // namespace
+
+// The names and titles the window's dump and chart files show, by role.
+TEST(ChartDisplays, EachChartIsLaidOutForItsRole)
+{
+    TWindowCharts charts;
+    EXPECT_EQ(charts.Chart1.Title().Text(), std::vector<std::string>{"均值控制图"});
+    EXPECT_TRUE(charts.Chart1.Title().Visible());
+    EXPECT_EQ(SeriesNames(charts.Chart1),
+              (std::vector<std::string>{"FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4",
+                                        "PointSeries1"}));
+    EXPECT_EQ(charts.Chart3.Title().Text(), std::vector<std::string>{"极差控制图"});
+    EXPECT_EQ(SeriesNames(charts.Chart3),
+              (std::vector<std::string>{"FastLineSeries5", "FastLineSeries6", "FastLineSeries7", "FastLineSeries8",
+                                        "PointSeries2"}));
+    EXPECT_FALSE(charts.Chart2.Title().Visible());
+    EXPECT_EQ(SeriesNames(charts.Chart2),
+              (std::vector<std::string>{"Series3", "Series4", "Series5", "Series6", "Series7"}));
+    EXPECT_FALSE(charts.Cht1.Title().Visible());
+    EXPECT_EQ(charts.Cht1.SeriesCount(), 0u);
+    for (const TChart* chart : {&charts.Chart1, &charts.Chart2, &charts.Chart3, &charts.Cht1}) {
+        EXPECT_EQ(chart->Color(), clWhite);
+        EXPECT_FALSE(chart->View3D());
+        EXPECT_FALSE(chart->LegendVisible());
+    }
+}
 
 TEST(ChartDisplays, SampleDataFillsTheIndividualsChart)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -99,7 +132,7 @@ TEST(ChartDisplays, SampleDataFillsTheIndividualsChart)
 
 TEST(ChartDisplays, SampleDataFillsTheXbarAndRangeCharts)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -129,7 +162,7 @@ TEST(ChartDisplays, SampleDataFillsTheXbarAndRangeCharts)
 
 TEST(ChartDisplays, SampleDataDrawsTheDistributionChart)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -183,7 +216,7 @@ TEST(ChartDisplays, SampleDataDrawsTheDistributionChart)
 
 TEST(ChartDisplays, ShowingTheDistributionChartTwiceKeepsNineSeries)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -198,7 +231,7 @@ TEST(ChartDisplays, ADistributionChartNeedsACompleteHistogram)
     charts.Displays.ShowDistributionChart(nullptr);
     EXPECT_EQ(charts.Cht1.SeriesCount(), 0u);
 
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     ASSERT_EQ(Compute(window, charts), "");
     // A computation that stops before its histogram leaves the chart as it is.
@@ -213,7 +246,7 @@ TEST(ChartDisplays, ADistributionChartNeedsACompleteHistogram)
 
 TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -243,7 +276,7 @@ TEST(ChartDisplays, AComputationFarBelowThePreviousOneSucceeds)
 
 TEST(ChartDisplays, AFirstComputationBelowMinusOneSucceeds)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"-5.5", "-6", "-7.25", "-6.5", "-5", "-6.1", "-6.2", "-5.9", "-6.4", "-5.8"});
     window.Type(Field::Usl, "-2");
     window.Type(Field::Target, "-6");
@@ -256,7 +289,7 @@ TEST(ChartDisplays, AFirstComputationBelowMinusOneSucceeds)
 
 TEST(ChartDisplays, AnErrorAfterTheIndividualsChartKeepsTheOtherCharts)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");
@@ -274,7 +307,7 @@ TEST(ChartDisplays, AnErrorAfterTheIndividualsChartKeepsTheOtherCharts)
 
 TEST(ChartDisplays, APointOnALimitIsRed)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"23", "25", "26", "27", "28", "24", "25.5", "26.5", "27.5", "24.5"});
     TWindowCharts charts;
     ASSERT_EQ(Compute(window, charts), "");

@@ -29,7 +29,7 @@ std::vector<std::string> Readings(const std::string& file)
 }
 
 struct TStudy {
-    TFakeWindow Window;
+    TMemoryWindow Window;
     TWindowCharts Charts;
 
     TStudy(const std::vector<std::string>& readings, const char* usl, const char* target, const char* lsl)

@@ -6,25 +6,15 @@
 #include "ChartDisplays.h"
 #include "ComputeCommand.h"
 #include "Errors.h"
-#include "FakeWindow.h"
-#include "FormCharts.h"
-
-inline TChart& LaidOutDistributionChart(TChart& cht1)
-{
-    LayOutFormChart(cht1, "cht1");
-    return cht1;
-}
+#include "MemoryWindow.h"
 
 struct TWindowCharts {
     TChart Chart1, Chart2, Chart3, Cht1;
-    TChartDisplays Displays{{Chart1, *LayOutFormChart(Chart1, "Chart1")},
-                            {Chart2, *LayOutFormChart(Chart2, "Chart2")},
-                            {Chart3, *LayOutFormChart(Chart3, "Chart3")},
-                            LaidOutDistributionChart(Cht1)};
+    TChartDisplays Displays{{.Individuals = Chart2, .Xbar = Chart1, .Range = Chart3, .Distribution = Cht1}};
 };
 
 // Runs the compute command; returns the error message, "" when it succeeded.
-inline std::string Compute(TFakeWindow& window, TWindowCharts& charts)
+inline std::string Compute(TMemoryWindow& window, TWindowCharts& charts)
 {
     try {
         RunComputeCommand(window, &charts.Displays);

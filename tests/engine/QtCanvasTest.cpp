@@ -150,7 +150,7 @@ TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)
 {
     TChartControl control;
     control.resize(772, 190);
-    LayOutFormChart(control.Chart(), "Chart1");
+    LayOutFormChart(control.Chart(), WindowChart::Xbar);
     const QImage image = PaintChartImage(control.Chart(), 772, 190);
     EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::white));
 

@@ -1,6 +1,7 @@
 // The window 扩展分析 through the real form and widgets: opened by its action,
 // recomputed when the inputs or the selectors change, inline messages instead
-// of error boxes, 复制; and the scenario runner's `choose` and `extended`.
+// of error boxes, 复制, its charts as painted; and the scenario runner's
+// `choose`, `text` and `extended`.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,8 +15,12 @@
 #include <QMimeData>
 #include <QProcess>
 
+#include "ChartControl.h"
+#include "ChartDump.h"
+#include "ChartRendering.h"
 #include "ExtendedWindow.h"
 #include "RecordedErrors.h"
+#include "RecordingCanvas.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 
@@ -47,6 +52,29 @@ struct TOpenWindow {
         QApplication::processEvents();
     }
     QComboBox* Combo(const char* name) { return Window->findChild<QComboBox*>(QString::fromUtf8(name)); }
+    void Choose(const char* name, const char* key)
+    {
+        QComboBox* box = Combo(name);
+        box->setCurrentIndex(box->findData(QString::fromUtf8(key)));
+    }
+    void SetField(const char* name, const char* text)
+    {
+        Window->findChild<QLineEdit*>(QString::fromUtf8(name))->setText(QString::fromUtf8(text));
+    }
+    bool SaysInline(const char* part) const
+    {
+        for (const std::string& m : Window->Result().Messages)
+            if (m.find(part) != std::string::npos)
+                return true;
+        return false;
+    }
+    // The chart as a paint at its window size computed it, as the runner dumps it.
+    QJsonObject Painted(const char* name)
+    {
+        TChartControl* chart = Window->findChild<TChartControl*>(QString::fromUtf8(name));
+        PaintChartImage(chart->Chart(), chart->width(), chart->height());
+        return ChartDumpJson(chart->Chart());
+    }
 };
 
 }  // namespace
@@ -60,7 +88,7 @@ TEST(ExtendedWindow, OpensAndFollowsInputsAndSelectors)
     const TExtendedResult& r = w.Window->Result();
     ASSERT_TRUE(r.SigmaWithin);
     EXPECT_EQ(r.WithinMethod, TWithinSigmaMethod::Pooled);
-    EXPECT_NEAR(r.SigmaWithin->Value, 0.0233692347, 1e-10);  // recomputed, reference notes A
+    EXPECT_NEAR(r.SigmaWithin->Value, 0.0233692347, 1e-10);  // qcc's test-capability.R data, Sp / c4(d + 1) recomputed
 
     QComboBox* method = w.Combo("ExtendedSigmaMethod");
     QComboBox* confidence = w.Combo("ExtendedConfidence");
@@ -113,6 +141,88 @@ TEST(ExtendedWindow, SubgroupSizeOneGivesIndividualsCharts)
     EXPECT_FALSE(w.Combo("ExtendedSigmaMethod")->isEnabled());
 }
 
+TEST(ExtendedWindow, DistributionChartSubgroupAndHistoricalChoices)
+{
+    TOpenWindow w;
+    w.Choose("ExtendedDistribution", "lognormal");
+    EXPECT_EQ(w.Window->Result().Distribution.Selected, "lognormal");
+    EXPECT_TRUE(w.Window->Result().Distribution.Ppk);
+    // A value <= 0 leaves the lognormal out, inline; the normal indices stay.
+    w.Form.StringGrid1()->SetCells(0, 0, QStringLiteral("-1"));
+    QApplication::processEvents();
+    EXPECT_FALSE(w.Window->Result().Distribution.Ppk);
+    EXPECT_TRUE(w.SaysInline("小于或等于 0"));
+    EXPECT_TRUE(w.Window->Result().Indices.Ppk);
+    w.Form.StringGrid1()->SetCells(0, 0, QStringLiteral("10.00"));
+    QApplication::processEvents();
+
+    w.Choose("ExtendedChart", "xbarS");
+    ASSERT_EQ(w.Window->Result().Charts.size(), 2u);
+    EXPECT_EQ(w.Window->Result().Charts[1].Name, "s");
+    // Rows as subgroups: an emptied cell makes the second row a subgroup of three.
+    w.Choose("ExtendedSubgroups", "rows");
+    w.Form.StringGrid1()->SetCells(3, 1, QString());
+    QApplication::processEvents();
+    const TExtendedResult& rows = w.Window->Result();
+    EXPECT_FALSE(rows.EqualSizes);
+    EXPECT_EQ(rows.SubgroupCount, 3);
+    ASSERT_EQ(rows.Charts[0].PointLimits.size(), 3u);
+    EXPECT_GT(rows.Charts[0].PointLimits[1].Upper, rows.Charts[0].PointLimits[0].Upper);
+
+    // Historical values: a sigma of 0 is refused inline, a usable one is used and marked.
+    w.SetField("ExtendedHistoricalSigma", "0");
+    EXPECT_TRUE(w.SaysInline("历史标准差必须大于 0"));
+    EXPECT_FALSE(w.Window->Result().HistoricalSigma);
+    w.SetField("ExtendedHistoricalSigma", "0.02");
+    w.SetField("ExtendedHistoricalMean", "10");
+    EXPECT_EQ(w.Window->Result().Charts[0].PointLimits[0].Centre, 10);
+    EXPECT_NEAR(w.Window->Result().Indices.Cp->Value, 0.2 / 0.12, 1e-12);
+    w.Window->CopyTables();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("历史值")));
+    EXPECT_TRUE(w.Errors.isEmpty());
+}
+
+// The control charts number their points on the bottom axis, keep the limit
+// values inside the chart, and give a small span the margin span/4; the
+// probability plot draws circles.
+TEST(ExtendedWindow, ChartsShowNumbersWholeLabelsAndSmallSpans)
+{
+    TOpenWindow w;
+    const QJsonObject xbar = w.Painted("ExtendedControlChart");
+    const QJsonObject paint = xbar["paint"].toObject();
+    QStringList numbers;
+    for (const QJsonValue label : paint["axes"]["bottom"]["labels"].toArray())
+        numbers << label["text"].toString();
+    numbers.sort();
+    EXPECT_EQ(numbers, (QStringList{"1", "2", "3"}));
+    const int width = w.Window->findChild<TChartControl*>(QStringLiteral("ExtendedControlChart"))->width();
+    int limitMarks = 0;
+    for (const QJsonValue series : paint["series"].toArray())
+        for (const QJsonValue mark : series["marks"].toArray())
+            if (!mark["text"].toString().trimmed().isEmpty()) {
+                ++limitMarks;
+                EXPECT_LE(mark["left"].toInt() + mark["width"].toInt(), width - 2)
+                    << mark["text"].toString().toStdString();
+            }
+    EXPECT_EQ(limitMarks, 3);
+
+    const TControlChart& chart = w.Window->Result().Charts[0];
+    double low = chart.Limits.Lower, high = chart.Limits.Upper;
+    for (double y : chart.Points)
+        low = std::min(low, y), high = std::max(high, y);
+    const QJsonObject left = xbar["axes"]["left"].toObject();
+    EXPECT_DOUBLE_EQ(left["minimum"].toDouble(), low - (high - low) / 4);
+    EXPECT_DOUBLE_EQ(left["maximum"].toDouble(), high + (high - low) / 4);
+
+    TChartControl* plot = w.Window->findChild<TChartControl*>(QStringLiteral("ExtendedProbabilityPlot"));
+    TRecordingCanvas canvas;
+    plot->Chart().Paint(canvas, plot->width(), plot->height());
+    size_t circles = 0;
+    for (const TCanvasOp& op : canvas.OpsOfKind(opPolygon))
+        circles += op.Points.size() == 16;
+    EXPECT_EQ(circles, w.Window->Result().Distribution.Fits.empty() ? 0u : 12u);
+}
+
 TEST(ExtendedWindow, CopyPutsTabTextAndHtml)
 {
     TOpenWindow w;
@@ -161,7 +271,7 @@ TEST(ExtendedWindow, StartsAtASizeItsScreenHoldsAndKeepsTheUsersSize)
         EXPECT_LE(start.width() + 8, available.width());
         EXPECT_LE(start.height() + 34, available.height());
     }
-    EXPECT_EQ(ExtendedWindowStartSize(QRect(0, 0, 2560, 1440)), QSize(1180, 760));
+    EXPECT_EQ(ExtendedWindowStartSize(QRect(0, 0, 2560, 1440)), QSize(1480, 860));
 
     TOpenWindow open;
     ASSERT_NE(open.Window, nullptr);
@@ -170,4 +280,32 @@ TEST(ExtendedWindow, StartsAtASizeItsScreenHoldsAndKeepsTheUsersSize)
     open.Window->close();
     ShowExtendedAnalysis(open.Form);
     EXPECT_EQ(OpenExtendedWindow(open.Form)->size(), chosen);
+}
+
+TEST(ExtendedWindow, RunnerSetsTheNewSelectorsAndFields)
+{
+    QProcess runner;
+    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
+    runner.write("cell 0 0 10.00\ncell 1 0 10.02\ncell 2 0 9.98\ncell 0 1 10.03\ncell 1 1 9.99\n"
+                 "cell 0 2 9.97\ncell 1 2 10.04\ncell 2 2 10.02\ncell 3 2 9.99\n"
+                 "text Edit6 10.1\ntext Edit8 9.9\naction actionExtendedAnalysis\n"
+                 "choose ExtendedDistribution weibull\nchoose ExtendedChart xbarS\nchoose ExtendedSubgroups rows\n"
+                 "text ExtendedHistoricalMean 10\ntext ExtendedHistoricalSigma 0.02\ndump\n");
+    runner.closeWriteChannel();
+    runner.waitForFinished(60000);
+    EXPECT_EQ(runner.exitCode(), 0);
+    const QJsonObject e = QJsonDocument::fromJson(runner.readAllStandardOutput().split('\n')[0])
+                              .object()[QStringLiteral("extended")]
+                              .toObject();
+    EXPECT_EQ(e[QStringLiteral("subgroups")].toString(), QStringLiteral("rows"));
+    EXPECT_EQ(e[QStringLiteral("historical")][QStringLiteral("mean")].toDouble(), 10);
+    EXPECT_EQ(e[QStringLiteral("historical")][QStringLiteral("sigma")].toDouble(), 0.02);
+    const QJsonObject s = e[QStringLiteral("charts")][QStringLiteral("s")].toObject();
+    EXPECT_EQ(s[QStringLiteral("upper")].toArray().size(), 3);  // rows of 3, 2 and 4 values
+    const QJsonObject d = e[QStringLiteral("distribution")].toObject();
+    EXPECT_EQ(d[QStringLiteral("selected")].toString(), QStringLiteral("weibull"));
+    const QJsonObject weibull = d[QStringLiteral("fits")].toArray()[3].toObject();
+    EXPECT_TRUE(weibull[QStringLiteral("parameters")].toObject().contains(QStringLiteral("shape")));
+    for (const char* key : {"percentiles", "indices", "ppm", "boxcoxLambda"})
+        EXPECT_TRUE(d.contains(QString::fromUtf8(key))) << key;
 }

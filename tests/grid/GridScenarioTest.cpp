@@ -2,26 +2,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include "ScenarioDumps.h"
+
 namespace {
 
-QList<QJsonObject> RunScenario(const QString& script)
-{
-    QProcess runner;
-    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
-    runner.write(script.toUtf8());
-    runner.closeWriteChannel();
-    EXPECT_TRUE(runner.waitForFinished(60000));
-    EXPECT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
-    QList<QJsonObject> dumps;
-    for (const QByteArray& line : runner.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            dumps << QJsonDocument::fromJson(line).object();
-    return dumps;
-}
+QList<QJsonObject> RunScenario(const QString& script) { return ScenarioDumps(script); }
 
 QJsonArray Cells(const QJsonObject& dump) { return dump[QStringLiteral("grid")][QStringLiteral("cells")].toArray(); }
 

@@ -65,13 +65,18 @@ QString RandomSubgroupSizeText(TRandom& random)
 QString RandomClipboardText(TRandom& random)
 {
     static const std::array<const char*, 4> breaks = {"\r\n", "\n", "\r", "\n\r"};
+    // As the grid writes it (a tab after every field), or as a spreadsheet does
+    // (tabs only between fields).
+    const bool tabAfterLast = Below(random, 3) != 0;
     QString text;
     for (int line = Below(random, 14); line >= 0; --line) {
         for (int field = Below(random, 7); field >= 0; --field) {
             QString value = RandomFieldText(random);
             if (Below(random, 6) == 0)
                 value = QLatin1Char('"') + value.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-            text += value + QLatin1Char('\t');
+            text += value;
+            if (field > 0 || tabAfterLast)
+                text += QLatin1Char('\t');
         }
         text += QLatin1String(breaks[Below(random, breaks.size())]);
     }

@@ -11,7 +11,7 @@
 
 #include "ComputeCommand.h"
 #include "Errors.h"
-#include "FakeWindow.h"
+#include "MemoryWindow.h"
 
 // Every field the command writes, in the order of its first write.
 inline const std::vector<const TWindowField*>& FullWriteOrder()
@@ -74,7 +74,7 @@ inline std::vector<std::string> WrittenThrough(const TWindowField* last)
 }
 
 // A window whose every output still shows the text of an earlier run.
-inline void MarkOutputsAsPrevious(TFakeWindow& window)
+inline void MarkOutputsAsPrevious(TMemoryWindow& window)
 {
     for (const TWindowField* field : FullWriteOrder()) {
         if (field->Role == TFieldRole::Memo) {
@@ -90,7 +90,7 @@ inline void MarkOutputsAsPrevious(TFakeWindow& window)
 // Runs the command, expects it to end with `message`, having written exactly
 // the fields up to `lastWritten` and left the later ones as they were.
 template <typename Error>
-void ExpectCommandEndsAt(TFakeWindow& window, const std::string& message, const TWindowField* lastWritten)
+void ExpectCommandEndsAt(TMemoryWindow& window, const std::string& message, const TWindowField* lastWritten)
 {
     MarkOutputsAsPrevious(window);
     try {

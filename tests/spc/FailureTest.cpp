@@ -5,9 +5,9 @@
 
 namespace {
 
-TFakeWindow SampleWindow()
+TMemoryWindow SampleWindow()
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     return window;
 }
@@ -19,7 +19,7 @@ std::string NotAFloatMessage(const std::string& text) { return "'" + text + "' i
 TEST(ComputeFailure, LimitThatIsNotANumberWritesNothing)
 {
     for (const TWindowField* limit : {&Field::Usl, &Field::Target, &Field::Lsl}) {
-        TFakeWindow window = SampleWindow();
+        TMemoryWindow window = SampleWindow();
         window.Type(*limit, "2 8");
         ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage("2 8"), nullptr);
     }
@@ -28,35 +28,35 @@ TEST(ComputeFailure, LimitThatIsNotANumberWritesNothing)
 TEST(ComputeFailure, CellThatIsNotANumberWritesNothing)
 {
     for (const char* text : {"abc", "   ", "1,5", "26.39\t"}) {
-        TFakeWindow window = SampleWindow();
+        TMemoryWindow window = SampleWindow();
         window.SetCell(3, 2, text);
         ExpectCommandEndsAt<EConvertError>(window, NotAFloatMessage(text), nullptr);
     }
-    TFakeWindow first = SampleWindow();
+    TMemoryWindow first = SampleWindow();
     first.SetCell(0, 0, "x");
     ExpectCommandEndsAt<EConvertError>(first, NotAFloatMessage("x"), nullptr);
 }
 
 TEST(ComputeFailure, EmptyGridReadsAsTheEmptyText)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     ExpectCommandEndsAt<EConvertError>(window, "'' is not a valid floating point value", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.Count, 0);
 }
 
 TEST(ComputeFailure, NumberBeyondSingleOverflowsWhereItIsStored)
 {
-    TFakeWindow limit = SampleWindow();
+    TMemoryWindow limit = SampleWindow();
     limit.Type(Field::Target, "1e39");
     ExpectCommandEndsAt<EOverflow>(limit, "Floating point overflow", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.USL, 28.0f);  // stored before the target failed
 
-    TFakeWindow cell = SampleWindow();
+    TMemoryWindow cell = SampleWindow();
     cell.SetCell(4, 4, "-3.5e38");
     ExpectCommandEndsAt<EOverflow>(cell, "Floating point overflow", nullptr);
 
     // Each reading fits a Single, their sum does not.
-    TFakeWindow sum;
+    TMemoryWindow sum;
     sum.LoadReadings({"3e38", "3e38", "1"});
     ExpectCommandEndsAt<EOverflow>(sum, "Floating point overflow", nullptr);
     EXPECT_EQ(CurrentCpk()->Value.Count, 2);
@@ -64,11 +64,11 @@ TEST(ComputeFailure, NumberBeyondSingleOverflowsWhereItIsStored)
 
 TEST(ComputeFailure, SubgroupSizeThatIsNotAnIntegerOrZero)
 {
-    TFakeWindow text = SampleWindow();
+    TMemoryWindow text = SampleWindow();
     text.Type(Field::SubgroupSize, "5.0");
     ExpectCommandEndsAt<EConvertError>(text, "'5.0' is not a valid integer value", nullptr);
 
-    TFakeWindow zero = SampleWindow();
+    TMemoryWindow zero = SampleWindow();
     zero.Type(Field::SubgroupSize, "0");
     ExpectCommandEndsAt<EDivByZero>(zero, "Division by zero", nullptr);
     // The readings were taken before the size was read.
@@ -78,7 +78,7 @@ TEST(ComputeFailure, SubgroupSizeThatIsNotAnIntegerOrZero)
 
 TEST(ComputeFailure, SingleReadingHasNoStandardDeviation)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"25"});
     ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::Min);
     EXPECT_EQ(window.Text(Field::Count), "1");
@@ -87,7 +87,7 @@ TEST(ComputeFailure, SingleReadingHasNoStandardDeviation)
 
 TEST(ComputeFailure, FewerReadingsThanOneSubgroup)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings({"25", "26", "24.5"});
     ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassCount);
     EXPECT_EQ(CurrentCpk()->Value.SubgroupCount, 0);
@@ -95,7 +95,7 @@ TEST(ComputeFailure, FewerReadingsThanOneSubgroup)
 
 TEST(ComputeFailure, SubgroupSizeOneFailsAtTheSubgroupDeviations)
 {
-    TFakeWindow window = SampleWindow();
+    TMemoryWindow window = SampleWindow();
     window.Type(Field::SubgroupSize, "1");
     ExpectCommandEndsAt<EInvalidOp>(window, "Invalid floating point operation", &Field::ClassCount);
     EXPECT_EQ(window.Text(Field::SubgroupCount), "25");
@@ -104,12 +104,12 @@ TEST(ComputeFailure, SubgroupSizeOneFailsAtTheSubgroupDeviations)
 
 TEST(ComputeFailure, ZeroOverallSigmaFailsAtCP)
 {
-    TFakeWindow different;
+    TMemoryWindow different;
     different.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
     ExpectCommandEndsAt<EZeroDivide>(different, "Floating point division by zero", &Field::StdDevOverall);
     EXPECT_EQ(different.Text(Field::StdDevOverall), "0");
 
-    TFakeWindow equalLimits;
+    TMemoryWindow equalLimits;
     equalLimits.LoadReadings({"25.5", "25.5", "25.5", "25.5", "25.5"});
     equalLimits.Type(Field::Usl, "25");
     equalLimits.Type(Field::Lsl, "25");
@@ -118,14 +118,14 @@ TEST(ComputeFailure, ZeroOverallSigmaFailsAtCP)
 
 TEST(ComputeFailure, EqualLimitsFailAtCA)
 {
-    TFakeWindow window = SampleWindow();
+    TMemoryWindow window = SampleWindow();
     window.Type(Field::Usl, "25");
     window.Type(Field::Lsl, "25");
     ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::CpkOverall);
     EXPECT_EQ(window.Text(Field::CpOverall), "0");
 
     // Mean exactly at the centre: 0 / 0.
-    TFakeWindow centred;
+    TMemoryWindow centred;
     centred.LoadReadings({"24", "26", "24", "26", "25"});
     centred.Type(Field::Usl, "25");
     centred.Type(Field::Lsl, "25");
@@ -135,7 +135,7 @@ TEST(ComputeFailure, EqualLimitsFailAtCA)
 TEST(ComputeFailure, ZeroWithinSigmaFailsAtTheWithinCP)
 {
     // Subgroups of two equal readings: spread between subgroups only.
-    TFakeWindow window;
+    TMemoryWindow window;
     window.Type(Field::SubgroupSize, "2");
     window.LoadReadings({"24", "24", "26", "26", "25", "25"});
     ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::Minus3Sigma);
@@ -146,7 +146,7 @@ TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
 {
     // Readings that differ as Doubles but not as Singles: a spread, yet every
     // subgroup range is 0.
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings(
         {"25", "25.0000009", "25", "25.0000009", "25", "25.0000009", "25", "25.0000009", "25", "25.0000009"});
     ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::KeyValues);
@@ -159,7 +159,7 @@ TEST(ComputeFailure, ZeroMeanRangeFailsAtTheXbarRCapability)
 
 TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
 {
-    TFakeWindow window = SampleWindow();
+    TMemoryWindow window = SampleWindow();
     RunComputeCommand(window, nullptr);
     const TarryCpk* complete = CurrentCpk();
     EXPECT_TRUE(complete->HistogramComplete);
@@ -183,7 +183,7 @@ TEST(ComputeFailure, FailedCommandLeavesItsOwnRecordCurrent)
 // fourth one cannot be formed. The lines of the limits formed before it stay.
 TEST(ComputeFailure, ClassLimitThatCannotBeFormedKeepsTheEarlierLimitLines)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.Type(Field::Usl, "9.3e15");
     window.Type(Field::Target, "9.15e15");
     window.Type(Field::Lsl, "9e15");

@@ -7,9 +7,9 @@
 
 namespace {
 
-TFakeWindow WindowWithReadings(const std::vector<std::string>& readings)
+TMemoryWindow WindowWithReadings(const std::vector<std::string>& readings)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings(readings);
     return window;
 }
@@ -21,7 +21,7 @@ const std::vector<std::string> AboveTheUpperLimit = {"29.1", "30.2", "29.8", "30
 
 TEST(NegativeCapability, MeanAboveTheUpperLimitGivesNegativeCPUAndCPK)
 {
-    TFakeWindow window = WindowWithReadings(AboveTheUpperLimit);
+    TMemoryWindow window = WindowWithReadings(AboveTheUpperLimit);
     RunComputeCommand(window, nullptr);
     const TCPKValue& v = CurrentCpk()->Value;
     // The within values are the last ones stored; the overall ones are shown.
@@ -35,7 +35,7 @@ TEST(NegativeCapability, MeanAboveTheUpperLimitGivesNegativeCPUAndCPK)
 
 TEST(NegativeCapability, MeanBelowTheLowerLimitGivesNegativeCPL)
 {
-    TFakeWindow window = WindowWithReadings({"21.1", "22.2", "21.8", "22.6", "21.4"});
+    TMemoryWindow window = WindowWithReadings({"21.1", "22.2", "21.8", "22.6", "21.4"});
     RunComputeCommand(window, nullptr);
     EXPECT_LT(CurrentCpk()->Value.CPL, 0.0f);
     EXPECT_EQ(window.Text(Field::CplOverall).front(), '-');
@@ -45,7 +45,7 @@ TEST(NegativeCapability, MeanBelowTheLowerLimitGivesNegativeCPL)
 
 TEST(LimitsNamedInLabels, LabelsShowTheLimitsAsTyped)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.Type(Field::Usl, "30.5");
     window.Type(Field::Lsl, "25.1");  // not the Single 25.1000003814697
@@ -57,13 +57,13 @@ TEST(LimitsNamedInLabels, LabelsShowTheLimitsAsTyped)
 
 TEST(DataAwayFromFirstCell, ReadingsMayStartAnywhere)
 {
-    TFakeWindow atStart;
+    TMemoryWindow atStart;
     atStart.LoadSampleData();
     RunComputeCommand(atStart, nullptr);
 
     // The same readings moved down five rows, and the first cell left empty
     // with the first reading in column 3.
-    TFakeWindow movedDown;
+    TMemoryWindow movedDown;
     for (int col = 0; col < SampleColumns; ++col)
         for (int row = 0; row < SampleRows; ++row)
             movedDown.SetCell(col, row + 5, SampleText(col, row));
@@ -73,7 +73,7 @@ TEST(DataAwayFromFirstCell, ReadingsMayStartAnywhere)
 
     // Cell (0, 0) and its neighbours are empty; the extremes start from the
     // first reading, 31, which stays the largest.
-    TFakeWindow window = WindowWithReadings({"", "", "", "31", "24", "26", "25", "27"});
+    TMemoryWindow window = WindowWithReadings({"", "", "", "31", "24", "26", "25", "27"});
     RunComputeCommand(window, nullptr);
     EXPECT_EQ(window.Text(Field::Max), "31");
     EXPECT_EQ(window.Text(Field::Min), "24");
@@ -82,12 +82,12 @@ TEST(DataAwayFromFirstCell, ReadingsMayStartAnywhere)
 
 TEST(SubgroupSizeOutsideTables, NegativeOrAboveTwentyFiveIsRefusedWhenRead)
 {
-    TFakeWindow above;
+    TMemoryWindow above;
     above.LoadSampleData();
     above.Type(Field::SubgroupSize, "26");
     ExpectCommandEndsAt<ERangeError>(above, "Subgroup size 26 is outside the range 1 to 25", nullptr);
 
-    TFakeWindow negative;
+    TMemoryWindow negative;
     negative.LoadSampleData();
     negative.Type(Field::SubgroupSize, "-5");
     ExpectCommandEndsAt<ERangeError>(negative, "Subgroup size -5 is outside the range 1 to 25", nullptr);
@@ -95,7 +95,7 @@ TEST(SubgroupSizeOutsideTables, NegativeOrAboveTwentyFiveIsRefusedWhenRead)
 
 TEST(SubgroupSizeOutsideTables, TwentyFiveIsTheLargestSize)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     std::vector<std::string> readings;
     for (int i = 0; i < 50; ++i)
         readings.push_back(std::to_string(24 + (i * 7) % 5) + "." + std::to_string(i % 10));
@@ -111,7 +111,7 @@ TEST(IdenticalReadings, ZeroSigmaIsADivisionByZeroAtCP)
     // Readings such as 0.1 leave a rounding residue in the one-pass formula;
     // equal readings still have no spread at all.
     for (const char* reading : {"25.5", "0.1", "26.39"}) {
-        TFakeWindow window = WindowWithReadings(std::vector<std::string>(6, reading));
+        TMemoryWindow window = WindowWithReadings(std::vector<std::string>(6, reading));
         ExpectCommandEndsAt<EZeroDivide>(window, "Floating point division by zero", &Field::StdDevOverall);
         EXPECT_EQ(window.Text(Field::StdDevOverall), "0") << reading;
     }
@@ -120,7 +120,7 @@ TEST(IdenticalReadings, ZeroSigmaIsADivisionByZeroAtCP)
 TEST(LimitWrittenLikeReading, ReadingEqualToATypedLimitIsNotBeyondIt)
 {
     // 25.1 as a Single lies above 25.1; 26.39 as a Single lies below 26.39.
-    TFakeWindow window = WindowWithReadings({"25.1", "26.39", "25.5", "25.09", "26.4"});
+    TMemoryWindow window = WindowWithReadings({"25.1", "26.39", "25.5", "25.09", "26.4"});
     window.Type(Field::Lsl, "25.1");
     window.Type(Field::Usl, "26.39");
     RunComputeCommand(window, nullptr);
@@ -134,7 +134,7 @@ TEST(LimitWrittenLikeReading, ReadingEqualToATypedLimitIsNotBeyondIt)
 
 TEST(HistogramCoversData, LowerLimitFarBelowTheDataStartsTheClassesAtTheData)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.Type(Field::Lsl, "0");
     RunComputeCommand(window, nullptr);
@@ -152,7 +152,7 @@ TEST(HistogramCoversData, LowerLimitFarBelowTheDataStartsTheClassesAtTheData)
 
 TEST(HistogramCoversData, ClassWidthThatRoundsToZeroIsOneThousandth)
 {
-    TFakeWindow window = WindowWithReadings({"25.0001", "25.0002", "25.0001", "25.0002", "25.0001"});
+    TMemoryWindow window = WindowWithReadings({"25.0001", "25.0002", "25.0001", "25.0002", "25.0001"});
     RunComputeCommand(window, nullptr);
     const TCPKValue& v = CurrentCpk()->Value;
     EXPECT_EQ(v.ClassWidth, 0.001f);

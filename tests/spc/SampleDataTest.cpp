@@ -17,7 +17,7 @@ protected:
         RunComputeCommand(window, nullptr);
     }
     const TCPKValue& Record() const { return CurrentCpk()->Value; }
-    TFakeWindow window;
+    TMemoryWindow window;
 };
 
 }  // namespace

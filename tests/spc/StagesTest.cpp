@@ -9,7 +9,7 @@ namespace {
 // Records, at each chart step, what the window and record showed then.
 class TRecordingCharts : public TComputeCharts {
 public:
-    explicit TRecordingCharts(const TFakeWindow& window) : window(window) {}
+    explicit TRecordingCharts(const TMemoryWindow& window) : window(window) {}
     void FillIndividualsChart(const TCPKValue& v) override
     {
         steps.push_back("Chart2");
@@ -28,7 +28,7 @@ public:
         steps.push_back("Chart1+Chart3");
         lastWrittenBefore.push_back(window.Written.back());
     }
-    const TFakeWindow& window;
+    const TMemoryWindow& window;
     std::vector<std::string> steps, lastWrittenBefore;
     float chartMax = 0, chartMin = 0;
     bool histogramCompleteAtDraw = false;
@@ -38,7 +38,7 @@ public:
 
 TEST(ComputeStages, ChartStepsComeAtTheirPlaceInTheOrder)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     TRecordingCharts charts(window);
     RunComputeCommand(window, &charts);
@@ -53,7 +53,7 @@ TEST(ComputeStages, ChartStepsComeAtTheirPlaceInTheOrder)
 
 TEST(ComputeStages, ChartRangeTakesTheWiderOfDataAndLimits)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.Type(Field::Usl, "35");
     window.Type(Field::Lsl, "24");
@@ -64,7 +64,7 @@ TEST(ComputeStages, ChartRangeTakesTheWiderOfDataAndLimits)
 
 TEST(ComputeStages, ReadingsAfterTheLastWholeSubgroupCountOnlyOverall)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.SetCell(0, 5, "40");
     window.SetCell(1, 5, "10");
@@ -92,7 +92,7 @@ TEST(ComputeStages, MeasuredNonconformanceOfOneInThirty)
     for (size_t i = 0; i < readings.size(); ++i)
         readings[i] = "25." + std::to_string(i % 10);
     readings[17] = "28.5";
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings(readings);
     RunComputeCommand(window, nullptr);
     EXPECT_EQ(window.Text(Field::PpmBelowMeasured), "0");
@@ -104,7 +104,7 @@ TEST(ComputeStages, MeasuredNonconformanceOfOneInThirty)
 
 TEST(ComputeStages, MeanOnTheLowerLimitExpectsHalfBelowIt)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.Type(Field::SubgroupSize, "2");
     window.LoadReadings({"22", "24"});
     RunComputeCommand(window, nullptr);
@@ -121,7 +121,7 @@ TEST(ComputeStages, RangeLowerLimitFromSevenOn)
     std::vector<std::string> readings;
     for (int i = 0; i < 42; ++i)
         readings.push_back(std::to_string(23 + (i * 3) % 5) + "." + std::to_string((i * 7) % 10));
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadReadings(readings);
     window.Type(Field::SubgroupSize, "7");
     RunComputeCommand(window, nullptr);
@@ -136,7 +136,7 @@ TEST(ComputeStages, RangeLowerLimitFromSevenOn)
 
 TEST(ComputeStages, WithinSigmaUsesTheBiasFactorOfTheSubgroupSize)
 {
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.Type(Field::SubgroupSize, "3");
     RunComputeCommand(window, nullptr);
@@ -154,7 +154,7 @@ TEST(ComputeStages, AReadingOnAClassLimitCountsInTheClassAboveOnly)
 {
     // 24.222 is the second class limit of the sample data; the extremes and so
     // the limits stay as they are.
-    TFakeWindow window;
+    TMemoryWindow window;
     window.LoadSampleData();
     window.SetCell(0, 0, "24.222");
     RunComputeCommand(window, nullptr);

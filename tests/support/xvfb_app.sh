@@ -33,7 +33,7 @@ trap cleanup EXIT
 app_pid=$!
 
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s: the sanitizer build starts slowly
   window=$(xdotool search --onlyvisible --name 'CPK-X-R' 2>/dev/null | head -n1 || true)
   [ -n "$window" ] && break
   sleep 0.1

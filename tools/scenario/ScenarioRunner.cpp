@@ -156,7 +156,10 @@ void TScenarioRunner::Run(const TScenarioLine& line)
 {
     const QString& command = line.Command;
     if (command == QLatin1String("text")) {
+        // The form's edit fields, then the other windows' line edits (the extended analysis's fields).
         QLineEdit* edit = form_.Edit(line.Words[0]);
+        if (!edit)
+            edit = FindInWindows<QLineEdit>(line.Words[0]);
         if (!edit)
             throw Refused(QStringLiteral("no edit field named '%1'").arg(line.Words[0]));
         edit->setText(line.Value);

@@ -1,5 +1,6 @@
 #include "MemoryWindow.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "FormLayout.h"
@@ -38,18 +39,21 @@ void TMemoryWindow::SetText(const TWindowField& field, const std::string& text)
 {
     Text(field);  // only the fields' controls exist
     texts_[std::string(field.Control)] = text;
+    Written.emplace_back(field.Control);
 }
 
 void TMemoryWindow::ClearMemo(const TWindowField& memo)
 {
     Memo(memo);
     memos_[std::string(memo.Control)].clear();
+    Written.emplace_back(memo.Control);
 }
 
 void TMemoryWindow::AppendMemoLine(const TWindowField& memo, const std::string& line)
 {
     Memo(memo);
     memos_[std::string(memo.Control)].push_back(line);
+    Written.emplace_back(memo.Control);
 }
 
 const std::vector<std::string>& TMemoryWindow::Memo(const TWindowField& memo) const
@@ -58,6 +62,15 @@ const std::vector<std::string>& TMemoryWindow::Memo(const TWindowField& memo) co
     if (found == memos_.end())
         throw std::logic_error("程序错误：“" + std::string(memo.Control) + "”不是多行文本框");
     return found->second;
+}
+
+std::vector<std::string> TMemoryWindow::WrittenControls() const
+{
+    std::vector<std::string> names;
+    for (const std::string& name : Written)
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    return names;
 }
 
 std::string TMemoryWindow::Cell(int col, int row) const

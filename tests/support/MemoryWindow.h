@@ -1,7 +1,7 @@
 #pragma once
-// The window as plain data: the fields' texts with the form's default texts,
-// the memo lines and a sparse grid. The batch mode computes on it; tests and
-// benchmarks use it where the real window is not needed.
+// The window as plain data for tests and benchmarks that need no widgets:
+// the fields' texts with the form's default texts, the memo lines, a sparse
+// grid, and a log of every control the command wrote.
 #include <map>
 #include <string>
 #include <utility>
@@ -31,6 +31,10 @@ public:
     void LoadSampleData();  // 单元格赋值 with "." as decimal separator
 
     const std::vector<std::string>& Memo(const TWindowField& memo) const;
+    // Control names in the order they were written (memos once per clear or append).
+    std::vector<std::string> Written;
+    // The controls written, each once, in the order of their first write.
+    std::vector<std::string> WrittenControls() const;
     // Every field's text and every memo's lines, by control name.
     const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
     const std::map<std::string, std::vector<std::string>, std::less<>>& Memos() const { return memos_; }

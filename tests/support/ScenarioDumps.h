@@ -1,0 +1,24 @@
+#pragma once
+// Runs the scenario runner (SCENARIO_RUNNER, set by the test's target) on a
+// script; its dumps, one object each. The run must end with status 0.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+inline QList<QJsonObject> ScenarioDumps(const QString& script)
+{
+    QProcess runner;
+    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
+    runner.write(script.toUtf8());
+    runner.closeWriteChannel();
+    EXPECT_TRUE(runner.waitForFinished(60000));
+    EXPECT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
+    QList<QJsonObject> dumps;
+    for (const QByteArray& line : runner.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            dumps << QJsonDocument::fromJson(line).object();
+    return dumps;
+}
