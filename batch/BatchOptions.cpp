@@ -62,6 +62,8 @@ std::vector<std::size_t> ColumnsNamed(const std::string& text)
         start = end + 1;
     }
     return columns;
+}
+
 // One of the selector's item keys, as the window's combo box offers them.
 std::string OneOf(const std::string& option, const std::string& value, std::initializer_list<const char*> keys)
 {
