@@ -10,8 +10,13 @@ echo "== $deb"
 
 desktop-file-validate packaging/org.cpkxr.CpkXr.desktop
 # No warning passes: the component id is in reverse-DNS form.
-appstreamcli validate --no-net --pedantic packaging/org.cpkxr.CpkXr.metainfo.xml | tee /dev/stderr |
-  grep -qE '^[WE]:' && { echo "AppStream metadata has warnings" >&2; exit 1; }
+# (Printed from a variable: tee /dev/stderr would reopen and truncate a log file.)
+validation=$(appstreamcli validate --no-net --pedantic packaging/org.cpkxr.CpkXr.metainfo.xml)
+echo "$validation"
+if grep -qE '^[WE]:' <<<"$validation"; then
+  echo "AppStream metadata has warnings" >&2
+  exit 1
+fi
 grep -q '^Exec=cpk-xr %f$' packaging/org.cpkxr.CpkXr.desktop || { echo "the desktop entry does not open files" >&2; exit 1; }
 
 contents=$(dpkg-deb -c "$deb")
