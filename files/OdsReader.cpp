@@ -13,17 +13,9 @@ namespace {
 
 using TToken = QXmlStreamReader::TokenType;
 
-QString Attribute(const QXmlStreamReader& xml, QLatin1String name)
-{
-    for (const auto& attribute : xml.attributes())
-        if (attribute.name() == name)
-            return attribute.value().toString();
-    return {};
-}
-
 std::uint64_t Repeat(const QXmlStreamReader& xml, QLatin1String name)
 {
-    const qulonglong count = Attribute(xml, name).toULongLong();
+    const qulonglong count = AttributeByLocalName(xml, name).toULongLong();
     return count == 0 ? 1 : count;
 }
 
@@ -80,7 +72,7 @@ public:
             if (token == QXmlStreamReader::StartElement) {
                 const auto name = xml.Xml().name();
                 if (name == QLatin1String("table")) {
-                    names_.push_back(Attribute(xml.Xml(), QLatin1String("name")).toStdString());
+                    names_.push_back(AttributeByLocalName(xml.Xml(), QLatin1String("name")).toStdString());
                     inSheet_ = names_.size() - 1 == sheet_;
                     row_ = 0;
                 } else if (inSheet_ && !full_ && name == QLatin1String("table-row")) {
@@ -112,8 +104,8 @@ private:
     void ReadCell(TZipXml& xml)
     {
         const std::uint64_t repeat = Repeat(xml.Xml(), QLatin1String("number-columns-repeated"));
-        const QString type = Attribute(xml.Xml(), QLatin1String("value-type"));
-        const QString value = Attribute(xml.Xml(), QLatin1String("value"));
+        const QString type = AttributeByLocalName(xml.Xml(), QLatin1String("value-type"));
+        const QString value = AttributeByLocalName(xml.Xml(), QLatin1String("value"));
         const QString paragraphs = CellParagraphs(xml);
         std::string text;
         if (type == QLatin1String("float") || type == QLatin1String("percentage") ||

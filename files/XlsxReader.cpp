@@ -14,14 +14,6 @@ namespace {
 
 using TToken = QXmlStreamReader::TokenType;
 
-QString AttributeByLocalName(const QXmlStreamReader& xml, QLatin1String name)
-{
-    for (const auto& attribute : xml.attributes())
-        if (attribute.name() == name)
-            return attribute.value().toString();
-    return {};
-}
-
 struct TSheetEntry {
     std::string Name;
     QString RelationId;

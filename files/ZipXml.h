@@ -12,6 +12,16 @@
 class QuaZip;
 class QuaZipFile;
 
+// The value of the current element's attribute by its local name (any
+// namespace prefix), "" when it has none.
+inline QString AttributeByLocalName(const QXmlStreamReader& xml, QLatin1String name)
+{
+    for (const auto& attribute : xml.attributes())
+        if (attribute.name() == name)
+            return attribute.value().toString();
+    return {};
+}
+
 // Inflated bytes one part may have; far above any sheet of 100,000 cells.
 inline constexpr std::int64_t MaxPartBytes = std::int64_t(256) << 20;
 

@@ -12,6 +12,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include "ScenarioDumps.h"
 #include "WorkbookFixtures.h"
 
 namespace {
@@ -24,21 +25,10 @@ protected:
     // The runner with fresh user folders kept across the runs of one test.
     QList<QJsonObject> Run(const QString& script, const QStringList& arguments = {})
     {
-        QProcess runner;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
-        runner.setProcessEnvironment(environment);
-        runner.start(QStringLiteral(SCENARIO_RUNNER), arguments);
-        runner.write(script.toUtf8());
-        runner.closeWriteChannel();
-        EXPECT_TRUE(runner.waitForFinished(60000));
-        EXPECT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
-        QList<QJsonObject> dumps;
-        for (const QByteArray& line : runner.readAllStandardOutput().split('\n'))
-            if (!line.isEmpty())
-                dumps << QJsonDocument::fromJson(line).object();
-        return dumps;
+        return ScenarioDumps(script, arguments, environment);
     }
     QJsonObject RunOne(const QString& script, const QStringList& arguments = {})
     {

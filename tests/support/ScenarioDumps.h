@@ -1,6 +1,7 @@
 #pragma once
 // Runs the scenario runner (SCENARIO_RUNNER, set by the test's target) on a
-// script; its dumps, one object each. The run must end with status 0.
+// script, with start-up arguments and an environment if given; its dumps, one
+// object each. The run must end with status 0.
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
@@ -8,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
-inline QList<QJsonObject> ScenarioDumps(const QString& script)
+inline QList<QJsonObject>
+ScenarioDumps(const QString& script, const QStringList& arguments = {},
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess runner;
-    runner.start(QStringLiteral(SCENARIO_RUNNER), {});
+    runner.setProcessEnvironment(environment);
+    runner.start(QStringLiteral(SCENARIO_RUNNER), arguments);
     runner.write(script.toUtf8());
     runner.closeWriteChannel();
     EXPECT_TRUE(runner.waitForFinished(60000));
