@@ -35,7 +35,7 @@ QByteArray StudyJson(const TStudy& study)
     QJsonObject inputs;
     for (auto it = study.Inputs.cbegin(); it != study.Inputs.cend(); ++it)
         inputs[it.key()] = it.value();
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), QLatin1String(StudyFormatName)},
         {QStringLiteral("version"), StudyFormatVersion},
         {QStringLiteral("decimalSeparator"), study.DecimalSeparator},
@@ -45,6 +45,8 @@ QByteArray StudyJson(const TStudy& study)
         {QStringLiteral("inputs"), inputs},
         {QStringLiteral("extended"), study.Extended},
     };
+    if (!study.Info.IsEmpty())
+        root[QStringLiteral("study")] = StudyInfoJson(study.Info);
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -86,6 +88,7 @@ TStudy ParseStudy(const QByteArray& bytes, const QString& fileName)
             study.Inputs[QLatin1String(name)] = inputs.value(QLatin1String(name)).toString();
     study.DecimalSeparator = root.value(QStringLiteral("decimalSeparator")).toString();
     study.Extended = root.value(QStringLiteral("extended")).toObject();
+    study.Info = ParseStudyInfo(root.value(QStringLiteral("study")).toObject());
     return study;
 }
 

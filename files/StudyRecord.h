@@ -1,14 +1,16 @@
 #pragma once
 // The study file (.cpkx): the user's work as JSON in UTF-8 (docs/study-file.md).
 // It holds the grid's stored texts exactly, its counts, the four input
-// fields, the decimal separator they were written with and the choices of
-// the window 扩展分析. Read by the window and by the batch program.
+// fields, the decimal separator they were written with, the choices of
+// the window 扩展分析 and the study information. Read by the window and by the batch program.
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
 
 #include <vector>
+
+#include "StudyInfo.h"
 
 inline constexpr char StudyFormatName[] = "cpk-xr-study";
 inline constexpr int StudyFormatVersion = 1;
@@ -28,6 +30,7 @@ struct TStudy {
     QMap<QString, QString> Inputs;  // Edit6, Edit7, Edit8, Edit32
     QString DecimalSeparator;
     QJsonObject Extended;  // objectName: the selector's data key or the field's text
+    TStudyInfo Info;
 };
 
 QByteArray StudyJson(const TStudy& study);
