@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include "StudyInfo.h"
+
 class TFileDialogs;
 class TForm1;
 class TImportBox;
@@ -29,6 +31,8 @@ public:
     const QStringList& RecentFiles() const { return recent_; }
     // The last import box's choices, as the dump records them.
     const QJsonObject& LastImport() const { return lastImport_; }
+    // 文件 → 研究信息…: kept with the work and saved in the study file.
+    const TStudyInfo& StudyInformation() const { return info_; }
 
     // 文件 → 打开…: a study file or a data file chosen in the file dialog.
     void Open();
@@ -68,5 +72,6 @@ private:
     bool loading_ = false;
     QStringList recent_;
     QJsonObject lastImport_;
+    TStudyInfo info_;
     QTimer recoveryTimer_;
 };
