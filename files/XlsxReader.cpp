@@ -8,6 +8,7 @@
 
 #include "FileError.h"
 #include "SheetFile.h"
+#include "XlsxDates.h"
 #include "ZipXml.h"
 
 namespace {
@@ -19,15 +20,27 @@ struct TSheetEntry {
     QString RelationId;
 };
 
-std::vector<TSheetEntry> WorkbookSheets(QuaZip& zip, const std::string& fileName)
+struct TWorkbook {
+    std::vector<TSheetEntry> Sheets;
+    bool Epoch1904 = false;
+};
+
+TWorkbook ReadWorkbook(QuaZip& zip, const std::string& fileName)
 {
-    std::vector<TSheetEntry> sheets;
+    TWorkbook workbook;
     TZipXml xml(zip, QStringLiteral("xl/workbook.xml"), fileName);
-    for (TToken token; (token = xml.Next()) != QXmlStreamReader::EndDocument;)
-        if (token == QXmlStreamReader::StartElement && xml.Xml().name() == QLatin1String("sheet"))
-            sheets.push_back({AttributeByLocalName(xml.Xml(), QLatin1String("name")).toStdString(),
-                              AttributeByLocalName(xml.Xml(), QLatin1String("id"))});
-    return sheets;
+    for (TToken token; (token = xml.Next()) != QXmlStreamReader::EndDocument;) {
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.Xml().name() == QLatin1String("sheet")) {
+            workbook.Sheets.push_back({AttributeByLocalName(xml.Xml(), QLatin1String("name")).toStdString(),
+                                       AttributeByLocalName(xml.Xml(), QLatin1String("id"))});
+        } else if (xml.Xml().name() == QLatin1String("workbookPr")) {
+            const QString epoch = AttributeByLocalName(xml.Xml(), QLatin1String("date1904"));
+            workbook.Epoch1904 = epoch == QLatin1String("1") || epoch == QLatin1String("true");
+        }
+    }
+    return workbook;
 }
 
 // Relationship id to part name, and the shared strings' part.
@@ -102,9 +115,10 @@ std::optional<std::pair<std::uint64_t, std::uint64_t>> CellReference(const QStri
 
 class TWorksheetReader {
 public:
-    TWorksheetReader(const std::vector<std::string>& strings, const std::string& decimal, TSheetTable& table,
-                     const std::string& fileName)
+    TWorksheetReader(const std::vector<std::string>& strings, const TXlsxDates& dates, const std::string& decimal,
+                     TSheetTable& table, const std::string& fileName)
         : strings_(strings),
+          dates_(dates),
           decimal_(decimal),
           table_(table),
           fileName_(fileName)
@@ -132,6 +146,7 @@ private:
     {
         const QString reference = AttributeByLocalName(xml.Xml(), QLatin1String("r"));
         const QString type = AttributeByLocalName(xml.Xml(), QLatin1String("t"));
+        const bool isDate = dates_.IsDateStyle(AttributeByLocalName(xml.Xml(), QLatin1String("s")));
         if (const auto at = reference.isEmpty() ? std::nullopt : CellReference(reference)) {
             col_ = static_cast<std::int64_t>(at->first);
             row_ = static_cast<std::int64_t>(at->second);
@@ -158,10 +173,10 @@ private:
         if (row_ < 0)
             return true;
         return table_.Set(static_cast<std::uint64_t>(row_), static_cast<std::uint64_t>(col_),
-                          CellText(type, value, inlineText));
+                          CellText(type, value, inlineText, isDate));
     }
 
-    std::string CellText(const QString& type, const QString& value, const QString& inlineText) const
+    std::string CellText(const QString& type, const QString& value, const QString& inlineText, bool isDate) const
     {
         if (type == QLatin1String("s")) {
             bool ok = false;
@@ -181,14 +196,17 @@ private:
                 return {};
             char* end = nullptr;
             const double parsed = std::strtod(number.c_str(), &end);
-            if (end == number.c_str() + number.size())
-                return ShortestNumberText(parsed, decimal_);
-            return number;
+            if (end != number.c_str() + number.size())
+                return number;
+            if (const std::string date = isDate ? SerialDateText(parsed, dates_.Epoch1904) : ""; !date.empty())
+                return date;
+            return ShortestNumberText(parsed, decimal_);
         }
         return value.toStdString();  // str (a formula's text), e (an error such as #DIV/0!), d (ISO date)
     }
 
     const std::vector<std::string>& strings_;
+    const TXlsxDates& dates_;
     const std::string& decimal_;
     TSheetTable& table_;
     const std::string& fileName_;
@@ -205,7 +223,8 @@ TSheetRead ReadXlsx(const std::string& path, std::size_t sheet, const std::strin
         throw TFileError("无法打开“" + fileName + "”：不是有效的 XLSX 文件（zip 容器损坏）");
     TSheetRead read;
     read.Table = TSheetTable(maxArea);
-    const std::vector<TSheetEntry> sheets = WorkbookSheets(zip, fileName);
+    const TWorkbook workbook = ReadWorkbook(zip, fileName);
+    const std::vector<TSheetEntry>& sheets = workbook.Sheets;
     if (sheets.empty())
         throw TFileError("文件“" + fileName + "”中没有工作表");
     for (const auto& entry : sheets)
@@ -216,7 +235,9 @@ TSheetRead ReadXlsx(const std::string& path, std::size_t sheet, const std::strin
     if (target == relations.Targets.end())
         throw TFileError("文件“" + fileName + "”中找不到工作表“" + sheets[read.Sheet].Name + "”的内容：文件已损坏");
     const std::vector<std::string> strings = SharedStrings(zip, relations.SharedStrings, fileName);
+    TXlsxDates dates = ReadXlsxDateStyles(zip, fileName);
+    dates.Epoch1904 = workbook.Epoch1904;
     TZipXml xml(zip, target->second, fileName);
-    TWorksheetReader(strings, decimal, read.Table, fileName).Read(xml);
+    TWorksheetReader(strings, dates, decimal, read.Table, fileName).Read(xml);
     return read;
 }

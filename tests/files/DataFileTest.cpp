@@ -12,6 +12,7 @@
 #include "FileError.h"
 #include "ImportChoice.h"
 #include "WorkbookFixtures.h"
+#include "XlsxDates.h"
 
 namespace {
 
@@ -88,6 +89,25 @@ TEST_F(DataFileTest, LibreOfficeWorkbooksOfEveryFormatReadAlike)
         EXPECT_EQ(choice.HeaderRows, 1u);
         EXPECT_EQ(choice.Columns, (std::vector<std::size_t>{1, 2}));
     }
+}
+
+// Calc writes an XLSX date as a day count shown through a date style; read as
+// a number it would pass for a reading column.
+TEST_F(DataFileTest, DateColumnsOfEveryFormatAreLeftOut)
+{
+    for (const std::string name : {"dates.xls", "dates.xlsx", "dates.ods"}) {
+        SCOPED_TRACE(name);
+        const TDataFile file = Read(std::string(TEST_DATA_DIR "/files/") + name);
+        ASSERT_EQ(file.Table.Rows().size(), 4u);
+        EXPECT_EQ(file.Table.Rows()[1][1], "2026-03-01");
+        EXPECT_EQ(GuessImport(file.Table, ".").Columns, (std::vector<std::size_t>{2, 3}));
+    }
+    EXPECT_EQ(Read(std::string(TEST_DATA_DIR "/files/dates.xlsx")).Table.Rows()[3][1], "2026-03-03 06:30:00");
+    // Day 60 is the 29 February 1900 that spreadsheets count; the 1904 system starts four years later.
+    EXPECT_EQ(SerialDateText(59, false), "1900-02-28");
+    EXPECT_EQ(SerialDateText(61, false), "1900-03-01");
+    EXPECT_EQ(SerialDateText(0, true), "1904-01-01");
+    EXPECT_EQ(SerialDateText(0.25, false), "06:00:00");
 }
 
 TEST_F(DataFileTest, TextFilesInEveryEncodingFollowTheBatchSeparatorRules)
