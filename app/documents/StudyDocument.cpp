@@ -1,6 +1,5 @@
 #include "StudyDocument.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -112,32 +111,30 @@ void TStudyDocument::WriteRecoveryCopy()
 {
     if (!modified_)
         return;
-    const QString path = RecoveryCopyPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QJsonObject copy = QJsonDocument::fromJson(StudyJson(CaptureStudy(form_))).object();
     copy[QStringLiteral("recoveredFrom")] = path_;
-    try {
-        WriteFileSafely(path, QJsonDocument(copy).toJson(QJsonDocument::Compact));
-    } catch (const std::exception&) {
-        // A recovery copy that cannot be written must not interrupt the work.
-    }
+    recovery_.Write(QJsonDocument(copy).toJson(QJsonDocument::Compact));
 }
 
-void TStudyDocument::RemoveRecoveryCopy() { QFile::remove(RecoveryCopyPath()); }
+void TStudyDocument::RemoveRecoveryCopy() { recovery_.Remove(); }
 
 void TStudyDocument::OfferRecovery()
 {
-    const QString path = RecoveryCopyPath();
-    if (!QFileInfo::exists(path))
-        return;
-    QFile file(path);
+    for (const QString& copyPath : TRecoverySlot::LeftBehind())
+        if (OfferCopy(copyPath))
+            return;
+}
+
+bool TStudyDocument::OfferCopy(const QString& copyPath)
+{
+    QFile file(copyPath);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(MaxStudyBytes) : QByteArray();
     TStudy study;
     try {
-        study = ParseStudy(bytes, FileName(path));
+        study = ParseStudy(bytes, FileName(copyPath));
     } catch (const TFileError&) {
-        RemoveRecoveryCopy();  // a copy cut off by the crash itself holds nothing to offer
-        return;
+        TRecoverySlot::Discard(copyPath);  // a copy cut off by the crash itself holds nothing to offer
+        return false;
     }
     const QString from = QJsonDocument::fromJson(bytes).object().value(QStringLiteral("recoveredFrom")).toString();
     const TQuestion question{form_.ApplicationTitleText(),
@@ -146,16 +143,21 @@ void TStudyDocument::OfferRecovery()
                              {QStringLiteral("恢复"), QStringLiteral("丢弃")},
                              0,
                              0};
-    if (form_.AskQuestion(question) != 0) {
-        RemoveRecoveryCopy();
-        return;
+    const bool restore = form_.AskQuestion(question) == 0;
+    if (!restore) {
+        TRecoverySlot::Discard(copyPath);
+        return false;
     }
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
     loading_ = false;
     path_ = from;
     modified_ = true;
+    // The restored work is this window's now: its own copy first, then the old one goes.
+    WriteRecoveryCopy();
+    TRecoverySlot::Discard(copyPath);
     emit Changed();
+    return true;
 }
 
 void TStudyDocument::AddRecent(const QString& path)

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "RecoverySlot.h"
 #include "StudyInfo.h"
 
 class TFileDialogs;
@@ -45,7 +46,8 @@ public:
     // Before the work is closed or replaced: asks whether to save unsaved
     // changes; false when the user cancels.
     bool ConfirmClose();
-    // At start-up: offers the recovery copy a crash left behind.
+    // At start-up: offers the recovery copies that windows ended without
+    // closing left behind, newest first, until one is restored.
     void OfferRecovery();
     // A clean exit leaves no recovery copy.
     void RemoveRecoveryCopy();
@@ -59,6 +61,7 @@ private:
     void SetSaved(const QString& path);
     void WriteRecoveryCopy();
     void AddRecent(const QString& path);
+    bool OfferCopy(const QString& copyPath);
     void OpenStudy(const QString& path);
     void ImportData(const QString& path);
     void SaveTo(const QString& path);
@@ -74,4 +77,5 @@ private:
     QJsonObject lastImport_;
     TStudyInfo info_;
     QTimer recoveryTimer_;
+    TRecoverySlot recovery_;
 };

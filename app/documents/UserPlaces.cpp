@@ -3,10 +3,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-QString RecoveryCopyPath()
+QString RecoveryFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/cpk-xr/recovery.cpkx");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/cpk-xr");
 }
 
 std::unique_ptr<QSettings> UserSettings()

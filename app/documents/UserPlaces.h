@@ -1,5 +1,5 @@
 #pragma once
-// Where the application keeps the user's state: the recovery copy in the
+// Where the application keeps the user's state: the recovery copies in the
 // user's data folder, the settings (recent files) in the configuration
 // folder (the XDG folders). The application and the scenario runner use the
 // same places, whatever their program names.
@@ -9,5 +9,5 @@
 
 class QSettings;
 
-QString RecoveryCopyPath();
+QString RecoveryFolder();
 std::unique_ptr<QSettings> UserSettings();

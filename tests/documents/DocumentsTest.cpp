@@ -4,6 +4,7 @@
 // files. The workbooks are written here (or by LibreOffice, tests/data/files).
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,7 +36,10 @@ protected:
         const auto dumps = Run(script + QStringLiteral("dump\n"), arguments);
         return dumps.isEmpty() ? QJsonObject() : dumps.last();
     }
-    QString RecoveryPath() const { return Path(QStringLiteral("data/cpk-xr/recovery.cpkx")); }
+    QStringList RecoveryCopies() const
+    {
+        return QDir(Path(QStringLiteral("data/cpk-xr"))).entryList({QStringLiteral("recovery*.cpkx")});
+    }
 
     QTemporaryDir dir_;
 };
@@ -155,14 +159,38 @@ TEST_F(DocumentsTest, AKilledWindowsWorkIsOfferedBackAtTheNextStart)
 {
     // The runner ends without closing its window, as a crash would.
     Run(QStringLiteral("cell 1 2 27.5\nwait 3500\n"));
-    ASSERT_TRUE(QFile::exists(RecoveryPath()));
+    ASSERT_EQ(RecoveryCopies().size(), 1);
     const QJsonObject restored = RunOne(QString());
     EXPECT_EQ(restored[QStringLiteral("questions")].toArray().at(0)[QStringLiteral("answer")], QStringLiteral("恢复"));
     EXPECT_EQ(Cells(restored), (QJsonArray{Cell(1, 2, "27.5")}));
     EXPECT_EQ(restored[QStringLiteral("title")], QStringLiteral("未命名* — CPK-X-R控制图"));
     // A clean exit removes the copy.
     Run(QStringLiteral("answer 不保存\naction actionQuit\n"));
-    EXPECT_FALSE(QFile::exists(RecoveryPath()));
+    EXPECT_TRUE(RecoveryCopies().isEmpty());
+}
+
+TEST_F(DocumentsTest, TwoWindowsKeepARecoveryCopyEach)
+{
+    // Window A runs on while window B changes its own grid; both end as a crash would.
+    QProcess windowA;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
+    windowA.setProcessEnvironment(environment);
+    windowA.start(QStringLiteral(SCENARIO_RUNNER));
+    windowA.write("cell 0 0 1\nwait 3500\nwait 3000\n");
+    windowA.closeWriteChannel();
+    Run(QStringLiteral("cell 0 0 2\nwait 3500\n"));
+    ASSERT_TRUE(windowA.waitForFinished(60000));
+    ASSERT_EQ(RecoveryCopies().size(), 2);
+    // Each later start restores one of them and closes without saving; neither overwrote the other.
+    QStringList restored;
+    for (int start = 0; start < 2; ++start)
+        restored
+            << Cells(RunOne(QStringLiteral("answer 不保存\naction actionQuit\n"))).at(0).toArray().at(2).toString();
+    restored.sort();
+    EXPECT_EQ(restored, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_TRUE(RecoveryCopies().isEmpty());
 }
 
 TEST_F(DocumentsTest, BadFilesLeaveTheGridAndSayWhatIsWrong)
