@@ -110,13 +110,18 @@ TEST_F(DocumentsTest, AnImportIsOneUndoStepAndEnlargesTheGridAsAPasteDoes)
 TEST_F(DocumentsTest, ASavedStudyReopensWithByteIdenticalResults)
 {
     const QString study = Path(QStringLiteral("cans.cpkx"));
-    const QJsonObject saved = RunOne(QStringLiteral("click Button2\ncell 3 6 缺测\ncell 3 6 \ncell 2 7 x\ncell 2 7 \n"
-                                                    "text Edit32 4\nclick Button3\nfile %1\naction actionSave\n")
-                                         .arg(study));
+    const QJsonObject saved =
+        RunOne(QStringLiteral("click Button2\ncell 3 6 缺测\ncell 3 6 \ncell 2 7 x\ncell 2 7 \n"
+                              "text Edit32 4\nclick Button3\naction actionExtendedAnalysis\n"
+                              "choose ExtendedSigmaMethod rbar\nchoose ExtendedDistribution weibull\n"
+                              "text ExtendedHistoricalMean 25.9\nfile %1\naction actionSave\n")
+                   .arg(study));
     EXPECT_EQ(saved[QStringLiteral("title")], QStringLiteral("cans.cpkx — CPK-X-R控制图"));
     const QJsonObject reopened = RunOne(QString(), {study});
     EXPECT_EQ(reopened[QStringLiteral("title")], QStringLiteral("cans.cpkx — CPK-X-R控制图"));
-    for (const char* key : {"edits", "labels", "memos", "grid", "charts", "notices"})
+    // The window 扩展分析 opens again with its choices and so its results.
+    ASSERT_TRUE(saved.contains(QStringLiteral("extended")));
+    for (const char* key : {"edits", "labels", "memos", "grid", "charts", "notices", "extended"})
         EXPECT_EQ(reopened[QLatin1String(key)], saved[QLatin1String(key)]) << key;
     EXPECT_EQ(reopened[QStringLiteral("recent")], (QJsonArray{study}));
 
