@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -32,20 +33,53 @@ TBatchGrid GridOfRows(const std::vector<std::vector<std::string>>& rows)
     return grid;
 }
 
-// Header rows and columns chosen on the command line, applied to a text file's grid.
-TReadGrid Chosen(TReadGrid read, const TBatchOptions& options)
+// The import box's guesses for a text file, made from the cells the window
+// would take (its 100,000), so that the batch and the window read a file alike.
+TImportChoice GuessTextImport(const TBatchGrid& grid, const std::string& decimal)
 {
-    if (!options.HeaderRows && !options.Columns)
+    TSheetTable head(MaxStudyCells);
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < grid.ColCount(); ++col)
+            if (const std::string_view cell = grid.Cell(col, row); !cell.empty())
+                if (!head.Set(std::uint64_t(row), std::uint64_t(col), std::string(cell)))
+                    return GuessImport(head, decimal);
+    return GuessImport(head, decimal);
+}
+
+std::string ColumnList(const std::vector<std::size_t>& columns)
+{
+    std::string list;
+    for (const std::size_t col : columns) {
+        if (!list.empty())
+            list += ',';
+        list += std::to_string(col + 1);
+    }
+    return list;
+}
+
+// Header rows and reading columns of a text file: those of the command line,
+// else the guesses. Standard error says what a guess left out.
+TReadGrid Chosen(TReadGrid read, const TBatchOptions& options, std::string& note)
+{
+    TImportChoice choice = GuessTextImport(read.Grid, read.Separators.Decimal);
+    if (options.HeaderRows)
+        choice.HeaderRows = *options.HeaderRows;
+    if (options.Columns)
+        choice.Columns = *options.Columns;
+    const int colCount = read.Grid.ColCount();
+    const bool allColumns = choice.Columns.size() == std::size_t(colCount) &&
+                            std::is_sorted(choice.Columns.begin(), choice.Columns.end()) &&
+                            (colCount == 0 || choice.Columns.back() == std::size_t(colCount - 1));
+    if (choice.HeaderRows == 0 && allColumns)
         return read;
+    if ((!options.HeaderRows && choice.HeaderRows > 0) || (!options.Columns && !allColumns))
+        note = "cpk-xr-batch：按文件内容跳过 " + std::to_string(choice.HeaderRows) + " 行表头，读取第 " +
+               ColumnList(choice.Columns) + " 列（--header-rows、--columns 可另行指定）";
     std::vector<std::vector<std::string>> rows;
-    for (int row = int(options.HeaderRows.value_or(0)); row < read.Grid.RowCount(); ++row) {
+    for (int row = int(choice.HeaderRows); row < read.Grid.RowCount(); ++row) {
         auto& cells = rows.emplace_back();
-        if (options.Columns)
-            for (const std::size_t col : *options.Columns)
-                cells.emplace_back(col < std::size_t(read.Grid.ColCount()) ? read.Grid.Cell(int(col), row) : "");
-        else
-            for (int col = 0; col < read.Grid.ColCount(); ++col)
-                cells.emplace_back(read.Grid.Cell(col, row));
+        for (const std::size_t col : choice.Columns)
+            cells.emplace_back(col < std::size_t(colCount) ? read.Grid.Cell(int(col), row) : "");
     }
     read.Grid = GridOfRows(rows);
     return read;
@@ -64,7 +98,7 @@ TBatchInput ReadStudy(const std::string& path, const std::string& decimal)
     for (const TStudyCell& cell : study.Cells)
         if (cell.Col < study.ColCount && cell.Row < study.RowCount)
             rows[std::size_t(cell.Row)][std::size_t(cell.Col)] = cell.Text.toStdString();
-    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}};
+    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}, {}};
     for (auto it = study.Inputs.cbegin(); it != study.Inputs.cend(); ++it)
         input.Fields[it.key().toStdString()] = it.value().toStdString();
     return input;
@@ -105,8 +139,11 @@ TReadGrid ReadWorkbook(const std::string& path, const TBatchOptions& options, co
 TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardInput, const std::string& localeDecimal)
 {
     const std::string& path = options.InputPath;
-    if (path.empty() || path == "-")
-        return {Chosen(ReadGrid(standardInput, options.DecimalSeparator, localeDecimal), options), {}};
+    if (path.empty() || path == "-") {
+        TBatchInput input;
+        input.Read = Chosen(ReadGrid(standardInput, options.DecimalSeparator, localeDecimal), options, input.Note);
+        return input;
+    }
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         throw TInputError("“" + path + "”是目录，不是文件");
@@ -118,7 +155,7 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
         if (path.ends_with(".cpkx"))
             return ReadStudy(path, decimal);
         if (DataFileKindOf(path) != TDataFileKind::dfText)
-            return {ReadWorkbook(path, options, decimal), {}};
+            return {ReadWorkbook(path, options, decimal), {}, {}};
         std::string head(1 << 16, '\0');
         file.read(head.data(), std::streamsize(head.size()));
         head.resize(std::size_t(file.gcount()));
@@ -126,13 +163,17 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
         file.seekg(0);
         const std::string encoding = GuessTextEncoding(head);
         // UTF-8 is read as it always was; other encodings are decoded first.
-        if (encoding == "UTF-8")
-            return {Chosen(ReadGrid(file, options.DecimalSeparator, localeDecimal), options), {}};
+        TBatchInput input;
+        if (encoding == "UTF-8") {
+            input.Read = Chosen(ReadGrid(file, options.DecimalSeparator, localeDecimal), options, input.Note);
+            return input;
+        }
         TDecodedStream decoded(file, encoding);
         TReadGrid read = ReadGrid(decoded, options.DecimalSeparator, localeDecimal);
         if (decoded.DecodingFailed())
             throw TInputError("“" + path + "”不是 " + encoding + " 编码的文本");
-        return {Chosen(std::move(read), options), {}};
+        input.Read = Chosen(std::move(read), options, input.Note);
+        return input;
     } catch (const TFileError& error) {
         throw TInputError(error.what());
     }

@@ -13,6 +13,8 @@ struct TBatchInput {
     TReadGrid Read;
     // A study file's input fields (Edit6, Edit7, Edit8, Edit32).
     std::map<std::string, std::string> Fields;
+    // What the guesses of a text file's header rows and columns left out, for standard error.
+    std::string Note;
 };
 
 TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardInput, const std::string& localeDecimal);

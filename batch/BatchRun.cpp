@@ -62,6 +62,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         TNumberSettings& settings = NumberSettings();
         TBatchInput read = ReadBatchInput(options, standardInput, settings.DecimalSeparator);
         TReadGrid& input = read.Read;
+        if (!read.Note.empty())
+            err << read.Note << '\n';
         // The file's decimal separator is the run's, as the window's would be in such a locale.
         if (!options.DecimalSeparator && input.Separators.Decimal != settings.DecimalSeparator)
             err << "cpk-xr-batch：按文件读取：字段分隔符为"

@@ -85,14 +85,15 @@ TImportChoice GuessImport(const TSheetTable& table, const std::string& decimal)
     if (firstNumbers < rows.size())
         choice.HeaderRows = firstNumbers;
     for (std::size_t col = 0; col < table.ColCount(); ++col) {
-        bool numbers = false, other = false;
-        for (std::size_t row = choice.HeaderRows; row < rows.size() && !other; ++row) {
+        std::size_t numbers = 0, others = 0;
+        for (std::size_t row = choice.HeaderRows; row < rows.size(); ++row) {
             const std::string& cell = CellAt(table, row, col);
-            if (cell.empty())
-                continue;
-            (IsNumberText(cell, decimal) ? numbers : other) = true;
+            if (!cell.empty())
+                ++(IsNumberText(cell, decimal) ? numbers : others);
         }
-        if (numbers && !other && !IsRunningNumber(table, col, choice.HeaderRows))
+        // A stray text among readings keeps its column, so that the compute
+        // names the cell rather than a column of readings going missing.
+        if (numbers > others && !IsRunningNumber(table, col, choice.HeaderRows))
             choice.Columns.push_back(col);
     }
     // Nothing looks like readings: everything goes in, for the user to see.

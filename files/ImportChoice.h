@@ -2,7 +2,7 @@
 // What of a data file goes into the grid: header rows are skipped, the
 // columns that hold readings are kept in their order. The guess skips the
 // leading rows that hold text but no number when numbers follow, and keeps
-// the columns whose cells below them are all numbers, except a running
+// the columns whose cells below them are mostly numbers, except a running
 // number (1, 2, 3, …: an ID); dates and other texts leave their column out.
 #include <cstddef>
 #include <string>

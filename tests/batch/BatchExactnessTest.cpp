@@ -143,11 +143,33 @@ QList<QJsonObject> Dumps(QProcess& runner)
     return dumps;
 }
 
+// The whole file is the grid, as typed into the window: no header row and
+// every column, whatever the guesses would leave out.
 QJsonObject RunBatchJson(const TDataSet& set, const std::string& fileText, int& status)
 {
-    const std::vector<std::string> args = {
-        "--format", "json",  "--chart-points", "--decimal-separator", set.Decimal,     "--usl", set.Usl, "--target",
-        set.Target, "--lsl", set.Lsl,          "--subgroup-size",     set.SubgroupSize};
+    std::size_t width = 0;
+    for (const auto& row : set.Rows)
+        width = std::max(width, row.size());
+    std::string columns;
+    for (std::size_t col = 1; col <= width; ++col)
+        columns += (col > 1 ? "," : "") + std::to_string(col);
+    const std::vector<std::string> args = {"--format",
+                                           "json",
+                                           "--chart-points",
+                                           "--decimal-separator",
+                                           set.Decimal,
+                                           "--usl",
+                                           set.Usl,
+                                           "--target",
+                                           set.Target,
+                                           "--lsl",
+                                           set.Lsl,
+                                           "--subgroup-size",
+                                           set.SubgroupSize,
+                                           "--header-rows",
+                                           "0",
+                                           "--columns",
+                                           columns};
     std::istringstream in(fileText);
     std::ostringstream out, err;
     status = RunBatch(args, in, out, err);

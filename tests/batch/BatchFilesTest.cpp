@@ -1,5 +1,6 @@
 // The batch program reads workbooks and study files through the window's
-// readers: each gives the results of the same readings typed as text.
+// readers: each gives the results of the same readings typed as text, the
+// header rows and the ID and date columns left out by the import's guesses.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -37,6 +38,10 @@ TEST(BatchFiles, WorkbooksGiveTheResultsOfTheirReadingsAsText)
                     QStringLiteral("1"), QStringLiteral("--sheet"), QStringLiteral("1"), Files + QLatin1String(name)}),
             x2);
     }
+    // dates.*: 序号, 日期, X1, X2; a text file is guessed as the workbooks are.
+    const QByteArray dated = Output({QStringLiteral("-")}, "26.39\t27.41\n25.1\t23.65\n0.1\t-0.5\n");
+    for (const char* name : {"dates.csv", "dates.xlsx", "dates.ods", "dates.xls"})
+        EXPECT_EQ(Output({Files + QLatin1String(name)}), dated) << name;
     int status = 0;
     Output({QStringLiteral("--sheet"), QStringLiteral("没有"), Files + QStringLiteral("measure.xlsx")}, {}, &status);
     EXPECT_EQ(status, 2);
