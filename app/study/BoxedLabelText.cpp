@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The form lays out labels at 13 pixels per text line.
