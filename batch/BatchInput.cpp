@@ -98,7 +98,7 @@ TBatchInput ReadStudy(const std::string& path, const std::string& decimal)
     for (const TStudyCell& cell : study.Cells)
         if (cell.Col < study.ColCount && cell.Row < study.RowCount)
             rows[std::size_t(cell.Row)][std::size_t(cell.Col)] = cell.Text.toStdString();
-    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}, {}};
+    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}, study.Info, {}};
     for (auto it = study.Inputs.cbegin(); it != study.Inputs.cend(); ++it)
         input.Fields[it.key().toStdString()] = it.value().toStdString();
     return input;
@@ -155,7 +155,7 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
         if (path.ends_with(".cpkx"))
             return ReadStudy(path, decimal);
         if (DataFileKindOf(path) != TDataFileKind::dfText)
-            return {ReadWorkbook(path, options, decimal), {}, {}};
+            return {ReadWorkbook(path, options, decimal), {}, {}, {}};
         std::string head(1 << 16, '\0');
         file.read(head.data(), std::streamsize(head.size()));
         head.resize(std::size_t(file.gcount()));

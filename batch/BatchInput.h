@@ -8,11 +8,14 @@
 
 #include "BatchOptions.h"
 #include "GridReader.h"
+#include "StudyInfo.h"
 
 struct TBatchInput {
     TReadGrid Read;
     // A study file's input fields (Edit6, Edit7, Edit8, Edit32).
     std::map<std::string, std::string> Fields;
+    // A study file's study information (文件 → 研究信息…); empty for other input.
+    TStudyInfo Info;
     // What the guesses of a text file's header rows and columns left out, for standard error.
     std::string Note;
 };

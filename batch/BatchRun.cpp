@@ -76,6 +76,7 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         const std::string decimal = settings.DecimalSeparator;
 
         TBatchWindow window(std::move(input.Grid), decimal);
+        window.SetStudyInformation(read.Info);
         // What a user types into the four input fields before pressing the button.
         const std::pair<const TWindowField*, const std::optional<std::string>*> typed[] = {
             {&Field::Usl, &options.Usl},

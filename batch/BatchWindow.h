@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BatchGrid.h"
+#include "StudyInfo.h"
 #include "WindowModel.h"
 
 class TBatchWindow : public TWindowModel {
@@ -23,10 +24,15 @@ public:
 
     const std::vector<std::string>& MemoLines(const TWindowField& memo) const;
 
+    // The study information of a study file, for the report and the workbook.
+    const TStudyInfo& StudyInformation() const { return info_; }
+    void SetStudyInformation(const TStudyInfo& info) { info_ = info; }
+
 private:
     std::size_t IndexOf(const TWindowField& field, bool memo) const;
 
     TBatchGrid grid_;
     std::vector<std::string> texts_;               // by the field's place in WindowFields()
     std::vector<std::vector<std::string>> memos_;  // likewise
+    TStudyInfo info_;
 };

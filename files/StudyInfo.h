@@ -54,7 +54,7 @@ struct TStudyInfo {
     bool operator==(const TStudyInfo&) const = default;
 };
 
-// Unknown keys are ignored, missing ones stay empty, non-texts are refused by the caller's check.
+// Unknown keys are ignored, missing ones stay empty; the study file refuses non-texts before.
 const TStudyFieldInfo* FindStudyField(const QString& key);
 QJsonObject StudyInfoJson(const TStudyInfo& info);
 TStudyInfo ParseStudyInfo(const QJsonObject& object);

@@ -88,7 +88,16 @@ TStudy ParseStudy(const QByteArray& bytes, const QString& fileName)
             study.Inputs[QLatin1String(name)] = inputs.value(QLatin1String(name)).toString();
     study.DecimalSeparator = root.value(QStringLiteral("decimalSeparator")).toString();
     study.Extended = root.value(QStringLiteral("extended")).toObject();
-    study.Info = ParseStudyInfo(root.value(QStringLiteral("study")).toObject());
+    // A study text that is not a text would be lost without a word.
+    const QJsonValue info = root.value(QStringLiteral("study"));
+    if (!info.isUndefined() && !info.isObject())
+        Refuse(fileName, QStringLiteral("研究信息的记录有误"));
+    for (const TStudyFieldInfo& field : StudyFields) {
+        const QJsonValue text = info.toObject().value(QLatin1String(field.Key));
+        if (!text.isUndefined() && !text.isString())
+            Refuse(fileName, QStringLiteral("研究信息“%1”的记录有误：不是文字").arg(QString::fromUtf8(field.Name)));
+    }
+    study.Info = ParseStudyInfo(info.toObject());
     return study;
 }
 

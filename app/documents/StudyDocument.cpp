@@ -15,6 +15,8 @@
 #include "SafeFile.h"
 #include "StringGrid.h"
 #include "StudyFile.h"
+#include "StudyInfoBox.h"
+#include "StudyLabels.h"
 #include "Unit1.h"
 #include "UserPlaces.h"
 
@@ -51,7 +53,8 @@ TStudyDocument::TStudyDocument(TForm1& form, std::function<TFileDialogs&()> dial
     : QObject(parent),
       form_(form),
       dialogs_(std::move(dialogs)),
-      importBox_(std::make_unique<TGuessingImportBox>())
+      importBox_(std::make_unique<TGuessingImportBox>()),
+      studyInfoBox_(std::make_unique<TAcceptingStudyInfoBox>())
 {
     recent_ = UserSettings()->value(QStringLiteral("recentFiles")).toStringList();
     recoveryTimer_.setSingleShot(true);
@@ -63,6 +66,35 @@ TStudyDocument::TStudyDocument(TForm1& form, std::function<TFileDialogs&()> dial
 TStudyDocument::~TStudyDocument() = default;
 
 void TStudyDocument::SetImportBox(std::unique_ptr<TImportBox> box) { importBox_ = std::move(box); }
+
+void TStudyDocument::SetStudyInfoBox(std::unique_ptr<TStudyInfoBox> box) { studyInfoBox_ = std::move(box); }
+
+void TStudyDocument::EditStudyInformation()
+{
+    if (const auto edited = studyInfoBox_->Edit(info_))
+        SetStudyInformation(*edited);
+}
+
+void TStudyDocument::SetStudyInformation(const TStudyInfo& info)
+{
+    if (info == info_)
+        return;
+    ShowStudy(info);
+    MarkModified();
+}
+
+void TStudyDocument::ShowStudy(const TStudyInfo& info)
+{
+    info_ = info;
+    ShowStudyOnLabels(form_, info_);
+}
+
+TStudy TStudyDocument::Captured() const
+{
+    TStudy study = CaptureStudy(form_);
+    study.Info = info_;
+    return study;
+}
 
 void TStudyDocument::Watch()
 {
@@ -111,7 +143,7 @@ void TStudyDocument::WriteRecoveryCopy()
 {
     if (!modified_)
         return;
-    QJsonObject copy = QJsonDocument::fromJson(StudyJson(CaptureStudy(form_))).object();
+    QJsonObject copy = QJsonDocument::fromJson(StudyJson(Captured())).object();
     copy[QStringLiteral("recoveredFrom")] = path_;
     recovery_.Write(QJsonDocument(copy).toJson(QJsonDocument::Compact));
 }
@@ -150,6 +182,7 @@ bool TStudyDocument::OfferCopy(const QString& copyPath)
     }
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
+    ShowStudy(study.Info);
     loading_ = false;
     path_ = from;
     modified_ = true;
@@ -204,6 +237,7 @@ void TStudyDocument::OpenStudy(const QString& path)
         return;
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
+    ShowStudy(study.Info);
     loading_ = false;
     SetSaved(path);
     ComputeOpened();
@@ -282,7 +316,7 @@ bool TStudyDocument::SaveAs()
 
 void TStudyDocument::SaveTo(const QString& path)
 {
-    WriteFileSafely(path, StudyJson(CaptureStudy(form_)));
+    WriteFileSafely(path, StudyJson(Captured()));
     SetSaved(path);
 }
 

@@ -17,6 +17,8 @@
 class TFileDialogs;
 class TForm1;
 class TImportBox;
+class TStudyInfoBox;
+struct TStudy;
 
 class TStudyDocument : public QObject {
     Q_OBJECT
@@ -25,6 +27,7 @@ public:
     ~TStudyDocument() override;
 
     void SetImportBox(std::unique_ptr<TImportBox> box);
+    void SetStudyInfoBox(std::unique_ptr<TStudyInfoBox> box);
 
     // "cans.cpkx*"; "未命名*" for changed work never saved; "" for an untouched window.
     QString TitleName() const;
@@ -34,6 +37,10 @@ public:
     const QJsonObject& LastImport() const { return lastImport_; }
     // 文件 → 研究信息…: kept with the work and saved in the study file.
     const TStudyInfo& StudyInformation() const { return info_; }
+    // 文件 → 研究信息…: the dialog; OK applies its texts.
+    void EditStudyInformation();
+    // Shown on the form's labels; a change is a change of the work.
+    void SetStudyInformation(const TStudyInfo& info);
 
     // 文件 → 打开…: a study file or a data file chosen in the file dialog.
     void Open();
@@ -66,10 +73,15 @@ private:
     void ImportData(const QString& path);
     void SaveTo(const QString& path);
     void ComputeOpened();
+    // The form's part of the study file with the study information.
+    TStudy Captured() const;
+    // The study information of an opened study or a recovery copy.
+    void ShowStudy(const TStudyInfo& info);
 
     TForm1& form_;
     std::function<TFileDialogs&()> dialogs_;
     std::unique_ptr<TImportBox> importBox_;
+    std::unique_ptr<TStudyInfoBox> studyInfoBox_;
     QString path_;
     bool modified_ = false;
     bool loading_ = false;

@@ -80,6 +80,9 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     AddEntry(file, "actionSaveAs", "另存为(&A)…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
              documentCommand([&document] { document.SaveAs(); }));
     file.addSeparator();
+    AddEntry(file, "actionStudyInfo", "研究信息(&D)…", {},
+             documentCommand([&document] { document.EditStudyInformation(); }));
+    file.addSeparator();
     AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
     AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
     AddEntry(file, "actionExportWindowImage", "导出窗口图像(&I)…", {}, withDialogs(&ExportWindowImage));

@@ -23,6 +23,7 @@
 #include "ResultsState.h"
 #include "StringGrid.h"
 #include "StudyDocument.h"
+#include "StudyInfoBox.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
 
@@ -63,6 +64,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     document_ = new TStudyDocument(
         *form_, [this]() -> TFileDialogs& { return FileDialogs(); }, this);
     document_->SetImportBox(std::make_unique<TDialogImportBox>(this));
+    document_->SetStudyInfoBox(std::make_unique<TDialogStudyInfoBox>(this));
     connect(document_, &TStudyDocument::Changed, this, [this] { ShowResultsState(); });
     // The desktop session ending asks as closing the window does.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -134,6 +136,8 @@ void TMainWindow::closeEvent(QCloseEvent* event)
 }
 
 void TMainWindow::SetImportBox(std::unique_ptr<TImportBox> box) { document_->SetImportBox(std::move(box)); }
+
+void TMainWindow::SetStudyInfoBox(std::unique_ptr<TStudyInfoBox> box) { document_->SetStudyInfoBox(std::move(box)); }
 
 void TMainWindow::StartUp(const QString& file)
 {

@@ -12,6 +12,7 @@ class TFileDialogs;
 class TForm1;
 class TImportBox;
 class TStudyDocument;
+class TStudyInfoBox;
 
 class TMainWindow : public QMainWindow {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     TStudyDocument& Document() const { return *document_; }
     // The import box "导入数据"; the dialog by default.
     void SetImportBox(std::unique_ptr<TImportBox> box);
+    // Where 文件 → 研究信息… edits the study information; the dialog by default.
+    void SetStudyInfoBox(std::unique_ptr<TStudyInfoBox> box);
     // After the window is set up: offers a recovery copy, then opens the file
     // given on the command line, if any.
     void StartUp(const QString& file);

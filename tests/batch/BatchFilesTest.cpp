@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sstream>
+
+#include "BatchInput.h"
+
 namespace {
 
 QByteArray Output(const QStringList& args, const QByteArray& input = {}, int* status = nullptr)
@@ -47,7 +51,7 @@ TEST(BatchFiles, WorkbooksGiveTheResultsOfTheirReadingsAsText)
     EXPECT_EQ(status, 2);
 }
 
-TEST(BatchFiles, AStudyFileGivesItsFieldsUnlessAnOptionSetsThem)
+TEST(BatchFiles, AStudyFileGivesItsFieldsAndStudyInformationUnlessAnOptionSetsThem)
 {
     QTemporaryDir dir;
     const QString study = dir.filePath(QStringLiteral("s.cpkx"));
@@ -55,7 +59,8 @@ TEST(BatchFiles, AStudyFileGivesItsFieldsUnlessAnOptionSetsThem)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(R"({"format":"cpk-xr-study","version":1,"decimalSeparator":",",
         "grid":{"colCount":2,"rowCount":3,"cells":[[0,0,"26,39"],[1,0,"27,41"],[1,1,"23,65"],[0,2,"0,1"],[1,2,"-0,5"],[4,4,"9"]]},
-        "inputs":{"Edit6":"29","Edit7":"25,5","Edit8":"23","Edit32":"2"}})");
+        "inputs":{"Edit6":"29","Edit7":"25,5","Edit8":"23","Edit32":"2"},
+        "study":{"department":"机加工","note":"a\r\nb"}})");
     file.close();
     const QByteArray readings = "26.39\t27.41\n\t23.65\n0.1\t-0.5\n";
     EXPECT_EQ(Output({study}), Output({QStringLiteral("--usl"), QStringLiteral("29"), QStringLiteral("--subgroup-size"),
@@ -65,6 +70,15 @@ TEST(BatchFiles, AStudyFileGivesItsFieldsUnlessAnOptionSetsThem)
               Output({QStringLiteral("--usl"), QStringLiteral("30"), QStringLiteral("--subgroup-size"),
                       QStringLiteral("2"), QStringLiteral("-")},
                      readings));
+
+    // The study information comes with the input, for the report and the workbook.
+    TBatchOptions options;
+    options.InputPath = study.toStdString();
+    std::istringstream none;
+    const TStudyInfo info = ReadBatchInput(options, none, ".").Info;
+    EXPECT_EQ(info[TStudyField::Department], QStringLiteral("机加工"));
+    EXPECT_EQ(info[TStudyField::Note], QStringLiteral("a\r\nb"));
+    EXPECT_TRUE(info[TStudyField::Part].isEmpty());
 }
 
 }  // namespace

@@ -205,10 +205,12 @@ TEST_F(DocumentsTest, BadFilesLeaveTheGridAndSayWhatIsWrong)
                                                   10));
     WriteZip(StdPath("broken.xlsx"), {{"xl/workbook.xml", "<workbook><sheets><sheet name=\"a\""}});
     WriteBytes(StdPath("future.cpkx"), R"({"format":"cpk-xr-study","version":99})");
+    WriteBytes(StdPath("numbered.cpkx"), R"({"format":"cpk-xr-study","version":1,"study":{"department":42}})");
     const std::vector<std::pair<QString, QString>> cases = {
         {QStringLiteral("binary.csv"), QStringLiteral("NUL")},
         {QStringLiteral("broken.xlsx"), QStringLiteral("不是有效的 XML")},
         {QStringLiteral("future.cpkx"), QStringLiteral("版本 99")},
+        {QStringLiteral("numbered.cpkx"), QStringLiteral("研究信息“部门”")},
         {QStringLiteral("vanished.ods"), QStringLiteral("文件不存在")},
         {QStringLiteral(TEST_DATA_DIR "/files/bomb.ods"), QStringLiteral("压缩炸弹")},
     };

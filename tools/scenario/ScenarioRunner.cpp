@@ -22,7 +22,9 @@
 #include "LocaleSettings.h"
 #include "MainWindow.h"
 #include "StringGrid.h"
+#include "StudyDialog.h"
 #include "StudyDocument.h"
+#include "StudyInfoBox.h"
 #include "Unit1.h"
 #include "WindowDump.h"
 
@@ -124,6 +126,7 @@ TScenarioRunner::TScenarioRunner(TMainWindow& window, QTextStream& out)
 {
     window.SetFileDialogs(std::make_unique<TScriptedFileDialogs>(file_));
     window.SetImportBox(std::make_unique<TGuessingImportBox>());
+    window.SetStudyInfoBox(std::make_unique<TAcceptingStudyInfoBox>());
     form_.SetErrorDisplay(std::make_unique<TRecordingErrorDisplay>(errors_));
     form_.SetQuestionDisplay(std::make_unique<TRecordingQuestionDisplay>(questions_, answer_));
 }
@@ -207,6 +210,12 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         if (index < 0)
             throw Refused(QStringLiteral("no item '%1' in a combo box named '%2'").arg(line.Words[1], line.Words[0]));
         box->setCurrentIndex(index);
+    } else if (command == QLatin1String("study")) {
+        // The dialog as it opens, one field typed over, then OK.
+        TStudyDocument& document = window_.Document();
+        TStudyDialog dialog(document.StudyInformation(), &window_);
+        dialog.SetText(FindStudyField(line.Words[0])->Field, line.Value);
+        form_.RunCommand([&] { document.SetStudyInformation(dialog.Info()); });
     } else if (command == QLatin1String("wait")) {
         QEventLoop pause;
         QTimer::singleShot(line.Words[0].toInt(), &pause, &QEventLoop::quit);
@@ -217,6 +226,11 @@ void TScenarioRunner::Run(const TScenarioLine& line)
         dump[QStringLiteral("questions")] = questions_;
         dump[QStringLiteral("title")] = window_.windowTitle();
         dump[QStringLiteral("recent")] = QJsonArray::fromStringList(window_.Document().RecentFiles());
+        // Every field, "" for one not given.
+        QJsonObject study;
+        for (const TStudyFieldInfo& field : StudyFields)
+            study[QLatin1String(field.Key)] = window_.Document().StudyInformation()[field.Field];
+        dump[QStringLiteral("study")] = study;
         if (!window_.Document().LastImport().isEmpty())
             dump[QStringLiteral("import")] = window_.Document().LastImport();
         out_ << QJsonDocument(dump).toJson(QJsonDocument::Compact) << '\n';

@@ -3,6 +3,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "StudyInfo.h"
+
 namespace {
 
 // How many fixed words follow each command, and whether a VALUE follows them.
@@ -22,6 +24,7 @@ const std::map<QString, TCommandShape>& Shapes()
         {QStringLiteral("dump"), {0, false}},     {QStringLiteral("screenshot"), {0, true}},
         {QStringLiteral("answer"), {0, true}},    {QStringLiteral("file"), {0, true}},
         {QStringLiteral("drop"), {1, true}},      {QStringLiteral("wait"), {1, false}},
+        {QStringLiteral("study"), {1, true}},
     };
     return shapes;
 }
@@ -98,5 +101,7 @@ std::optional<TScenarioLine> ParseScenarioLine(const QString& rawLine)
         for (const QString& index : parsed.Words)
             if (!IsNonNegativeIndex(index))
                 throw std::invalid_argument("not a non-negative index: '" + index.toStdString() + "'");
+    if (parsed.Command == QLatin1String("study") && !FindStudyField(parsed.Words[0]))
+        throw std::invalid_argument("no study field named '" + parsed.Words[0].toStdString() + "'");
     return parsed;
 }
