@@ -202,6 +202,7 @@ void TStudyDocument::OpenStudy(const QString& path)
         return;
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
+    info_ = study.Info;
     loading_ = false;
     SetSaved(path);
     ComputeOpened();
