@@ -33,7 +33,7 @@ std::size_t SignificantDigits(std::string_view integer, std::string_view fractio
 
 std::optional<TNumberCell> NumberCellOf(std::string_view text, std::string_view decimalSeparator)
 {
-    // -?digits(separator digits)?(E-?digits)?, as the window writes its numbers.
+    // -?digits(separator digits)?(E[+-]?digits)?, as the window writes its numbers.
     std::size_t at = 0;
     const bool negative = text.starts_with('-');
     at += negative;

@@ -4,8 +4,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <map>
-#include <memory>
+#include <utility>
+#include <vector>
 
 #include "Errors.h"
 #include "ExportInfo.h"
