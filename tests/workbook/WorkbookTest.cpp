@@ -262,13 +262,16 @@ TEST(ResultsWorkbook, APathThatCannotBeWrittenGetsTheMessageAndLeavesNoFile)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing/results.xlsx"));
-    const QList<QJsonObject> dumps =
-        ScenarioDumps(QStringLiteral("click Button2\nclick Button3\nfile %1\naction actionExportExcel\ndump\n"
-                                     "file %2\naction actionExportExcel\ndump\n")
-                          .arg(missing, dir.path()),
-                      {}, FreshUserFolders(dir));
-    ASSERT_EQ(dumps.size(), 2);
-    for (const QJsonObject& dump : dumps) {
+    // Stale results are asked about first; cancelled, nothing is written.
+    const QList<QJsonObject> dumps = ScenarioDumps(
+        QStringLiteral("click Button2\nclick Button3\ncell 0 0 27\nanswer 取消\nfile %1\naction actionExportExcel\n"
+                       "dump\nfile %2\naction actionExportExcel\ndump\nfile %3\naction actionExportExcel\ndump\n")
+            .arg(dir.filePath(QStringLiteral("cancelled.xlsx")), missing, dir.path()),
+        {}, FreshUserFolders(dir));
+    ASSERT_EQ(dumps.size(), 3);
+    EXPECT_EQ(dumps[0][QStringLiteral("questions")].toArray().size(), 1);
+    EXPECT_TRUE(dumps[0][QStringLiteral("errors")].toArray().isEmpty());
+    for (const QJsonObject& dump : dumps.mid(1)) {
         const QJsonArray errors = dump[QStringLiteral("errors")].toArray();
         ASSERT_EQ(errors.size(), 1);
         EXPECT_TRUE(errors[0][QStringLiteral("text")].toString().startsWith(U("无法保存文件“")))
