@@ -125,6 +125,8 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             chartFormatGiven = true;
         } else if (arg == "--report")
             options.ReportPath = value();
+        else if (arg == "--xlsx")
+            options.WorkbookPath = value();
         else if (arg == "--extended" && !attached)
             options.Extended = true;
         else if (arg == "--sheet")
@@ -157,6 +159,8 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
             throw TUsageError("--charts 需要一个目录");
         if (options.ReportPath.empty() && arg == "--report")
             throw TUsageError("--report 需要一个文件名");
+        if (options.WorkbookPath.empty() && arg == "--xlsx")
+            throw TUsageError("--xlsx 需要一个文件名");
     }
     if (options.Extended && options.Format != TOutputFormat::Json)
         throw TUsageError("--extended 只用于 --format json");
@@ -221,6 +225,7 @@ std::string BatchHelpText()
   --charts DIR             把四个图表按窗口中的大小写入目录：Chart1、Chart2、Chart3、cht1
   --chart-format FMT       png（两倍像素）、svg 或 pdf（默认 png）
   --report FILE.pdf        一页的结果报告（PDF，与窗口的“导出报告”相同）
+  --xlsx FILE.xlsx         结果工作簿（与窗口的“导出到 Excel”相同；研究文件的研究信息在其上方）
   --help                   显示本说明
 
 退出状态：

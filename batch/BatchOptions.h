@@ -17,7 +17,8 @@ struct TBatchOptions {
     TOutputFormat Format = TOutputFormat::Text;
     std::string ChartsDir;  // "" : no chart files
     TChartFormat ChartFormat = TChartFormat::Png;
-    std::string ReportPath;  // "" : no report
+    std::string ReportPath;    // "" : no report
+    std::string WorkbookPath;  // "" : no workbook
     bool Extended = false;
     // What of a data file is read (defaults: the import box's guesses for a
     // workbook, the whole file for a text file): the sheet by number (from 1)

@@ -19,6 +19,7 @@
 #include "NumberSettings.h"
 #include "ReadExtendedInput.h"
 #include "Report.h"
+#include "Workbook.h"
 
 namespace {
 
@@ -109,6 +110,9 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         }
         if (!options.ChartsDir.empty())
             WriteChartFiles(charts, options.ChartsDir, options.ChartFormat);
+        // Before the report, whose form computes again.
+        if (!options.WorkbookPath.empty())
+            WriteBatchWorkbook(window, charts, read.Info, decimal, options.WorkbookPath);
         if (!options.ReportPath.empty())
             WriteReport(window, options.ReportPath);
         out.flush();

@@ -194,6 +194,8 @@ TChartFileFormat FileFormat(TChartFormat format)
 
 }  // namespace
 
+TChartPaint ChartFilePaint(const TChart& chart) { return BeyondWindow(chart) ? PaintLargeChart : RenderChart; }
+
 std::string ChartFileName(const TBatchChart& chart, TChartFormat format)
 {
     const char* extension = format == TChartFormat::Png ? ".png" : format == TChartFormat::Svg ? ".svg" : ".pdf";
@@ -210,7 +212,7 @@ void WriteChartFiles(TBatchCharts& charts, const std::string& dir, TChartFormat 
         const TDocumentInfo info{QString::fromUtf8(chart.Name.data(), qsizetype(chart.Name.size())),
                                  QStringLiteral("cpk-xr-batch")};
         const QByteArray bytes = ChartFileBytes(chart.Chart, FileFormat(format), chart.Width, chart.Height, info,
-                                                BeyondWindow(chart.Chart) ? PaintLargeChart : RenderChart);
+                                                ChartFilePaint(chart.Chart));
         try {
             WriteFileSafely(QDir(directory).filePath(name), bytes);
         } catch (const Exception& error) {

@@ -6,9 +6,14 @@
 
 #include "BatchCharts.h"
 #include "BatchOptions.h"
+#include "ChartRendering.h"
 
 // The file name of a chart in the format, without directory.
 std::string ChartFileName(const TBatchChart& chart, TChartFormat format);
+
+// How a chart of a file is painted: as the window paints it, or faster for
+// more points than the window holds.
+TChartPaint ChartFilePaint(const TChart& chart);
 
 // Creates dir when missing. Throws TUsageError naming the file that could not be written.
 void WriteChartFiles(TBatchCharts& charts, const std::string& dir, TChartFormat format);

@@ -20,6 +20,7 @@
 #include "StringGrid.h"
 #include "StudyDocument.h"
 #include "Unit1.h"
+#include "WorkbookExport.h"
 
 namespace {
 
@@ -86,6 +87,12 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
     AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
     AddEntry(file, "actionExportWindowImage", "导出窗口图像(&I)…", {}, withDialogs(&ExportWindowImage));
+    AddEntry(file, "actionExportExcel", "导出到 Excel(&X)…", {}, [&window, &form, &document] {
+        form.RunCommand([&] {
+            if (ConfirmCurrentResults(form))
+                ExportResultsWorkbook(form, document.StudyInformation(), window.FileDialogs());
+        });
+    });
     file.addSeparator();
     AddEntry(file, "actionQuit", "退出(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q), [&window] { window.close(); });
 

@@ -57,10 +57,10 @@ TEST(MainWindowShell, ExportEntriesAskTheirDialogsAndCtrlPPrintsFromTheGrid)
     TMainWindow window;
     int asked = 0;
     window.SetFileDialogs(std::make_unique<TCancelledDialogs>(asked));
-    for (const char* name : {"actionExportReport", "actionPrint", "actionExportWindowImage", "Chart1.saveImage",
-                             "Chart2.saveImage", "Chart3.saveImage", "cht1.saveImage"})
+    for (const char* name : {"actionExportReport", "actionPrint", "actionExportWindowImage", "actionExportExcel",
+                             "Chart1.saveImage", "Chart2.saveImage", "Chart3.saveImage", "cht1.saveImage"})
         Action(window, name)->trigger();
-    EXPECT_EQ(asked, 7);
+    EXPECT_EQ(asked, 8);
     for (const char* name :
          {"actionCopyResults", "Chart1.copyImage", "Chart2.copyImage", "Chart3.copyImage", "cht1.copyImage"})
         EXPECT_NE(Action(window, name), nullptr) << name;
@@ -70,7 +70,7 @@ TEST(MainWindowShell, ExportEntriesAskTheirDialogsAndCtrlPPrintsFromTheGrid)
     QApplication::setActiveWindow(&window);
     window.Form().StringGrid1()->setFocus();
     QTest::keyClick(window.Form().StringGrid1(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(asked, 8);
+    EXPECT_EQ(asked, 9);
 }
 
 TEST(MainWindowShell, MenuEntriesRunTheButtonsCommandsThroughTheErrorDisplay)
