@@ -1,6 +1,6 @@
 #include "DataFile.h"
 
-#include <quazip.h>
+#include "ZipArchive.h"
 
 #include <filesystem>
 #include <fstream>
@@ -66,12 +66,12 @@ TDataFileKind DataFileKindOf(const std::string& path)
     if (head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         return TDataFileKind::dfXls;
     if (head.starts_with("PK\x03\x04")) {
-        QuaZip zip(QString::fromStdString(path));
-        if (!zip.open(QuaZip::mdUnzip))
+        TZipArchive zip(path);
+        if (!zip.Open())
             throw TFileError("无法打开“" + FileNameOf(path) + "”：zip 容器已损坏");
-        if (zip.setCurrentFile(QStringLiteral("xl/workbook.xml")))
+        if (zip.Select(QStringLiteral("xl/workbook.xml")))
             return TDataFileKind::dfXlsx;
-        if (zip.setCurrentFile(QStringLiteral("content.xml")))
+        if (zip.Select(QStringLiteral("content.xml")))
             return TDataFileKind::dfOds;
         throw TFileError("无法打开“" + FileNameOf(path) + "”：这个 zip 文件不是 XLSX 或 ODS 工作簿");
     }

@@ -1,7 +1,7 @@
 // ODS: content.xml holds every sheet as a table of rows and cells; runs of
 // equal rows and cells are written once with a repeat count, so repeated
 // empty places are counted, never materialised.
-#include <quazip.h>
+#include "ZipArchive.h"
 
 #include <cstdlib>
 
@@ -149,8 +149,8 @@ private:
 TSheetRead ReadOds(const std::string& path, std::size_t sheet, const std::string& decimal, std::uint64_t maxArea)
 {
     const std::string fileName = FileNameOf(path);
-    QuaZip zip(QString::fromStdString(path));
-    if (!zip.open(QuaZip::mdUnzip))
+    TZipArchive zip(path);
+    if (!zip.Open())
         throw TFileError("无法打开“" + fileName + "”：不是有效的 ODS 文件（zip 容器损坏）");
     TSheetRead read;
     read.Table = TSheetTable(maxArea);

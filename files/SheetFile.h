@@ -1,6 +1,6 @@
 #pragma once
 // The spreadsheet readers: XLSX and ODS (zip containers with XML, through
-// QuaZip and QXmlStreamReader) and XLS (FreeXL). Each reads the names of the
+// minizip and QXmlStreamReader) and XLS (FreeXL). Each reads the names of the
 // sheets and the cells of one of them: a number becomes its shortest decimal
 // text with the given decimal separator, a text its text, a formula its
 // cached value, an empty cell stays empty. Throws TFileError.

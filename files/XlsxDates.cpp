@@ -38,7 +38,7 @@ bool IsDateFormat(int numFmtId, const QString& formatCode)
     return false;
 }
 
-TXlsxDates ReadXlsxDateStyles(QuaZip& zip, const std::string& fileName)
+TXlsxDates ReadXlsxDateStyles(TZipArchive& zip, const std::string& fileName)
 {
     TXlsxDates dates;
     const QString part = QStringLiteral("xl/styles.xml");

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class QuaZip;
+class TZipArchive;
 
 struct TXlsxDates {
     std::vector<bool> DateStyles;  // by cellXfs index
@@ -19,7 +19,7 @@ struct TXlsxDates {
 
 // Reads xl/styles.xml (absent: no date styles); Epoch1904 is set by the caller
 // from the workbook part.
-TXlsxDates ReadXlsxDateStyles(QuaZip& zip, const std::string& fileName);
+TXlsxDates ReadXlsxDateStyles(TZipArchive& zip, const std::string& fileName);
 
 // True when a number format code shows a date or a time (built-in ids
 // 14-22, 27-36, 45-47, 50-58; custom codes with y, m, d, h or s outside

@@ -1,6 +1,6 @@
 // XLSX: xl/workbook.xml names the sheets, its relationships name their parts,
 // xl/sharedStrings.xml holds the texts that cells refer to by index.
-#include <quazip.h>
+#include "ZipArchive.h"
 
 #include <cstdlib>
 #include <map>
@@ -25,7 +25,7 @@ struct TWorkbook {
     bool Epoch1904 = false;
 };
 
-TWorkbook ReadWorkbook(QuaZip& zip, const std::string& fileName)
+TWorkbook ReadWorkbook(TZipArchive& zip, const std::string& fileName)
 {
     TWorkbook workbook;
     TZipXml xml(zip, QStringLiteral("xl/workbook.xml"), fileName);
@@ -54,7 +54,7 @@ QString PartOfTarget(const QString& target)
     return target.startsWith(QLatin1Char('/')) ? target.mid(1) : QStringLiteral("xl/") + target;
 }
 
-TRelations WorkbookRelations(QuaZip& zip, const std::string& fileName)
+TRelations WorkbookRelations(TZipArchive& zip, const std::string& fileName)
 {
     TRelations relations;
     TZipXml xml(zip, QStringLiteral("xl/_rels/workbook.xml.rels"), fileName);
@@ -70,7 +70,7 @@ TRelations WorkbookRelations(QuaZip& zip, const std::string& fileName)
 }
 
 // The texts of <si> items: their <t> runs, without phonetic runs (<rPh>).
-std::vector<std::string> SharedStrings(QuaZip& zip, const QString& part, const std::string& fileName)
+std::vector<std::string> SharedStrings(TZipArchive& zip, const QString& part, const std::string& fileName)
 {
     std::vector<std::string> strings;
     if (part.isEmpty() || !HasZipPart(zip, part))
@@ -218,8 +218,8 @@ private:
 TSheetRead ReadXlsx(const std::string& path, std::size_t sheet, const std::string& decimal, std::uint64_t maxArea)
 {
     const std::string fileName = FileNameOf(path);
-    QuaZip zip(QString::fromStdString(path));
-    if (!zip.open(QuaZip::mdUnzip))
+    TZipArchive zip(path);
+    if (!zip.Open())
         throw TFileError("无法打开“" + fileName + "”：不是有效的 XLSX 文件（zip 容器损坏）");
     TSheetRead read;
     read.Table = TSheetTable(maxArea);

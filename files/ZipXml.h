@@ -1,16 +1,14 @@
 #pragma once
-// One XML part of a zip container (XLSX, ODS) read as a stream: QuaZip
+// One XML part of a zip container (XLSX, ODS) read as a stream: minizip
 // inflates it piece by piece into QXmlStreamReader, so reading can stop early
 // and never holds the whole part. The inflated bytes are capped: a zip bomb
 // ends with an error instead of filling the memory.
 #include <QXmlStreamReader>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
-class QuaZip;
-class QuaZipFile;
+#include "ZipArchive.h"
 
 // The value of the current element's attribute by its local name (any
 // namespace prefix), "" when it has none.
@@ -28,7 +26,7 @@ inline constexpr std::int64_t MaxPartBytes = std::int64_t(256) << 20;
 class TZipXml {
 public:
     // Throws TFileError naming fileName when the part is missing or unreadable.
-    TZipXml(QuaZip& zip, const QString& part, const std::string& fileName);
+    TZipXml(TZipArchive& zip, const QString& part, const std::string& fileName);
     ~TZipXml();
 
     // The next token; more bytes are inflated as the reader needs them.
@@ -41,7 +39,7 @@ public:
 private:
     bool Feed();
 
-    std::unique_ptr<QuaZipFile> file_;
+    TZipArchive& zip_;
     QXmlStreamReader xml_;
     std::string fileName_;
     QString part_;
@@ -50,4 +48,4 @@ private:
 };
 
 // True when the container holds the part.
-bool HasZipPart(QuaZip& zip, const QString& part);
+bool HasZipPart(TZipArchive& zip, const QString& part);

@@ -14,7 +14,7 @@ packages=(
   fonts-wqy-microhei fonts-liberation2 fonts-wine fontconfig fonts-noto-cjk locales
   xvfb xauth xdotool xclip poppler-utils mawk
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
-  libquazip1-qt6-dev libfreexl-dev libxlsxwriter-dev libreoffice-calc-nogui
+  libminizip-dev libfreexl-dev libxlsxwriter-dev libreoffice-calc-nogui
 )
 
 install_missing() {

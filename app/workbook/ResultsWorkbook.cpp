@@ -1,5 +1,7 @@
 #include "ResultsWorkbook.h"
 
+#include <xlsxwriter.h>
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -12,7 +14,6 @@
 #include "Errors.h"
 #include "ExportInfo.h"
 #include "NumberCell.h"
-#include "XlsxLibrary.h"
 
 namespace {
 
@@ -47,16 +48,16 @@ public:
         options.constant_memory = LXW_TRUE;
         options.tmpdir = tempDir_.data();
         options.use_zip64 = LXW_TRUE;
-        book_ = x_.WorkbookNew(path_.constData(), &options);
+        book_ = workbook_new_opt(path_.constData(), &options);
         if (!book_)
             Fail(U("无法创建临时文件"));
-        bold_ = x_.AddFormat(book_);
-        x_.SetBold(bold_);
+        bold_ = workbook_add_format(book_);
+        format_set_bold(bold_);
     }
     ~TWorkbookWriter()
     {
         if (book_)
-            x_.WorkbookClose(book_);
+            workbook_close(book_);
     }
     TWorkbookWriter(const TWorkbookWriter&) = delete;
     TWorkbookWriter& operator=(const TWorkbookWriter&) = delete;
@@ -68,12 +69,12 @@ public:
         lxw_doc_properties properties{};
         properties.title = title_.data();
         properties.author = creator_.data();
-        Check(x_.SetProperties(book_, &properties));
+        Check(workbook_set_properties(book_, &properties));
     }
 
     lxw_worksheet* AddSheet(const char* name)
     {
-        lxw_worksheet* sheet = x_.AddWorksheet(book_, name);
+        lxw_worksheet* sheet = workbook_add_worksheet(book_, name);
         if (!sheet)
             Fail(U("无法添加工作表“%1”").arg(U(name)));
         return sheet;
@@ -83,7 +84,7 @@ public:
 
     void ColumnWidth(lxw_worksheet* sheet, int first, int last, double characters)
     {
-        Check(x_.SetColumn(sheet, lxw_col_t(first), lxw_col_t(last), characters, nullptr));
+        Check(worksheet_set_column(sheet, lxw_col_t(first), lxw_col_t(last), characters, nullptr));
     }
 
     // A text longer than a cell holds continues in the cells to its right.
@@ -97,14 +98,14 @@ public:
                 length -= std::max<qsizetype>(1, cell.size() - MaxCellText);
                 cell = Escaped(text.mid(from, length));
             }
-            Check(x_.WriteString(sheet, lxw_row_t(row), lxw_col_t(col++), cell.toUtf8().constData(), format));
+            Check(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(col++), cell.toUtf8().constData(), format));
             from += length;
         }
     }
 
     void Number(lxw_worksheet* sheet, int row, int col, double value, const std::string& format)
     {
-        Check(x_.WriteNumber(sheet, lxw_row_t(row), lxw_col_t(col), value, NumberFormat(format)));
+        Check(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(col), value, NumberFormat(format)));
     }
 
     // A text of the window: a number shown as that same text where it is one.
@@ -122,15 +123,15 @@ public:
         const QByteArray& kept = images_.back();
         lxw_image_options options{};
         options.x_scale = options.y_scale = scale;
-        Check(x_.InsertImage(sheet, lxw_row_t(row), lxw_col_t(col),
-                             reinterpret_cast<const unsigned char*>(kept.constData()), std::size_t(kept.size()),
-                             &options));
+        Check(worksheet_insert_image_buffer_opt(sheet, lxw_row_t(row), lxw_col_t(col),
+                                                reinterpret_cast<const unsigned char*>(kept.constData()),
+                                                std::size_t(kept.size()), &options));
     }
 
     void Close()
     {
         lxw_workbook* book = std::exchange(book_, nullptr);
-        Check(x_.WorkbookClose(book));
+        Check(workbook_close(book));
     }
 
 private:
@@ -138,8 +139,8 @@ private:
     {
         auto [place, added] = formats_.try_emplace(code, nullptr);
         if (added) {
-            place->second = x_.AddFormat(book_);
-            x_.SetNumFormat(place->second, code.c_str());
+            place->second = workbook_add_format(book_);
+            format_set_num_format(place->second, code.c_str());
         }
         return place->second;
     }
@@ -147,10 +148,9 @@ private:
     void Check(lxw_error error) const
     {
         if (error != LXW_NO_ERROR)
-            Fail(QString::fromUtf8(x_.ErrorText(error)));
+            Fail(QString::fromUtf8(lxw_strerror(error)));
     }
 
-    const TXlsxLibrary& x_ = XlsxLibrary();
     QByteArray path_, tempDir_, title_, creator_;
     lxw_workbook* book_ = nullptr;
     lxw_format* bold_ = nullptr;

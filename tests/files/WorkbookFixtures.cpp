@@ -1,7 +1,6 @@
 #include "WorkbookFixtures.h"
 
-#include <quazip.h>
-#include <quazipfile.h>
+#include <zip.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -38,17 +37,17 @@ void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstre
 
 void WriteZip(const std::string& path, const TZipParts& parts)
 {
-    QuaZip zip(QString::fromStdString(path));
-    if (!zip.open(QuaZip::mdCreate))
+    const zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    if (!zip)
         throw std::runtime_error("cannot create " + path);
     for (const auto& [name, contents] : parts) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromStdString(name))))
+        if (zipOpenNewFileInZip64(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                  Z_DEFAULT_COMPRESSION, 0) != ZIP_OK ||
+            zipWriteInFileInZip(zip, contents.data(), unsigned(contents.size())) != ZIP_OK ||
+            zipCloseFileInZip(zip) != ZIP_OK)
             throw std::runtime_error("cannot add " + name);
-        file.write(contents.data(), static_cast<qint64>(contents.size()));
-        file.close();
     }
-    zip.close();
+    zipClose(zip, nullptr);
 }
 
 void WriteXlsx(const std::string& path, const std::vector<std::pair<std::string, TSheetRows>>& sheets)

@@ -1,6 +1,6 @@
 #pragma once
 // Small workbooks written by the tests themselves: XLSX and ODS are zip
-// containers of XML, written here with QuaZip.
+// containers of XML, written here with minizip.
 #include <string>
 #include <utility>
 #include <vector>

@@ -11,8 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <unzip.h>
 
 #include <map>
 
@@ -23,6 +22,7 @@
 #include "Unit1.h"
 #include "WindowFields.h"
 #include "WorkbookExport.h"
+#include "ZipArchive.h"
 
 namespace {
 
@@ -115,16 +115,20 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 std::map<QString, QByteArray> Images(const QString& workbook)
 {
     std::map<QString, QByteArray> images;
-    QuaZip zip(workbook);
-    if (!zip.open(QuaZip::mdUnzip))
+    const TZipArchive zip(workbook.toStdString());
+    if (!zip.Open())
         return images;
-    for (const QString& name : zip.getFileNameList())
-        if (name.startsWith(QStringLiteral("xl/media/"))) {
-            zip.setCurrentFile(name);
-            QuaZipFile file(&zip);
-            if (file.open(QIODevice::ReadOnly))
-                images[name] = file.readAll();
-        }
+    for (int more = unzGoToFirstFile(zip.Handle()); more == UNZ_OK; more = unzGoToNextFile(zip.Handle())) {
+        char name[256];
+        unz_file_info64 info{};
+        unzGetCurrentFileInfo64(zip.Handle(), &info, name, sizeof name, nullptr, 0, nullptr, 0);
+        if (!QString::fromUtf8(name).startsWith(QStringLiteral("xl/media/")) || unzOpenCurrentFile(zip.Handle()))
+            continue;
+        QByteArray bytes(qsizetype(info.uncompressed_size), Qt::Uninitialized);
+        unzReadCurrentFile(zip.Handle(), bytes.data(), unsigned(bytes.size()));
+        unzCloseCurrentFile(zip.Handle());
+        images[QString::fromUtf8(name)] = bytes;
+    }
     return images;
 }
 
