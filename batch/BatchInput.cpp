@@ -64,7 +64,7 @@ TBatchInput ReadStudy(const std::string& path, const std::string& decimal)
     for (const TStudyCell& cell : study.Cells)
         if (cell.Col < study.ColCount && cell.Row < study.RowCount)
             rows[std::size_t(cell.Row)][std::size_t(cell.Col)] = cell.Text.toStdString();
-    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}};
+    TBatchInput input{{GridOfRows(rows), {0, decimal}, false}, {}, study.Info};
     for (auto it = study.Inputs.cbegin(); it != study.Inputs.cend(); ++it)
         input.Fields[it.key().toStdString()] = it.value().toStdString();
     return input;
@@ -106,7 +106,7 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
 {
     const std::string& path = options.InputPath;
     if (path.empty() || path == "-")
-        return {Chosen(ReadGrid(standardInput, options.DecimalSeparator, localeDecimal), options), {}};
+        return {Chosen(ReadGrid(standardInput, options.DecimalSeparator, localeDecimal), options), {}, {}};
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         throw TInputError("“" + path + "”是目录，不是文件");
@@ -118,7 +118,7 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
         if (path.ends_with(".cpkx"))
             return ReadStudy(path, decimal);
         if (DataFileKindOf(path) != TDataFileKind::dfText)
-            return {ReadWorkbook(path, options, decimal), {}};
+            return {ReadWorkbook(path, options, decimal), {}, {}};
         std::string head(1 << 16, '\0');
         file.read(head.data(), std::streamsize(head.size()));
         head.resize(std::size_t(file.gcount()));
@@ -127,12 +127,12 @@ TBatchInput ReadBatchInput(const TBatchOptions& options, std::istream& standardI
         const std::string encoding = GuessTextEncoding(head);
         // UTF-8 is read as it always was; other encodings are decoded first.
         if (encoding == "UTF-8")
-            return {Chosen(ReadGrid(file, options.DecimalSeparator, localeDecimal), options), {}};
+            return {Chosen(ReadGrid(file, options.DecimalSeparator, localeDecimal), options), {}, {}};
         TDecodedStream decoded(file, encoding);
         TReadGrid read = ReadGrid(decoded, options.DecimalSeparator, localeDecimal);
         if (decoded.DecodingFailed())
             throw TInputError("“" + path + "”不是 " + encoding + " 编码的文本");
-        return {Chosen(std::move(read), options), {}};
+        return {Chosen(std::move(read), options), {}, {}};
     } catch (const TFileError& error) {
         throw TInputError(error.what());
     }

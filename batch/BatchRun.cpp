@@ -25,7 +25,7 @@ namespace {
 std::string Named(char separator) { return separator == '\t' ? "制表符" : "“" + std::string(1, separator) + "”"; }
 
 // As the extended-analysis window computes with these selectors: pooled sigma, 95 %.
-std::string ExtendedAnalysisJson(const TWindowModel& window, const TBatchOptions& options)
+TExtendedResult ExtendedAnalysis(const TWindowModel& window, const TBatchOptions& options)
 {
     TExtendedInput input =
         ReadExtendedInput(window, TWithinSigmaMethod::Pooled, 0.95,
@@ -46,7 +46,7 @@ std::string ExtendedAnalysisJson(const TWindowModel& window, const TBatchOptions
         result.Messages = input.ReadingMessages;
         result.Messages.push_back(std::string("扩展分析失败：") + e.what());
     }
-    return ExtendedJson(result);
+    return result;
 }
 
 }  // namespace
@@ -91,6 +91,9 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
 
         TBatchCharts charts;
         const std::optional<std::string> error = ComputeAsWindow(window, &charts.Displays());
+        std::optional<TExtendedResult> extended;
+        if (options.Extended)
+            extended = ExtendedAnalysis(window, options);
 
         switch (options.Format) {
         case TOutputFormat::Text: WriteTextOutput(out, window); break;
@@ -98,8 +101,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         case TOutputFormat::Json: {
             TJsonParts parts{error, [&](TJsonWriter& json) { WriteChartsJson(json, charts, options.ChartPoints); },
                              std::nullopt};
-            if (options.Extended)
-                parts.ExtendedJson = ExtendedAnalysisJson(window, options);
+            if (extended)
+                parts.ExtendedJson = ExtendedJson(*extended);
             WriteJsonOutput(out, window, parts, decimal);
             break;
         }
@@ -107,7 +110,7 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         if (!options.ChartsDir.empty())
             WriteChartFiles(charts, options.ChartsDir, options.ChartFormat);
         if (!options.ReportPath.empty())
-            WriteReport(window, options.ReportPath);
+            WriteReport(window, read.Study, extended ? &*extended : nullptr, options.ReportPath);
         out.flush();
         if (!out)
             throw TUsageError("写入标准输出失败");

@@ -152,6 +152,7 @@ void TStudyDocument::OfferRecovery()
     }
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
+    info_ = study.Info;
     loading_ = false;
     path_ = from;
     modified_ = true;
@@ -202,6 +203,7 @@ void TStudyDocument::OpenStudy(const QString& path)
         return;
     loading_ = true;
     ApplyStudy(form_, WithDecimalSeparator(study, QString::fromStdString(NumberSettings().DecimalSeparator)));
+    info_ = study.Info;
     loading_ = false;
     SetSaved(path);
     ComputeOpened();

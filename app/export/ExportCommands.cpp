@@ -1,14 +1,15 @@
 #include "ExportCommands.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QPrinter>
 
 #include "ChartControl.h"
 #include "ChartImageExport.h"
 #include "ExportInfo.h"
+#include "ExtendedWindow.h"
 #include "FileDialogs.h"
-#include "ReportPage.h"
+#include "FormReport.h"
+#include "ReportPages.h"
 #include "SafeFile.h"
 #include "Unit1.h"
 
@@ -25,22 +26,32 @@ QByteArray WindowPng(QWidget& form)
     return bytes;
 }
 
+// The extended analysis goes into the report when its window is open.
+TReportContent WindowReport(TForm1& form, const TStudyInfo& study)
+{
+    TExtendedWindow* extended = OpenExtendedWindow(form);
+    if (!extended)
+        return FormReportContent(form, study, nullptr);
+    extended->Refresh();
+    return FormReportContent(form, study, &extended->Result());
+}
+
 }  // namespace
 
-void ExportReportPdf(TForm1& form, TFileDialogs& dialogs)
+void ExportReportPdf(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     const auto path = dialogs.ChooseSaveFile(
         {U("导出报告(PDF)"), ApplicationDocumentTitle() + QStringLiteral(".pdf"), {U("PDF 文件 (*.pdf)")}});
     if (path)
-        WriteFileSafely(*path, ReportPdf(form, QDateTime::currentDateTime()));
+        WriteFileSafely(*path, ReportPdf(WindowReport(form, study), ApplicationCreator()));
 }
 
-void PrintReportPage(TForm1& form, TFileDialogs& dialogs)
+void PrintReportPages(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     QPrinter printer(QPrinter::HighResolution);
-    PrepareReportPrinter(printer);
+    PrepareReportPrinter(printer, ApplicationCreator());
     if (dialogs.ChoosePrinter(printer))
-        PrintReport(form, printer, QDateTime::currentDateTime());
+        PrintReport(WindowReport(form, study), printer);
 }
 
 void ExportWindowImage(TForm1& form, TFileDialogs& dialogs)

@@ -5,7 +5,6 @@
 //   export_bench [RUNS]
 #include <QApplication>
 #include <QBuffer>
-#include <QDateTime>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -21,8 +20,10 @@
 #include "ApplicationFonts.h"
 #include "ChartControl.h"
 #include "ChartImageExport.h"
+#include "ExportInfo.h"
 #include "Extended.h"
-#include "ReportPage.h"
+#include "FormReport.h"
+#include "ReportPages.h"
 #include "SafeFile.h"
 #include "Unit1.h"
 
@@ -96,7 +97,8 @@ int main(int argc, char** argv)
         [&] {
             for (const char* name : ChartNames)
                 SaveChartImage(*form.Chart(QString::fromLatin1(name)), path(name, ".svg"));
-            WriteFileSafely(path("report", ".pdf"), ReportPdf(form, QDateTime::currentDateTime()));
+            WriteFileSafely(path("report", ".pdf"),
+                            ReportPdf(FormReportContent(form, TStudyInfo(), nullptr), ApplicationCreator()));
         },
         runs);
     std::printf("export, median of %d: empty documents %.1f ms, four chart SVGs and the report PDF %.1f ms "
