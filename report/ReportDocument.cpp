@@ -15,11 +15,13 @@ namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
-// The form's family; its Chinese glyphs come from the application's preference.
-QFont ReportFont(qreal points, bool bold = false)
+// The form's family; its Chinese glyphs come from the application's
+// preference. Sizes in pixels of 96 per inch (12 is 9 points), so that the
+// layout does not follow the screen's resolution.
+QFont ReportFont(int pixels, bool bold = false)
 {
     QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
+    font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
@@ -44,7 +46,7 @@ public:
         charts_ = new TReportChartObject(document);
     }
 
-    void Heading(const QString& text, qreal points, bool newPage = false)
+    void Heading(const QString& text, int pixels, bool newPage = false)
     {
         QTextBlockFormat block;
         block.setTopMargin(first_ ? 0 : 10);
@@ -53,7 +55,7 @@ public:
             block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         StartBlock(block);
         QTextCharFormat format;
-        format.setFont(ReportFont(points, true));
+        format.setFont(ReportFont(pixels, true));
         cursor_.insertText(text, format);
     }
 
@@ -61,15 +63,36 @@ public:
     {
         StartBlock(QTextBlockFormat());
         QTextCharFormat format;
-        format.setFont(ReportFont(9, bold));
+        format.setFont(ReportFont(12, bold));
         cursor_.insertText(Paragraphs(text), format);
     }
 
     // Columns share the table's width by the given percentages, or evenly.
+    // A name and its text, the text's lines beside the name. Not a table:
+    // a text of any length runs over pages line by line.
+    void NamedText(const QString& name, const QString& text)
+    {
+        constexpr qreal NameWidth = 110;
+        QTextBlockFormat block;
+        block.setLeftMargin(NameWidth);
+        block.setTextIndent(-NameWidth);
+        block.setTabPositions({QTextOption::Tab(NameWidth, QTextOption::LeftTab)});
+        StartBlock(block);
+        QTextCharFormat format;
+        format.setFont(ReportFont(12, true));
+        cursor_.insertText(name + QLatin1Char('\t'), format);
+        format.setFont(ReportFont(12));
+        cursor_.insertText(Paragraphs(text).replace(QLatin1Char('\n'), QChar::LineSeparator), format);
+    }
+
     void Table(const TReportTable& table, int percentWidth = 100, const QList<int>& columnPercents = {})
     {
         if (!table.Title.isEmpty())
             Paragraph(table.Title, true);
+        if (table.Rows.isEmpty()) {
+            Paragraph(U("（无）"));
+            return;
+        }
         int columns = int(table.Header.size());
         for (const QStringList& row : table.Rows)
             columns = std::max(columns, int(row.size()));
@@ -92,8 +115,8 @@ public:
         StartBlock(QTextBlockFormat());
         QTextTable* inserted = cursor_.insertTable(int(table.Rows.size()) + headerRows, columns, format);
         QTextCharFormat plain, bold;
-        plain.setFont(ReportFont(9));
-        bold.setFont(ReportFont(9, true));
+        plain.setFont(ReportFont(12));
+        bold.setFont(ReportFont(12, true));
         for (int col = 0; col < int(table.Header.size()); ++col)
             inserted->cellAt(0, col).firstCursorPosition().insertText(table.Header[col], bold);
         for (int row = 0; row < int(table.Rows.size()); ++row)
@@ -135,14 +158,6 @@ private:
 };
 
 QString Text(const TReportContent& content, const char* control) { return content.Texts.value(QLatin1String(control)); }
-
-TReportTable StudyTable(const TReportContent& content)
-{
-    TReportTable table{U("研究信息"), {}, {}};
-    for (const TStudyFieldInfo& field : StudyFields)
-        table.Rows.append({U(field.Name), content.Study[field.Field]});
-    return table;
-}
 
 TReportTable SpecificationTable(const TReportContent& content)
 {
@@ -248,8 +263,10 @@ std::vector<TReportTable> ReadingTables(const QList<QStringList>& readings)
 
 void FirstPage(TReportBuilder& report, const TReportContent& content)
 {
-    report.Heading(U("过程能力研究报告"), 16);
-    report.Table(StudyTable(content), 100, {20, 80});
+    report.Heading(U("过程能力研究报告"), 21);
+    report.Paragraph(U("研究信息"), true);
+    for (const TStudyFieldInfo& field : StudyFields)
+        report.NamedText(U(field.Name), content.Study[field.Field]);
     report.Table(SpecificationTable(content), 100, {20, 30, 20, 30});
     report.Table(CapabilityTable(content), 100, {16, 28, 28, 28});
     report.Paragraph(U("实测不合格"), true);
@@ -276,13 +293,14 @@ QString ReportTitle(const TReportContent& content)
     return studied.isEmpty() ? name : name + U("：") + studied.join(U(" · "));
 }
 
-std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content, QPaintDevice& device,
-                                                   const QSizeF& body)
+std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content, const QSizeF& body)
 {
     auto document = std::make_unique<QTextDocument>();
-    document->documentLayout()->setPaintDevice(&device);
+    // Laid out in the device's units without measuring on it or on the screen:
+    // the window and the batch break every line at the same place.
+    document->setUseDesignMetrics(true);
     document->setDocumentMargin(0);
-    document->setDefaultFont(ReportFont(9));
+    document->setDefaultFont(ReportFont(12));
     QTextOption option = document->defaultTextOption();
     // A text of any length and any characters stays inside its cell.
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -293,28 +311,25 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content
     TReportBuilder report(*document, int(body.width()));
     FirstPage(report, content);
 
-    report.Heading(U("控制图与分布图"), 13, true);
+    report.Heading(U("控制图与分布图"), 17, true);
     for (const TReportChart& chart : content.Charts)
         report.Chart(chart);
 
     if (!content.Extended.empty() || !content.ExtendedMessages.isEmpty()) {
-        report.Heading(U("扩展分析"), 13);
+        report.Heading(U("扩展分析"), 17);
         for (const QString& message : content.ExtendedMessages)
             report.Paragraph(message);
-        for (const TReportTable& table : content.Extended) {
+        for (const TReportTable& table : content.Extended)
             report.Table(table);
-            if (table.Rows.isEmpty())
-                report.Paragraph(U("（无）"));
-        }
     }
 
-    report.Heading(U("测量数据"), 13, true);
+    report.Heading(U("测量数据"), 17, true);
     if (content.Readings.isEmpty())
         report.Paragraph(U("（表格中没有读数）"));
     for (const TReportTable& table : ReadingTables(content.Readings))
         report.Table(table);
 
-    report.Heading(U("计算结果明细"), 13);
+    report.Heading(U("计算结果明细"), 17);
     report.Table(MemoTable(content, 0, 4));
     report.Table(MemoTable(content, 4, 3), 75);
     report.Table(MemoTable(content, 7, 1), 50);

@@ -42,7 +42,7 @@ QPageSize::PageSizeId LocalePaper()
 QFont FrameFont()
 {
     QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8);
+    font.setPixelSize(11);
     return font;
 }
 
@@ -78,7 +78,7 @@ bool PaintReport(const TReportContent& content, QPagedPaintDevice& device)
     // The device's size is that of the page inside its margins.
     const QSizeF page(device.width(), device.height());
     const QSizeF body(page.width(), page.height() - HeaderHeight - FooterHeight);
-    const std::unique_ptr<QTextDocument> document = BuildReportDocument(content, device, body);
+    const std::unique_ptr<QTextDocument> document = BuildReportDocument(content, body);
     // The title is one line whatever the user typed.
     const QString title = ReportTitle(content).simplified();
     const int pages = document->pageCount();
