@@ -281,6 +281,34 @@ void FirstPage(TReportBuilder& report, const TReportContent& content)
     }
 }
 
+// Drawing a page, Qt draws the line above its first one again, clipped away
+// but with its text in the PDF, where a paragraph runs on from the page
+// before. Such a paragraph is therefore cut into two where the page starts,
+// the second part starting the page; its lines stay where they were.
+void CutParagraphsAtPageStarts(QTextDocument& document)
+{
+    const qreal pageHeight = document.pageSize().height();
+    QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const qreal top = layout.blockBoundingRect(block).top();
+        const QTextLayout& lines = *block.layout();
+        for (int line = 1; line < lines.lineCount(); ++line) {
+            const auto page = [&](int index) { return int((top + lines.lineAt(index).y()) / pageHeight); };
+            if (page(line) == page(line - 1))
+                continue;
+            QTextBlockFormat rest = block.blockFormat();
+            rest.setTextIndent(0);
+            rest.setTopMargin(0);
+            rest.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor cursor(&document);
+            cursor.setPosition(block.position() + lines.lineAt(line).textStart());
+            cursor.insertBlock(rest);
+            block = cursor.block().previous();
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 QString ReportTitle(const TReportContent& content)
@@ -333,5 +361,6 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content
     report.Table(MemoTable(content, 0, 4));
     report.Table(MemoTable(content, 4, 3), 75);
     report.Table(MemoTable(content, 7, 1), 50);
+    CutParagraphsAtPageStarts(*document);
     return document;
 }

@@ -79,8 +79,7 @@ bool PaintReport(const TReportContent& content, QPagedPaintDevice& device)
     const QSizeF page(device.width(), device.height());
     const QSizeF body(page.width(), page.height() - HeaderHeight - FooterHeight);
     const std::unique_ptr<QTextDocument> document = BuildReportDocument(content, body);
-    // The title is one line whatever the user typed.
-    const QString title = ReportTitle(content).simplified();
+    const QString title = ReportTitle(content);
     const int pages = document->pageCount();
     for (int index = 0; index < pages; ++index) {
         if (index > 0)
@@ -88,9 +87,11 @@ bool PaintReport(const TReportContent& content, QPagedPaintDevice& device)
         PaintFrame(painter, page, title, index + 1, pages);
         painter.save();
         painter.translate(0, HeaderHeight - index * body.height());
+        const QRectF shown(0, index * body.height(), body.width(), body.height());
+        painter.setClipRect(shown);
+        // What starts exactly where the next page starts belongs to that page.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, index * body.height(), body.width(), body.height());
-        painter.setClipRect(context.clip);
+        context.clip = shown.adjusted(0, 0, 0, -0.5);
         document->documentLayout()->draw(&painter, context);
         painter.restore();
     }
@@ -105,7 +106,7 @@ QByteArray ReportPdf(const TReportContent& content, const QString& creator)
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(DotsPerInch);
-        pdf.setTitle(ReportTitle(content).simplified().left(200));
+        pdf.setTitle(ReportTitle(content).left(200));
         pdf.setCreator(creator);
         pdf.setPageLayout(ReportPageLayout());
         PaintReport(content, pdf);
