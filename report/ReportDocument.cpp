@@ -36,6 +36,8 @@ QString Paragraphs(QString text)
 
 // At most this many grid columns side by side; wider grids go in blocks.
 constexpr int ReadingColumnsPerTable = 10;
+// Rows of one table piece: about ten pages.
+constexpr int RowsPerTable = 400;
 // A control chart is never flatter than this on the page.
 constexpr int MinimumChartHeight = 240;
 
@@ -112,19 +114,31 @@ public:
         for (const int percent : columnPercents)
             widths << QTextLength(QTextLength::PercentageLength, percent);
         format.setColumnWidthConstraints(widths);
-        StartBlock(QTextBlockFormat());
-        QTextTable* inserted = cursor_.insertTable(int(table.Rows.size()) + headerRows, columns, format);
         QTextCharFormat plain, bold;
         plain.setFont(ReportFont(12));
         bold.setFont(ReportFont(12, true));
-        for (int col = 0; col < int(table.Header.size()); ++col)
-            inserted->cellAt(0, col).firstCursorPosition().insertText(table.Header[col], bold);
-        for (int row = 0; row < int(table.Rows.size()); ++row)
-            for (int col = 0; col < int(table.Rows[row].size()); ++col)
-                inserted->cellAt(row + headerRows, col)
-                    .firstCursorPosition()
-                    .insertText(Paragraphs(table.Rows[row][col]), plain);
-        cursor_.movePosition(QTextCursor::End);
+        StartBlock(QTextBlockFormat());
+        // A page draws only the tables it shows, so long tables go in pieces,
+        // each with its heads, with no room between them.
+        for (qsizetype first = 0; first < table.Rows.size(); first += RowsPerTable) {
+            if (first > 0) {
+                QTextBlockFormat gap;
+                gap.setLineHeight(0, QTextBlockFormat::FixedHeight);
+                cursor_.setBlockFormat(gap);
+            }
+            const int rows = int(std::min(table.Rows.size() - first, qsizetype(RowsPerTable)));
+            QTextTable* inserted = cursor_.insertTable(rows + headerRows, columns, format);
+            for (int col = 0; col < int(table.Header.size()); ++col)
+                inserted->cellAt(0, col).firstCursorPosition().insertText(table.Header[col], bold);
+            for (int row = 0; row < rows; ++row) {
+                const QStringList& cells = table.Rows[first + row];
+                for (int col = 0; col < int(cells.size()); ++col)
+                    inserted->cellAt(row + headerRows, col)
+                        .firstCursorPosition()
+                        .insertText(Paragraphs(cells[col]), plain);
+            }
+            cursor_.movePosition(QTextCursor::End);
+        }
     }
 
     void Chart(const TReportChart& chart)
@@ -335,6 +349,10 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content
     option.setTextDirection(Qt::LeftToRight);
     document->setDefaultTextOption(option);
     document->setPageSize(body);
+    // Laid out once, when it is whole; nothing to undo.
+    document->setUndoRedoEnabled(false);
+    QTextCursor whole(document.get());
+    whole.beginEditBlock();
 
     TReportBuilder report(*document, int(body.width()));
     FirstPage(report, content);
@@ -361,6 +379,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content
     report.Table(MemoTable(content, 0, 4));
     report.Table(MemoTable(content, 4, 3), 75);
     report.Table(MemoTable(content, 7, 1), 50);
+    whole.endEditBlock();
     CutParagraphsAtPageStarts(*document);
     return document;
 }
