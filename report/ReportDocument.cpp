@@ -372,8 +372,9 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const TReportContent& content
     report.Heading(U("测量数据"), 17, true);
     if (content.Readings.isEmpty())
         report.Paragraph(U("（表格中没有读数）"));
+    // Every block of columns in the same column width.
     for (const TReportTable& table : ReadingTables(content.Readings))
-        report.Table(table);
+        report.Table(table, std::min(100, int(table.Header.size()) * 100 / (ReadingColumnsPerTable + 1)));
 
     report.Heading(U("计算结果明细"), 17);
     report.Table(MemoTable(content, 0, 4));
