@@ -69,7 +69,6 @@ public:
         cursor_.insertText(Paragraphs(text), format);
     }
 
-    // Columns share the table's width by the given percentages, or evenly.
     // A name and its text, the text's lines beside the name. Not a table:
     // a text of any length runs over pages line by line.
     void NamedText(const QString& name, const QString& text)
@@ -87,6 +86,7 @@ public:
         cursor_.insertText(Paragraphs(text).replace(QLatin1Char('\n'), QChar::LineSeparator), format);
     }
 
+    // Columns share the table's width by the given percentages, or evenly.
     void Table(const TReportTable& table, int percentWidth = 100, const QList<int>& columnPercents = {})
     {
         if (!table.Title.isEmpty())

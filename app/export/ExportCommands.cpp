@@ -12,6 +12,7 @@
 #include "ReportPages.h"
 #include "SafeFile.h"
 #include "Unit1.h"
+#include "WindowChartTable.h"
 
 namespace {
 
@@ -36,22 +37,41 @@ TReportContent WindowReport(TForm1& form, const TStudyInfo& study)
     return FormReportContent(form, study, &extended->Result());
 }
 
+// The report lays the charts out at the page's width; afterwards the window
+// lays them out at their own size again.
+class TChartsRepaint {
+public:
+    explicit TChartsRepaint(TForm1& form) : form_(form) {}
+    ~TChartsRepaint()
+    {
+        for (const TWindowChart* chart : WindowCharts())
+            form_.Chart(QString::fromUtf8(chart->Control.data(), qsizetype(chart->Control.size())))->update();
+    }
+
+private:
+    TForm1& form_;
+};
+
 }  // namespace
 
 void ExportReportPdf(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     const auto path = dialogs.ChooseSaveFile(
         {U("导出报告(PDF)"), ApplicationDocumentTitle() + QStringLiteral(".pdf"), {U("PDF 文件 (*.pdf)")}});
-    if (path)
-        WriteFileSafely(*path, ReportPdf(WindowReport(form, study), ApplicationCreator()));
+    if (!path)
+        return;
+    const TChartsRepaint repaint(form);
+    WriteFileSafely(*path, ReportPdf(WindowReport(form, study), ApplicationCreator()));
 }
 
 void PrintReportPages(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     QPrinter printer(QPrinter::HighResolution);
     PrepareReportPrinter(printer, ApplicationCreator());
-    if (dialogs.ChoosePrinter(printer))
-        PrintReport(WindowReport(form, study), printer);
+    if (!dialogs.ChoosePrinter(printer))
+        return;
+    const TChartsRepaint repaint(form);
+    PrintReport(WindowReport(form, study), printer);
 }
 
 void ExportWindowImage(TForm1& form, TFileDialogs& dialogs)
