@@ -231,6 +231,29 @@ TEST(BatchProgram, ReportIsTheWindowsReport)
     EXPECT_FALSE(QFileInfo::exists(unwritable));
 }
 
+TEST(BatchProgram, ReportPaperIsLetterWhereTheLocaleUsesLetter)
+{
+    QTemporaryDir dir;
+    const std::pair<const char*, const char*> papers[] = {{"en_US.UTF-8", "612 x 792 pts (letter)"},
+                                                          {"en_CA.UTF-8", "612 x 792 pts (letter)"},
+                                                          {"zh_CN.UTF-8", "595 x 842 pts (A4)"},
+                                                          {"de_DE.UTF-8", "595 x 842 pts (A4)"}};
+    for (const auto& [locale, paper] : papers) {
+        const QString pdf = dir.filePath(QString::fromLatin1(locale) + QStringLiteral(".pdf"));
+        QProcess batch;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        batch.setProcessEnvironment(environment);
+        batch.start(QStringLiteral(BATCH_PROGRAM), {"--report", pdf, "--decimal-separator", ".", Cans});
+        ASSERT_TRUE(batch.waitForFinished(60000));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(paper))) << locale << "\n" << shown.toStdString();
+    }
+}
+
 TEST(BatchProgram, ChartFilesAreWrittenAtTheWindowsSizes)
 {
     QTemporaryDir dir;
