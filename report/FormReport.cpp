@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 #include "ChartControl.h"
 #include "ComputeNotices.h"
 #include "ExtendedTables.h"
