@@ -222,6 +222,11 @@ TEST(BatchProgram, ReportIsTheWindowsReport)
     EXPECT_EQ(lines, 13 + 3 * 12 + 3 * 25 + 11);
     for (const char* shown : {"罐体 A-17", "王小明 \"Wang\"", "第二行", "扩展分析", "Ppk", "Anderson-Darling"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+    // The charts are drawn as vectors: the report holds no raster image.
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), windowPdf});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count('\n'), 2);
 
     // A report that cannot be written names its file and leaves nothing behind.
     const QString unwritable = dir.filePath(QStringLiteral("missing/cans.pdf"));
