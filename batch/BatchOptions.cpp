@@ -162,8 +162,8 @@ TBatchOptions ParseBatchOptions(std::span<const std::string> args)
         if (options.WorkbookPath.empty() && arg == "--xlsx")
             throw TUsageError("--xlsx 需要一个文件名");
     }
-    if (options.Extended && options.Format != TOutputFormat::Json)
-        throw TUsageError("--extended 只用于 --format json");
+    if (options.Extended && options.Format != TOutputFormat::Json && options.ReportPath.empty())
+        throw TUsageError("--extended 只用于 --format json 或 --report");
     const bool extendedChoice = options.Distribution != "normal" || options.Chart != "xbarR" ||
                                 options.Subgroups != "size" || options.HistoricalMean || options.HistoricalSigma;
     if (extendedChoice && !options.Extended)
@@ -215,7 +215,7 @@ std::string BatchHelpText()
                             "extended": …}
   --format csv             key,text 两列；小数分隔符为逗号时以分号分隔
   --chart-points           JSON 的图表中加入每个序列的数据点（"points"；一百万个读数约 190 MB）
-  --extended               JSON 中加入扩展分析（合并标准差，95% 置信度）
+  --extended               JSON 和报告中加入扩展分析（合并标准差，95% 置信度）
   --distribution NAME      扩展分析的分布：normal（默认）、boxcox、lognormal、weibull、
                            nonparametric 或 best（Anderson-Darling p 值最大者）
   --chart NAME             xbarR（均值-极差图，默认）或 xbarS（均值-标准差图）
@@ -224,7 +224,8 @@ std::string BatchHelpText()
   --historical-sigma TEXT  历史标准差（控制限与组内指数的标准差）
   --charts DIR             把四个图表按窗口中的大小写入目录：Chart1、Chart2、Chart3、cht1
   --chart-format FMT       png（两倍像素）、svg 或 pdf（默认 png）
-  --report FILE.pdf        一页的结果报告（PDF，与窗口的“导出报告”相同）
+  --report FILE.pdf        结果报告（PDF，与窗口的“导出报告”相同）：研究信息（输入为研究文件时）、
+                           全部结果及其等级、四个图表、全部读数和多行文本框的每一行
   --xlsx FILE.xlsx         结果工作簿（与窗口的“导出到 Excel”相同；研究文件的研究信息在其上方）
   --help                   显示本说明
 

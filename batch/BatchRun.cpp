@@ -26,7 +26,7 @@ namespace {
 std::string Named(char separator) { return separator == '\t' ? "制表符" : "“" + std::string(1, separator) + "”"; }
 
 // As the extended-analysis window computes with these selectors: pooled sigma, 95 %.
-std::string ExtendedAnalysisJson(const TWindowModel& window, const TBatchOptions& options)
+TExtendedResult ExtendedAnalysis(const TWindowModel& window, const TBatchOptions& options)
 {
     TExtendedInput input =
         ReadExtendedInput(window, TWithinSigmaMethod::Pooled, 0.95,
@@ -47,7 +47,7 @@ std::string ExtendedAnalysisJson(const TWindowModel& window, const TBatchOptions
         result.Messages = input.ReadingMessages;
         result.Messages.push_back(std::string("扩展分析失败：") + e.what());
     }
-    return ExtendedJson(result);
+    return result;
 }
 
 }  // namespace
@@ -95,6 +95,9 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
 
         TBatchCharts charts;
         const std::optional<std::string> error = ComputeAsWindow(window, &charts.Displays());
+        std::optional<TExtendedResult> extended;
+        if (options.Extended)
+            extended = ExtendedAnalysis(window, options);
 
         switch (options.Format) {
         case TOutputFormat::Text: WriteTextOutput(out, window); break;
@@ -102,8 +105,8 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         case TOutputFormat::Json: {
             TJsonParts parts{error, [&](TJsonWriter& json) { WriteChartsJson(json, charts, options.ChartPoints); },
                              std::nullopt};
-            if (options.Extended)
-                parts.ExtendedJson = ExtendedAnalysisJson(window, options);
+            if (extended)
+                parts.ExtendedJson = ExtendedJson(*extended);
             WriteJsonOutput(out, window, parts, decimal);
             break;
         }
@@ -114,7 +117,7 @@ int RunBatch(std::span<const std::string> args, std::istream& standardInput, std
         if (!options.WorkbookPath.empty())
             WriteBatchWorkbook(window, charts, read.Info, decimal, options.WorkbookPath);
         if (!options.ReportPath.empty())
-            WriteReport(window, options.ReportPath);
+            WriteReport(window, read.Info, extended ? &*extended : nullptr, options.ReportPath);
         out.flush();
         if (!out)
             throw TUsageError("写入标准输出失败");

@@ -1,6 +1,5 @@
 #include "Report.h"
 
-#include <QDateTime>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -8,7 +7,9 @@
 
 #include "BatchOptions.h"
 #include "Errors.h"
-#include "ReportPage.h"
+#include "ExportInfo.h"
+#include "FormReport.h"
+#include "ReportPages.h"
 #include "SafeFile.h"
 #include "StringGrid.h"
 #include "Unit1.h"
@@ -41,14 +42,16 @@ void FillForm(TForm1& form, const TBatchWindow& window)
 
 }  // namespace
 
-void WriteReport(const TBatchWindow& window, const std::string& path)
+void WriteReport(const TBatchWindow& window, const TStudyInfo& study, const TExtendedResult* extended,
+                 const std::string& path)
 {
     TForm1 form;
     form.SetErrorDisplay(std::make_unique<TUnshownErrors>());
     FillForm(form, window);
     form.ClickButton(QStringLiteral("Button3"));
     try {
-        WriteFileSafely(QString::fromStdString(path), ReportPdf(form, QDateTime::currentDateTime()));
+        WriteFileSafely(QString::fromStdString(path),
+                        ReportPdf(FormReportContent(form, study, extended), ApplicationCreator()));
     } catch (const Exception& error) {
         throw TUsageError(error.Message());
     }

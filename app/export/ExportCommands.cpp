@@ -1,16 +1,18 @@
 #include "ExportCommands.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QPrinter>
 
 #include "ChartControl.h"
 #include "ChartImageExport.h"
 #include "ExportInfo.h"
+#include "ExtendedWindow.h"
 #include "FileDialogs.h"
-#include "ReportPage.h"
+#include "FormReport.h"
+#include "ReportPages.h"
 #include "SafeFile.h"
 #include "Unit1.h"
+#include "WindowChartTable.h"
 
 namespace {
 
@@ -25,22 +27,51 @@ QByteArray WindowPng(QWidget& form)
     return bytes;
 }
 
+// The extended analysis goes into the report when its window is open.
+TReportContent WindowReport(TForm1& form, const TStudyInfo& study)
+{
+    TExtendedWindow* extended = OpenExtendedWindow(form);
+    if (!extended)
+        return FormReportContent(form, study, nullptr);
+    extended->Refresh();
+    return FormReportContent(form, study, &extended->Result());
+}
+
+// The report lays the charts out at the page's width; afterwards the window
+// lays them out at their own size again.
+class TChartsRepaint {
+public:
+    explicit TChartsRepaint(TForm1& form) : form_(form) {}
+    ~TChartsRepaint()
+    {
+        for (const TWindowChart* chart : WindowCharts())
+            form_.Chart(QString::fromUtf8(chart->Control.data(), qsizetype(chart->Control.size())))->update();
+    }
+
+private:
+    TForm1& form_;
+};
+
 }  // namespace
 
-void ExportReportPdf(TForm1& form, TFileDialogs& dialogs)
+void ExportReportPdf(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     const auto path = dialogs.ChooseSaveFile(
         {U("导出报告(PDF)"), ApplicationDocumentTitle() + QStringLiteral(".pdf"), {U("PDF 文件 (*.pdf)")}});
-    if (path)
-        WriteFileSafely(*path, ReportPdf(form, QDateTime::currentDateTime()));
+    if (!path)
+        return;
+    const TChartsRepaint repaint(form);
+    WriteFileSafely(*path, ReportPdf(WindowReport(form, study), ApplicationCreator()));
 }
 
-void PrintReportPage(TForm1& form, TFileDialogs& dialogs)
+void PrintReportPages(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study)
 {
     QPrinter printer(QPrinter::HighResolution);
-    PrepareReportPrinter(printer);
-    if (dialogs.ChoosePrinter(printer))
-        PrintReport(form, printer, QDateTime::currentDateTime());
+    PrepareReportPrinter(printer, ApplicationCreator());
+    if (!dialogs.ChoosePrinter(printer))
+        return;
+    const TChartsRepaint repaint(form);
+    PrintReport(WindowReport(form, study), printer);
 }
 
 void ExportWindowImage(TForm1& form, TFileDialogs& dialogs)

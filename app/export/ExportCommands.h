@@ -5,8 +5,10 @@
 class TChartControl;
 class TFileDialogs;
 class TForm1;
+struct TStudyInfo;
 
-void ExportReportPdf(TForm1& form, TFileDialogs& dialogs);
-void PrintReportPage(TForm1& form, TFileDialogs& dialogs);
+// The report of the form's results with the study's information.
+void ExportReportPdf(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study);
+void PrintReportPages(TForm1& form, TFileDialogs& dialogs, const TStudyInfo& study);
 void ExportWindowImage(TForm1& form, TFileDialogs& dialogs);
 void SaveChartImageAs(TChartControl& chart, TFileDialogs& dialogs);

@@ -48,8 +48,8 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     QMenu& file = *bar.addMenu(U("文件(&F)"));
     file.setObjectName(QStringLiteral("menuFile"));
     // Stale results are never written silently: each export asks first.
-    const auto withDialogs = [&window, &form](void (*export_)(TForm1&, TFileDialogs&)) {
-        return [&window, &form, export_] {
+    const auto withDialogs = [&window, &form](std::function<void(TForm1&, TFileDialogs&)> export_) {
+        return [&window, &form, export_ = std::move(export_)] {
             form.RunCommand([&] {
                 if (ConfirmCurrentResults(form))
                     export_(form, window.FileDialogs());
@@ -81,11 +81,16 @@ void BuildMainMenu(TMainWindow& window, TForm1& form)
     AddEntry(file, "actionSaveAs", "另存为(&A)…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
              documentCommand([&document] { document.SaveAs(); }));
     file.addSeparator();
+    const auto withStudy = [&document](void (*report)(TForm1&, TFileDialogs&, const TStudyInfo&)) {
+        return [&document, report](TForm1& form, TFileDialogs& dialogs) {
+            report(form, dialogs, document.StudyInformation());
+        };
+    };
     AddEntry(file, "actionStudyInfo", "研究信息(&D)…", {},
              documentCommand([&document] { document.EditStudyInformation(); }));
     file.addSeparator();
-    AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(&ExportReportPdf));
-    AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(&PrintReportPage));
+    AddEntry(file, "actionExportReport", "导出报告(PDF)(&E)…", {}, withDialogs(withStudy(&ExportReportPdf)));
+    AddEntry(file, "actionPrint", "打印(&P)…", QKeySequence::Print, withDialogs(withStudy(&PrintReportPages)));
     AddEntry(file, "actionExportWindowImage", "导出窗口图像(&I)…", {}, withDialogs(&ExportWindowImage));
     AddEntry(file, "actionExportExcel", "导出到 Excel(&X)…", {}, [&window, &form, &document] {
         form.RunCommand([&] {

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <map>
@@ -16,6 +19,7 @@
 
 #include "GoldenTexts.h"
 #include "SampleData.h"
+#include "ScenarioDumps.h"
 
 namespace {
 
@@ -154,25 +158,105 @@ TEST(BatchProgram, ExitStatusSaysHowTheRunEnded)
     EXPECT_EQ(Batch({"--help"}).Status, 0);
 }
 
-TEST(BatchProgram, ReportIsTheWindowsOnePagePdf)
+// A study of 125 readings in 25 rows, with its study information and the
+// window 扩展分析 open.
+QByteArray StudyOf125Readings()
+{
+    QJsonArray cells;
+    for (int i = 0; i < 125; ++i)
+        cells.append(QJsonArray{i % 5, i / 5, QString::number(25.5 + ((i * 37) % 101 - 50) / 40.0, 'f', 2)});
+    const QJsonObject study{
+        {"format", "cpk-xr-study"},
+        {"version", 1},
+        {"decimalSeparator", "."},
+        {"grid", QJsonObject{{"colCount", 5}, {"rowCount", 25}, {"cells", cells}}},
+        {"inputs", QJsonObject{{"Edit6", "28"}, {"Edit7", "25.5"}, {"Edit8", "23"}, {"Edit32", "5"}}},
+        {"extended", QJsonObject{{"ExtendedSigmaMethod", "pooled"}}},
+        {"study", QJsonObject{{"part", QString::fromUtf8("罐体 A-17")},
+                              {"operator", QString::fromUtf8("王小明 \"Wang\"")},
+                              {"note", QString::fromUtf8("第一行\n第二行")}}}};
+    return QJsonDocument(study).toJson();
+}
+
+QString PdfText(const QString& pdf)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+TEST(BatchProgram, ReportIsTheWindowsReport)
 {
     QTemporaryDir dir;
-    const QString report = dir.filePath(QStringLiteral("cans.pdf"));
-    TResult run = Batch({"--report", report, "--decimal-separator", ".", Cans});
+    const QString studyPath = dir.filePath(QStringLiteral("cans.cpkx"));
+    QFile studyFile(studyPath);
+    ASSERT_TRUE(studyFile.open(QIODevice::WriteOnly));
+    studyFile.write(StudyOf125Readings());
+    studyFile.close();
+
+    const QString batchPdf = dir.filePath(QStringLiteral("batch.pdf"));
+    const TResult run = Batch({"--extended", "--report", batchPdf, studyPath});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {report, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
-    EXPECT_TRUE(shown.contains(QString::fromUtf8("CPK-X-R控制图")));
-    EXPECT_TRUE(shown.contains(QStringLiteral("12.0093"))) << shown.toStdString();  // the mean of Cans
+    const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    const QList<QJsonObject> dumps = ScenarioDumps(
+        QStringLiteral("file %1\naction actionExportReport\ndump\n").arg(windowPdf), {studyPath}, environment);
+    ASSERT_EQ(dumps.size(), 1);
+    ASSERT_TRUE(dumps[0].contains(QStringLiteral("extended")));
+
+    const QString text = PdfText(windowPdf);
+    EXPECT_EQ(PdfText(batchPdf), text);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList words = text.split(blanks, Qt::SkipEmptyParts);
+    for (const QJsonValue cell : dumps[0]["grid"]["cells"].toArray())
+        EXPECT_TRUE(words.contains(cell[2].toString())) << cell[2].toString().toStdString();
+    int lines = 0;
+    for (const QJsonValue memo : dumps[0]["memos"].toObject())
+        for (const QJsonValue line : memo.toArray()) {
+            EXPECT_TRUE(words.contains(line.toString())) << line.toString().toStdString();
+            ++lines;
+        }
+    EXPECT_EQ(lines, 13 + 3 * 12 + 3 * 25 + 11);
+    for (const char* shown : {"罐体 A-17", "王小明 \"Wang\"", "第二行", "扩展分析", "Ppk", "Anderson-Darling"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+    // The charts are drawn as vectors: the report holds no raster image.
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), windowPdf});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count('\n'), 2);
 
     // A report that cannot be written names its file and leaves nothing behind.
     const QString unwritable = dir.filePath(QStringLiteral("missing/cans.pdf"));
-    run = Batch({"--report", unwritable, "--decimal-separator", ".", Cans});
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Err.contains(unwritable.toUtf8())) << run.Err.toStdString();
+    const TResult failed = Batch({"--report", unwritable, "--decimal-separator", ".", Cans});
+    EXPECT_EQ(failed.Status, 2);
+    EXPECT_TRUE(failed.Err.contains(unwritable.toUtf8())) << failed.Err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(unwritable));
+}
+
+TEST(BatchProgram, ReportPaperIsLetterWhereTheLocaleUsesLetter)
+{
+    QTemporaryDir dir;
+    const std::pair<const char*, const char*> papers[] = {{"en_US.UTF-8", "612 x 792 pts (letter)"},
+                                                          {"en_CA.UTF-8", "612 x 792 pts (letter)"},
+                                                          {"zh_CN.UTF-8", "595 x 842 pts (A4)"},
+                                                          {"de_DE.UTF-8", "595 x 842 pts (A4)"}};
+    for (const auto& [locale, paper] : papers) {
+        const QString pdf = dir.filePath(QString::fromLatin1(locale) + QStringLiteral(".pdf"));
+        QProcess batch;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        batch.setProcessEnvironment(environment);
+        batch.start(QStringLiteral(BATCH_PROGRAM), {"--report", pdf, "--decimal-separator", ".", Cans});
+        ASSERT_TRUE(batch.waitForFinished(60000));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(paper))) << locale << "\n" << shown.toStdString();
+    }
 }
 
 TEST(BatchProgram, ChartFilesAreWrittenAtTheWindowsSizes)
