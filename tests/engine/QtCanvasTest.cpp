@@ -154,7 +154,7 @@ TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)
     const QImage image = PaintChartImage(control.Chart(), 772, 190);
     EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::white));
 
-    const QJsonObject dump = ChartDumpJson(control.Chart());
+    const QJsonObject dump = ChartDumpJson(control.Chart(), LayOutChart(control.Chart(), 772, 190));
     EXPECT_EQ(dump["title"]["text"].toString(), QString::fromUtf8("均值控制图"));
     EXPECT_TRUE(dump["title"]["visible"].toBool());
     const QJsonArray series = dump["series"].toArray();
@@ -188,10 +188,10 @@ class TFailingSeries : public TChartSeries {
 public:
     explicit TFailingSeries(TChart* owner) : TChartSeries(owner) {}
     const char* ClassName() const override { return "TFailingSeries"; }
-    void PrepareForPaint(TCanvas&) override { throw std::runtime_error("paint failed"); }
+    void PrepareLayout(TTextMeasurer&, TSeriesLayout&) const override { throw std::runtime_error("paint failed"); }
 
 protected:
-    void DrawAllValues(TCanvas&, const TRect&) override {}
+    void DrawAllValues(TCanvas&, const TChartLayout&, const TSeriesLayout&) const override {}
 };
 
 }  // namespace
