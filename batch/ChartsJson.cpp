@@ -1,50 +1,17 @@
 #include "ChartsJson.h"
 
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
 
 #include <cmath>
 #include <map>
 #include <string>
 
 #include "ChartDump.h"
-#include "QtCanvas.h"
+#include "ChartRendering.h"
 
 namespace {
-
-// The dump holds what a paint computes: the layout, the axis labels, the
-// marks' places. Those come from the texts' measures alone, so the paint
-// measures as the window's canvas does and draws nothing, which keeps a
-// million points from being stroked for a dump.
-class TMeasuringCanvas : public TQtCanvas {
-public:
-    using TQtCanvas::TQtCanvas;
-    void SetPen(const TPenSpec&) override {}
-    void SetBrush(const TBrushSpec&) override {}
-    void FillRect(const TRect&, TColor) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Line(int, int, int, int) override {}
-    void Polyline(const std::vector<TPoint>&) override {}
-    void Rectangle(const TRect&) override {}
-    void Polygon(const std::vector<TPoint>&) override {}
-    void TextOut(int, int, std::string_view, TTextAlign, TTextAnchor) override {}
-};
-
-// As the window's paint: an exception may not leave it.
-void MeasureAtWindowSize(TBatchChart& chart)
-{
-    QImage image(1, 1, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TMeasuringCanvas canvas(painter);
-    try {
-        chart.Chart.Paint(canvas, chart.Width, chart.Height);
-    } catch (const std::exception&) {
-    }
-}
 
 // A value as Qt's JSON writes it, so that the charts read as the runner's dump.
 void WriteQtJson(TJsonWriter& json, const QJsonValue& value)
@@ -97,9 +64,13 @@ void WriteSeries(TJsonWriter& json, const QJsonObject& dumped, const TChartSerie
     json.EndObject();
 }
 
-void WriteChart(TJsonWriter& json, const TChart& chart, bool withPoints)
+// The layout as a paint at the chart's window size computes it, measured
+// in the window's fonts: the labels and the marks' places.
+void WriteChart(TJsonWriter& json, TBatchChart& batchChart, bool withPoints)
 {
-    const QJsonObject dumped = ChartDumpJsonWithoutPoints(chart);
+    TChart& chart = batchChart.Chart;
+    const QJsonObject dumped =
+        ChartDumpJsonWithoutPoints(chart, LayOutChart(chart, batchChart.Width, batchChart.Height));
     json.BeginObject();
     for (auto member = dumped.begin(); member != dumped.end(); ++member) {
         json.Key(member.key().toStdString());
@@ -121,11 +92,9 @@ void WriteChart(TJsonWriter& json, const TChart& chart, bool withPoints)
 void WriteChartsJson(TJsonWriter& json, TBatchCharts& charts, bool withPoints)
 {
     // By name, in the order of Qt's JSON objects.
-    std::map<std::string, const TChart*> byName;
-    for (TBatchChart& chart : charts.Charts()) {
-        MeasureAtWindowSize(chart);
-        byName[std::string(chart.Name)] = &chart.Chart;
-    }
+    std::map<std::string, TBatchChart*> byName;
+    for (TBatchChart& chart : charts.Charts())
+        byName[std::string(chart.Name)] = &chart;
     json.BeginObject();
     for (const auto& [name, chart] : byName) {
         json.Key(name);

@@ -19,6 +19,7 @@
 
 #include "BarSeries.h"
 #include "Chart.h"
+#include "ChartRendering.h"
 #include "CustomSeries.h"
 #include "FastLineSeries.h"
 #include "QtCanvas.h"
@@ -92,13 +93,12 @@ static void BM_PaintFastLine(benchmark::State& state)
         PaintOnce(fixture.Chart, image);
 }
 // The points the chart computes for its line, as one polygon.
-static QPolygon LinePolygon(TFastLineChart& fixture, QImage& image)
+static QPolygon LinePolygon(TFastLineChart& fixture, const TChartLayout& layout)
 {
-    PaintOnce(fixture.Chart, image);  // lays the chart out for the mapping
     const auto count = static_cast<int>(fixture.Line.Count());
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i) {
-        const TPoint point = fixture.Line.PointPixel(static_cast<std::size_t>(i));
+        const TPoint point = fixture.Line.PointPixel(layout, static_cast<std::size_t>(i));
         polygon[i] = QPoint(point.X, point.Y);
     }
     return polygon;
@@ -106,7 +106,7 @@ static QPolygon LinePolygon(TFastLineChart& fixture, QImage& image)
 
 // The reference: drawPolyline with the pen the canvas sets for a one-pixel
 // line, clipped to the plot rectangle as the chart clips when clip is true.
-static void DrawReference(const TFastLineChart& fixture, const QPolygon& polygon, QImage& image, bool clip)
+static void DrawReference(const TChartLayout& layout, const QPolygon& polygon, QImage& image, bool clip)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -114,7 +114,7 @@ static void DrawReference(const TFastLineChart& fixture, const QPolygon& polygon
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     if (clip) {
-        const TRect& plot = fixture.Chart.PlotRect();
+        const TRect& plot = layout.PlotRect;
         painter.setClipRect(QRect(plot.Left, plot.Top, plot.Width(), plot.Height() + 1));
     }
     painter.drawPolyline(polygon);
@@ -124,9 +124,10 @@ static void BM_ReferenceDrawPolyline(benchmark::State& state)
 {
     TFastLineChart& fixture = FastLineChart(static_cast<int>(state.range(0)));
     QImage image(Width, Height, QImage::Format_RGB32);
-    const QPolygon polygon = LinePolygon(fixture, image);
+    const TChartLayout layout = LayOutChart(fixture.Chart, Width, Height);
+    const QPolygon polygon = LinePolygon(fixture, layout);
     for (auto _ : state)
-        DrawReference(fixture, polygon, image, state.range(1) != 0);
+        DrawReference(layout, polygon, image, state.range(1) != 0);
 }
 
 // Each iteration paints the chart and draws its reference side by side, so
@@ -136,7 +137,8 @@ static void BM_FastLineAgainstPolyline(benchmark::State& state)
 {
     TFastLineChart& fixture = FastLineChart(static_cast<int>(state.range(0)));
     QImage image(Width, Height, QImage::Format_RGB32);
-    const QPolygon polygon = LinePolygon(fixture, image);
+    const TChartLayout layout = LayOutChart(fixture.Chart, Width, Height);
+    const QPolygon polygon = LinePolygon(fixture, layout);
     double paintSeconds = 0, frameSeconds = 0, polylineSeconds = 0;
     const auto timed = [](double& seconds, auto&& work) {
         const auto start = std::chrono::steady_clock::now();
@@ -146,7 +148,7 @@ static void BM_FastLineAgainstPolyline(benchmark::State& state)
     for (auto _ : state) {
         timed(paintSeconds, [&] { PaintOnce(fixture.Chart, image); });
         timed(frameSeconds, [&] { PaintOnce(fixture.Frame, image); });
-        timed(polylineSeconds, [&] { DrawReference(fixture, polygon, image, true); });
+        timed(polylineSeconds, [&] { DrawReference(layout, polygon, image, true); });
     }
     state.counters["ratio"] = paintSeconds / (frameSeconds + polylineSeconds);
     state.counters["polyline_ratio"] = paintSeconds / polylineSeconds;

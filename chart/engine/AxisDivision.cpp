@@ -5,40 +5,42 @@
 #include "Chart.h"
 #include "Extended.h"
 
-void TChartAxis::CalcDivision(TCanvas& canvas)
+TAxisDivision TChartAxis::CalcDivision(TTextMeasurer& measurer, const TAxisScale& scale) const
 {
-    division_ = {};
+    TAxisDivision division;
     if (labels_) {
         const TAxisLabelStyle style = EffectiveLabelStyle();
         if (style == talValue)
-            DivideByValues(canvas);
+            DivideByValues(measurer, scale, division);
         else if (style == talText || style == talMark)
-            DivideByPoints(canvas, style);
+            DivideByPoints(measurer, scale, division, style);
     }
-    CalcMinorTicks();
+    CalcMinorTicks(scale, division);
+    return division;
 }
 
-void TChartAxis::DivideByValues(TCanvas& canvas)
+void TChartAxis::DivideByValues(TTextMeasurer& measurer, const TAxisScale& scale, TAxisDivision& division) const
 {
-    division_.Step = CalcLabelStep(canvas);
-    division_.LabelHeight = canvas.TextHeight("W");
+    division.Step = CalcLabelStep(measurer, scale);
+    division.LabelHeight = measurer.TextHeight("W");
     for (double value :
-         LabelValues(scale_.WorkMinimum, scale_.WorkMaximum, scale_.WorkRange, division_.Step, roundFirstLabel_)) {
-        const int pos = CalcPosValue(value);
-        const bool used = labelsOnAxis_ || StrictlyInside(pos);
+         LabelValues(scale.WorkMinimum, scale.WorkMaximum, scale.WorkRange, division.Step, roundFirstLabel_)) {
+        const int pos = scale.CalcPosValue(value);
+        const bool used = labelsOnAxis_ || (pos > scale.StartPos && pos < scale.EndPos);
         if (used || !tickOnLabelsOnly_)
-            division_.Ticks.push_back(pos);
+            division.Ticks.push_back(pos);
         if (used)
-            division_.Labels.push_back({value, LabelText(value), pos});
+            division.Labels.push_back({value, LabelText(value), pos});
     }
 }
 
 // Point labels (or mark texts) at the X of every point of the series that use
 // the axis along their X values.
-void TChartAxis::DivideByPoints(TCanvas& canvas, TAxisLabelStyle style)
+void TChartAxis::DivideByPoints(TTextMeasurer& measurer, const TAxisScale& scale, TAxisDivision& division,
+                                TAxisLabelStyle style) const
 {
-    canvas.SetFont(labelsFont_.Spec());
-    division_.LabelHeight = canvas.TextHeight("W");
+    measurer.SetFont(labelsFont_.Spec());
+    division.LabelHeight = measurer.TextHeight("W");
     for (const TChartSeries* series : SeriesUsingAxis()) {
         if (Horizontal() ? series->GetHorizAxis() != this : series->GetVertAxis() != this)
             continue;
@@ -47,25 +49,25 @@ void TChartAxis::DivideByPoints(TCanvas& canvas, TAxisLabelStyle style)
             std::string text = style == talText ? series->Label(i) : series->Marks().MarkText(i);
             if (text.empty())
                 continue;
-            const int pos = CalcPosValue(values[i]);
-            if (!labelsOnAxis_ && !StrictlyInside(pos))
+            const int pos = scale.CalcPosValue(values[i]);
+            if (!labelsOnAxis_ && !(pos > scale.StartPos && pos < scale.EndPos))
                 continue;
-            division_.Ticks.push_back(pos);
-            division_.Labels.push_back({values[i], std::move(text), pos});
+            division.Ticks.push_back(pos);
+            division.Labels.push_back({values[i], std::move(text), pos});
         }
     }
 }
 
 // Minor ticks divide every gap between two ticks evenly, and continue with
 // the first gap's spacing before the first tick and after the last one.
-void TChartAxis::CalcMinorTicks()
+void TChartAxis::CalcMinorTicks(const TAxisScale& scale, TAxisDivision& division) const
 {
-    const std::vector<int>& ticks = division_.Ticks;
+    const std::vector<int>& ticks = division.Ticks;
     if (ticks.size() < 2 || minorTickCount_ <= 0)
         return;
-    const auto add = [this](int pos) {
-        if (StrictlyInside(pos))
-            division_.MinorTicks.push_back(pos);
+    const auto add = [&](int pos) {
+        if (pos > scale.StartPos && pos < scale.EndPos)
+            division.MinorTicks.push_back(pos);
     };
     const long double parts = minorTickCount_ + 1;
     const int first = ticks.front();

@@ -1,37 +1,38 @@
-// The drawing half of an axis: it paints the division of the layout pass,
-// the labels, axis line, ticks and grid, and computes nothing of its own.
+// The drawing half of an axis: it paints the layout's division, the labels,
+// axis line, ticks and grid, and computes nothing of its own.
 #include "ChartAxis.h"
 
-void TChartAxis::Draw(TCanvas& canvas, const TRect& plotRect)
+void TChartAxis::Draw(TCanvas& canvas, const TAxisLayout& layout, const TRect& plotRect) const
 {
-    if (!division_.Labels.empty()) {
+    if (!layout.Division.Labels.empty()) {
         canvas.SetFont(labelsFont_.Spec());
-        for (const TAxisLabel& label : division_.Labels)
-            DrawLabel(canvas, label.Pos, label.Text);
+        for (const TAxisLabel& label : layout.Division.Labels)
+            DrawLabel(canvas, layout, label);
     }
-    DrawLinesAndTicks(canvas, plotRect);
+    DrawLinesAndTicks(canvas, layout, plotRect);
 }
 
-void TChartAxis::DrawLabel(TCanvas& canvas, int pos, const std::string& text)
+void TChartAxis::DrawLabel(TCanvas& canvas, const TAxisLayout& layout, const TAxisLabel& label) const
 {
-    const int halfHeight = division_.LabelHeight / 2;
+    const int halfHeight = layout.Division.LabelHeight / 2;
+    const int at = layout.LabelsPos;
     switch (kind_) {
-    case akBottom: canvas.TextOut(pos, labelsPos_, text, taCenter, tvTop); break;
-    case akTop: canvas.TextOut(pos, labelsPos_, text, taCenter, tvBottom); break;
-    case akLeft: canvas.TextOut(labelsPos_, pos - halfHeight, text, taRightJustify, tvTop); break;
-    case akRight: canvas.TextOut(labelsPos_, pos - halfHeight, text, taLeftJustify, tvTop); break;
+    case akBottom: canvas.TextOut(label.Pos, at, label.Text, taCenter, tvTop); break;
+    case akTop: canvas.TextOut(label.Pos, at, label.Text, taCenter, tvBottom); break;
+    case akLeft: canvas.TextOut(at, label.Pos - halfHeight, label.Text, taRightJustify, tvTop); break;
+    case akRight: canvas.TextOut(at, label.Pos - halfHeight, label.Text, taLeftJustify, tvTop); break;
     }
 }
 
 // A tick starts one pixel off the axis line and runs away from the plot
 // (towards it for inner ticks).
-void TChartAxis::DrawTick(TCanvas& canvas, int pos, int length, bool inwards)
+void TChartAxis::DrawTick(TCanvas& canvas, int axisPos, int pos, int length, bool inwards) const
 {
     // Bottom and right run to larger coordinates, top and left to smaller.
     int direction = (kind_ == akBottom || kind_ == akRight) ? 1 : -1;
     if (inwards)
         direction = -direction;
-    const int start = axisPos_ + direction;
+    const int start = axisPos + direction;
     const int end = start + direction * length;
     if (Horizontal())
         canvas.Line(pos, start, pos, end);
@@ -39,27 +40,28 @@ void TChartAxis::DrawTick(TCanvas& canvas, int pos, int length, bool inwards)
         canvas.Line(start, pos, end, pos);
 }
 
-void TChartAxis::DrawLinesAndTicks(TCanvas& canvas, const TRect& plotRect)
+void TChartAxis::DrawLinesAndTicks(TCanvas& canvas, const TAxisLayout& layout, const TRect& plotRect) const
 {
-    const std::vector<int>& ticks = division_.Ticks;
+    const std::vector<int>& ticks = layout.Division.Ticks;
+    const int axisPos = layout.AxisPos;
     if (axisPen_.Visible()) {
         canvas.SetPen(axisPen_.Spec());
         if (Horizontal())
-            canvas.Line(scale_.StartPos, axisPos_, scale_.EndPos, axisPos_);
+            canvas.Line(layout.Scale.StartPos, axisPos, layout.Scale.EndPos, axisPos);
         else
-            canvas.Line(axisPos_, scale_.StartPos, axisPos_, scale_.EndPos);
+            canvas.Line(axisPos, layout.Scale.StartPos, axisPos, layout.Scale.EndPos);
     }
 
     if (ticks_.Visible() && tickLength_ != 0) {
         canvas.SetPen(ticks_.Spec());
         for (int pos : ticks)
-            DrawTick(canvas, pos, tickLength_, false);
+            DrawTick(canvas, axisPos, pos, tickLength_, false);
     }
 
     if (grid_.Visible()) {
         canvas.SetPen(grid_.Spec());
         for (int pos : ticks) {
-            if (!StrictlyInside(pos))
+            if (!layout.StrictlyInside(pos))
                 continue;
             if (Horizontal())
                 canvas.Line(pos, plotRect.Top + 1, pos, plotRect.Bottom);
@@ -71,12 +73,12 @@ void TChartAxis::DrawLinesAndTicks(TCanvas& canvas, const TRect& plotRect)
     if (ticksInner_.Visible() && tickInnerLength_ != 0) {
         canvas.SetPen(ticksInner_.Spec());
         for (int pos : ticks)
-            DrawTick(canvas, pos, tickInnerLength_, true);
+            DrawTick(canvas, axisPos, pos, tickInnerLength_, true);
     }
 
     if (minorTicks_.Visible() && ticks.size() >= 2 && minorTickCount_ > 0) {
         canvas.SetPen(minorTicks_.Spec());
-        for (int pos : division_.MinorTicks)
-            DrawTick(canvas, pos, minorTickLength_, false);
+        for (int pos : layout.Division.MinorTicks)
+            DrawTick(canvas, axisPos, pos, minorTickLength_, false);
     }
 }

@@ -38,29 +38,25 @@ public:
     bool KeepApart() const { return keepApart_; }
     void SetKeepApart(bool value);
 
-    // Run-time values of the last paint.
-    int BarSize() const { return barSize_; }
-    int NumBars() const { return numBars_; }
-    int BarPosition() const { return barPosition_; }
-    int MaxBarPoints() const { return maxBarPoints_; }
-    TRect BarRect(std::size_t index) const;
+    TRect BarRect(const TChartLayout& chart, const TSeriesLayout& layout, std::size_t index) const;
 
-    void PrepareForPaint(TCanvas& canvas) override;
-    void CalcSizesFromAxes() override;
-    void CalcHorizMargins(int& left, int& right) const override;
-    void CalcVerticalMargins(int& top, int& bottom) const override;
+    void PrepareLayout(TTextMeasurer& measurer, TSeriesLayout& layout) const override;
+    void CalcSizesFromAxes(const TChartLayout& chart, TSeriesLayout& layout) const override;
+    void CalcHorizMargins(const TSeriesLayout& layout, int& left, int& right) const override;
+    void CalcVerticalMargins(const TSeriesLayout& layout, int& top, int& bottom) const override;
     double MinYValue() const override;
     double MaxYValue() const override;
-    void PlaceMark(TMarkPosition& position, std::size_t index) const override;
+    void PlaceMark(const TChartLayout& chart, const TSeriesLayout& layout, TMarkPosition& position,
+                   std::size_t index) const override;
 
 protected:
-    void DrawAllValues(TCanvas& canvas, const TRect& plotRect) override;
+    void DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const override;
 
 private:
-    int OriginPixel() const;
-    int HorizMargin(int barSize) const;
-    int SizeKeptApart(int size) const;
-    void AvoidOverlap(TMarkPosition& position, std::size_t index) const;
+    int OriginPixel(const TChartLayout& chart) const;
+    int HorizMargin(const TBarLayout& bars, int barSize) const;
+    int SizeKeptApart(const TChartLayout& chart, const TBarLayout& bars, int size) const;
+    void AvoidOverlap(const TSeriesLayout& layout, TMarkPosition& position, std::size_t index) const;
     template <class T>
     void Set(T& field, const T& value)
     {
@@ -78,10 +74,4 @@ private:
     bool autoMarkPosition_ = true;
     bool keepApart_ = false;
     TColor barBrushColor_ = DefaultColorMarker;
-
-    int numBars_ = 0;
-    int barPosition_ = 0;
-    int maxBarPoints_ = 0;
-    int barSize_ = 0;
-    int markLineHeight_ = 0;
 };

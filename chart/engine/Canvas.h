@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ChartTypes.h"
+#include "TextMeasurer.h"
 
 struct TPenSpec {
     TColor Color = clBlack;
@@ -13,14 +14,6 @@ struct TPenSpec {
     TPenStyle Style = psSolid;        // psClear draws no line
     TPenEndStyle EndStyle = esRound;  // ends and joins of pens 2 pixels or wider
     friend bool operator==(const TPenSpec&, const TPenSpec&) = default;
-};
-
-struct TFontSpec {
-    std::string Name = "Arial";
-    int Size = 8;  // points
-    TColor Color = clBlack;
-    bool Bold = false;
-    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };
 
 struct TBrushSpec {
@@ -32,14 +25,15 @@ struct TBrushSpec {
 enum TTextAlign { taLeftJustify, taCenter, taRightJustify };
 enum TTextAnchor { tvTop, tvBottom };
 
-class TCanvas {
+class TCanvas : public TTextMeasurer {
 public:
-    virtual ~TCanvas() = default;
+    // What a chart lays itself out with before it draws here: the canvas
+    // itself, unless measuring would change what it draws.
+    virtual TTextMeasurer& Measurer() { return *this; }
 
-    // Drawing state.
+    // Drawing state; the font is set through SetFont.
     virtual void SetPen(const TPenSpec& pen) = 0;
     virtual void SetBrush(const TBrushSpec& brush) = 0;
-    virtual void SetFont(const TFontSpec& font) = 0;
 
     // Drawing operations, integer pixels of the chart control.
     virtual void FillRect(const TRect& rect, TColor color) = 0;
@@ -55,10 +49,6 @@ public:
     // Text with no background; x is the left edge, centre or right edge by
     // align, y the top or bottom edge by anchor.
     virtual void TextOut(int x, int y, std::string_view text, TTextAlign align, TTextAnchor anchor) = 0;
-
-    // Measurement in the current font.
-    virtual int TextWidth(std::string_view text) = 0;
-    virtual int TextHeight(std::string_view text) = 0;
 
     virtual void ClipRectangle(const TRect& rect) = 0;
     virtual void UnClipRectangle() = 0;

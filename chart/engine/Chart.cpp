@@ -108,37 +108,171 @@ void TChart::DestroyAllSeries()
     }
 }
 
-// --- Paint
+// --- Layout
 
-void TChart::Paint(TCanvas& canvas, int width, int height)
+const TSeriesLayout& TChartLayout::Of(const TChartSeries& series) const
 {
-    ++paintCount_;
-    needsRepaint_ = false;
-    panelRect_ = {0, 0, width, height};
-
-    DrawPanel(canvas);
-    CalcChartRect();
-    for (TChartSeries* series : seriesList_)
-        if (series->Active())
-            series->PrepareForPaint(canvas);
-    DrawTitle(canvas);
-    LayOutAxes(canvas);
-    LayOutMarks(canvas);
-    DrawBackWall(canvas);
-    for (const auto& axis : axes_)
-        if (axis->IsVisible())
-            axis->Draw(canvas, plotRect_);
-    for (TChartSeries* series : seriesList_)
-        if (series->Active())
-            series->Draw(canvas, plotRect_);
+    static const TSeriesLayout none;
+    for (const TSeriesLayout& layout : Series)
+        if (layout.Series == &series)
+            return layout;
+    return none;
 }
 
-void TChart::DrawPanel(TCanvas& canvas)
+namespace {
+
+// Passes measuring on and notes the font it was last asked for.
+class TFontNotingMeasurer : public TTextMeasurer {
+public:
+    TFontNotingMeasurer(TTextMeasurer& measurer, std::optional<TFontSpec>& lastFont)
+        : measurer_(measurer),
+          lastFont_(lastFont)
+    {}
+    void SetFont(const TFontSpec& font) override
+    {
+        lastFont_ = font;
+        measurer_.SetFont(font);
+    }
+    int TextWidth(std::string_view text) override { return measurer_.TextWidth(text); }
+    int TextHeight(std::string_view text) override { return measurer_.TextHeight(text); }
+
+private:
+    TTextMeasurer& measurer_;
+    std::optional<TFontSpec>& lastFont_;
+};
+
+}  // namespace
+
+TChartLayout TChart::LayOut(TTextMeasurer& measurer, int width, int height)
+{
+    needsRepaint_ = false;
+    TChartLayout layout;
+    TFontNotingMeasurer noting(measurer, layout.LastFont);
+    layout.PanelRect = {0, 0, width, height};
+    layout.ChartRect = CalcChartRect(layout.PanelRect);
+    for (TChartSeries* series : seriesList_) {
+        TSeriesLayout& own = layout.Series.emplace_back();
+        own.Series = series;
+        if (series->Active())
+            series->PrepareLayout(noting, own);
+    }
+    LayOutTitle(noting, layout);
+    LayOutAxes(noting, layout);
+    LayOutMarks(noting, layout);
+    return layout;
+}
+
+TRect TChart::CalcChartRect(const TRect& panel) const
+{
+    const int border = bevelWidth_;  // BorderWidth 0, no inner bevel, no border pen
+    int left = marginLeft_, top = marginTop_, right = marginRight_, bottom = marginBottom_;
+    if (marginUnits_ == muPercent) {
+        left = marginLeft_ * panel.Width() / 100;
+        right = marginRight_ * panel.Width() / 100;
+        top = marginTop_ * panel.Height() / 100;
+        bottom = marginBottom_ * panel.Height() / 100;
+    }
+    return {panel.Left + border + left, panel.Top + border + top, panel.Right - border - right,
+            panel.Bottom - border - bottom};
+}
+
+void TChart::LayOutTitle(TTextMeasurer& measurer, TChartLayout& layout) const
+{
+    const TRect& chartRect = layout.ChartRect;
+    layout.TitleBottom = chartRect.Top;
+    const std::vector<std::string>& lines = title_.Text();
+    if (!title_.Visible() || lines.empty())
+        return;
+    measurer.SetFont(title_.Font().Spec());
+    const int frameWidth = title_.Frame().Visible() ? title_.Frame().Width() : 0;
+    const int lineHeight = measurer.TextHeight("W");
+
+    TRect box = chartRect;
+    box.Top += frameWidth;
+    box.Bottom = box.Top + static_cast<int>(lines.size()) * lineHeight;
+    box = {box.Left - frameWidth, box.Top - frameWidth, box.Right + frameWidth, box.Bottom + frameWidth};
+    if (title_.AdjustFrame()) {
+        int widest = 0;
+        for (const std::string& line : lines)
+            widest = std::max(widest, measurer.TextWidth(line));
+        const int boxWidth = measurer.TextWidth("W") + frameWidth + widest;
+        const int centre = (chartRect.Left + chartRect.Right) / 2;
+        box.Left = centre - boxWidth / 2;
+        box.Right = centre + boxWidth / 2;
+    }
+    layout.TitleRect = box;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        layout.TitleLines.push_back({(box.Left + box.Right) / 2 - measurer.TextWidth(lines[i]) / 2,
+                                     box.Top + frameWidth + static_cast<int>(i) * lineHeight});
+    layout.TitleBottom = box.Bottom + 5 + frameWidth;
+}
+
+void TChart::LayOutAxes(TTextMeasurer& measurer, TChartLayout& layout)
+{
+    for (const auto& axis : axes_)
+        layout.Axis(axis->Kind()).Visible = axis->ShownInPaint();
+    for (const auto& axis : axes_)
+        axis->CalcAutomaticRange(layout.Axis(axis->Kind()).Scale);
+
+    TRect rect = layout.ChartRect;
+    rect.Top = layout.TitleBottom;
+    for (const auto& axis : axes_)
+        if (layout.Axis(axis->Kind()).Visible)
+            axis->ReserveBands(rect, measurer, layout.Axis(axis->Kind()));
+    if (rect.Right < rect.Left)
+        rect.Right = rect.Left + 1;
+    if (rect.Bottom < rect.Top)
+        rect.Bottom = rect.Top + 1;
+    layout.PlotRect = rect;
+
+    for (const auto& axis : axes_)
+        axis->CalcPositions(layout.PlotRect, layout.Axis(axis->Kind()));
+    for (std::size_t s = 0; s < seriesList_.size(); ++s)
+        if (seriesList_[s]->Active())
+            seriesList_[s]->CalcSizesFromAxes(layout, layout.Series[s]);
+    // Each axis widens its own scale only: the order does not matter.
+    for (const auto& axis : axes_)
+        layout.Axis(axis->Kind()).Scale = axis->WidenedScale(layout);
+    for (const auto& axis : axes_) {
+        TAxisLayout& own = layout.Axis(axis->Kind());
+        if (own.Visible)
+            own.Division = axis->CalcDivision(measurer, own.Scale);
+    }
+}
+
+void TChart::LayOutMarks(TTextMeasurer& measurer, TChartLayout& layout)
+{
+    for (std::size_t s = 0; s < seriesList_.size(); ++s)
+        if (seriesList_[s]->Active())
+            seriesList_[s]->CalcVisiblePart(measurer, layout, layout.Series[s]);
+    SeparateMarkGroups(layout);
+}
+
+// --- Drawing
+
+void TChart::Paint(TCanvas& canvas, int width, int height) { Draw(canvas, LayOut(canvas.Measurer(), width, height)); }
+
+void TChart::Draw(TCanvas& canvas, const TChartLayout& layout) const
+{
+    DrawPanel(canvas, layout.PanelRect);
+    DrawTitle(canvas, layout);
+    if (layout.LastFont)
+        canvas.SetFont(*layout.LastFont);
+    DrawBackWall(canvas, layout.PlotRect);
+    for (const auto& axis : axes_)
+        if (layout.Axis(axis->Kind()).Visible)
+            axis->Draw(canvas, layout.Axis(axis->Kind()), layout.PlotRect);
+    for (std::size_t s = 0; s < seriesList_.size() && s < layout.Series.size(); ++s)
+        if (seriesList_[s]->Active())
+            seriesList_[s]->Draw(canvas, layout, layout.Series[s]);
+}
+
+void TChart::DrawPanel(TCanvas& canvas, const TRect& panel) const
 {
     const TColor fill = color_ == DefaultColorMarker ? canvas.SystemColor(scBtnFace) : color_;
-    canvas.FillRect(panelRect_, fill);
+    canvas.FillRect(panel, fill);
     // Raised bevel: light on the top and left edges, dark on the bottom and right.
-    TRect edge = panelRect_;
+    TRect edge = panel;
     for (int i = 0; i < bevelWidth_; ++i) {
         canvas.SetPen({canvas.SystemColor(scBtnHighlight), 1, psSolid, esRound});
         canvas.Polyline({{edge.Left, edge.Bottom - 1}, {edge.Left, edge.Top}, {edge.Right - 1, edge.Top}});
@@ -149,94 +283,20 @@ void TChart::DrawPanel(TCanvas& canvas)
     }
 }
 
-void TChart::CalcChartRect()
+// Transparent: no background and no frame, only the text.
+void TChart::DrawTitle(TCanvas& canvas, const TChartLayout& layout) const
 {
-    const int border = bevelWidth_;  // BorderWidth 0, no inner bevel, no border pen
-    int left = marginLeft_, top = marginTop_, right = marginRight_, bottom = marginBottom_;
-    if (marginUnits_ == muPercent) {
-        left = marginLeft_ * panelRect_.Width() / 100;
-        right = marginRight_ * panelRect_.Width() / 100;
-        top = marginTop_ * panelRect_.Height() / 100;
-        bottom = marginBottom_ * panelRect_.Height() / 100;
-    }
-    chartRect_ = {panelRect_.Left + border + left, panelRect_.Top + border + top, panelRect_.Right - border - right,
-                  panelRect_.Bottom - border - bottom};
-}
-
-void TChart::DrawTitle(TCanvas& canvas)
-{
-    titleBottom_ = chartRect_.Top;
-    titleRect_ = {};
-    const std::vector<std::string>& lines = title_.Text();
-    if (!title_.Visible() || lines.empty())
+    if (layout.TitleLines.empty())
         return;
     canvas.SetFont(title_.Font().Spec());
-    const int frameWidth = title_.Frame().Visible() ? title_.Frame().Width() : 0;
-    const int lineHeight = canvas.TextHeight("W");
-
-    TRect box = chartRect_;
-    box.Top += frameWidth;
-    box.Bottom = box.Top + static_cast<int>(lines.size()) * lineHeight;
-    box = {box.Left - frameWidth, box.Top - frameWidth, box.Right + frameWidth, box.Bottom + frameWidth};
-    if (title_.AdjustFrame()) {
-        int widest = 0;
-        for (const std::string& line : lines)
-            widest = std::max(widest, canvas.TextWidth(line));
-        const int boxWidth = canvas.TextWidth("W") + frameWidth + widest;
-        const int centre = (chartRect_.Left + chartRect_.Right) / 2;
-        box.Left = centre - boxWidth / 2;
-        box.Right = centre + boxWidth / 2;
-    }
-    titleRect_ = box;
-    // Transparent: no background and no frame, only the text.
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int x = (box.Left + box.Right) / 2 - canvas.TextWidth(lines[i]) / 2;
-        canvas.TextOut(x, box.Top + frameWidth + static_cast<int>(i) * lineHeight, lines[i], taLeftJustify, tvTop);
-    }
-    titleBottom_ = box.Bottom + 5 + frameWidth;
+    const std::vector<std::string>& lines = title_.Text();
+    for (std::size_t i = 0; i < lines.size() && i < layout.TitleLines.size(); ++i)
+        canvas.TextOut(layout.TitleLines[i].X, layout.TitleLines[i].Y, lines[i], taLeftJustify, tvTop);
 }
 
-void TChart::LayOutAxes(TCanvas& canvas)
-{
-    for (const auto& axis : axes_)
-        axis->CalcVisibility();
-    for (const auto& axis : axes_)
-        axis->CalcAutomaticRange();
-
-    TRect rect = chartRect_;
-    rect.Top = titleBottom_;
-    for (const auto& axis : axes_)
-        if (axis->IsVisible())
-            axis->ReserveBands(rect, canvas);
-    if (rect.Right < rect.Left)
-        rect.Right = rect.Left + 1;
-    if (rect.Bottom < rect.Top)
-        rect.Bottom = rect.Top + 1;
-    plotRect_ = rect;
-
-    for (const auto& axis : axes_)
-        axis->CalcPositions(plotRect_);
-    for (TChartSeries* series : seriesList_)
-        if (series->Active())
-            series->CalcSizesFromAxes();
-    for (const auto& axis : axes_)
-        axis->ApplySeriesMargins();
-    for (const auto& axis : axes_)
-        if (axis->IsVisible())
-            axis->CalcDivision(canvas);
-}
-
-void TChart::LayOutMarks(TCanvas& canvas)
-{
-    for (TChartSeries* series : seriesList_)
-        if (series->Active())
-            series->CalcVisiblePart(canvas, plotRect_);
-    SeparateMarkGroups();
-}
-
-void TChart::DrawBackWall(TCanvas& canvas)
+void TChart::DrawBackWall(TCanvas& canvas, const TRect& plotRect) const
 {
     canvas.SetPen(backWall_.Pen().Spec());
     canvas.SetBrush({true, backWall_.Color()});
-    canvas.Rectangle({plotRect_.Left, plotRect_.Top, plotRect_.Right + 1, plotRect_.Bottom + 1});
+    canvas.Rectangle({plotRect.Left, plotRect.Top, plotRect.Right + 1, plotRect.Bottom + 1});
 }

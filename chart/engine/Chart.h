@@ -1,7 +1,7 @@
 #pragma once
 // The chart: panel, title, back wall, four axes and the series list. Every
-// property change marks the chart for repainting; Paint recomputes the whole
-// layout from the current properties and points and draws it.
+// property change marks the chart for repainting; a paint lays the chart out
+// afresh from the current properties and points and draws that layout.
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,6 +11,7 @@
 #include "Canvas.h"
 #include "ChangeLink.h"
 #include "ChartAxis.h"
+#include "ChartLayout.h"
 #include "ChartSeries.h"
 #include "ChartTitle.h"
 
@@ -87,18 +88,14 @@ public:
     // Called on every change, e.g. to schedule the control's repaint.
     void SetOnInvalidate(std::function<void()> handler) { onInvalidate_ = std::move(handler); }
 
-    // Paints the chart into a panel of the given size at (0, 0).
+    // The layout of a panel of the given size at (0, 0): the start of a
+    // paint. It also writes what a paint keeps: the data range into the
+    // automatic axis ends and the marks' positions.
+    TChartLayout LayOut(TTextMeasurer& measurer, int width, int height);
+    // Draws a layout of this chart; computes nothing.
+    void Draw(TCanvas& canvas, const TChartLayout& layout) const;
+    // Lays out with the canvas's measurer and draws.
     void Paint(TCanvas& canvas, int width, int height);
-
-    // --- Run-time values of the last paint
-    const TRect& PanelRect() const { return panelRect_; }
-    const TRect& ChartRect() const { return chartRect_; }
-    const TRect& PlotRect() const { return plotRect_; }
-    // The title's box (empty when no title was drawn) and the top of the
-    // chart rectangle below it.
-    const TRect& TitleRect() const { return titleRect_; }
-    int TitleBottom() const { return titleBottom_; }
-    int PaintCount() const { return paintCount_; }
 
 private:
     friend class TChartSeries;
@@ -107,13 +104,14 @@ private:
     void Release(TChartSeries& series);
     TColor FreePaletteColor(const TChartSeries& joining) const;
 
-    void DrawPanel(TCanvas& canvas);
-    void CalcChartRect();
-    void DrawTitle(TCanvas& canvas);
-    void LayOutAxes(TCanvas& canvas);
-    void LayOutMarks(TCanvas& canvas);
-    void SeparateMarkGroups();
-    void DrawBackWall(TCanvas& canvas);
+    TRect CalcChartRect(const TRect& panel) const;
+    void LayOutTitle(TTextMeasurer& measurer, TChartLayout& layout) const;
+    void LayOutAxes(TTextMeasurer& measurer, TChartLayout& layout);
+    void LayOutMarks(TTextMeasurer& measurer, TChartLayout& layout);
+    void SeparateMarkGroups(TChartLayout& layout);
+    void DrawPanel(TCanvas& canvas, const TRect& panel) const;
+    void DrawTitle(TCanvas& canvas, const TChartLayout& layout) const;
+    void DrawBackWall(TCanvas& canvas, const TRect& plotRect) const;
 
     template <class T>
     void Set(T& field, const T& value)
@@ -140,8 +138,4 @@ private:
     bool destroying_ = false;
     bool needsRepaint_ = true;
     std::function<void()> onInvalidate_;
-
-    TRect panelRect_, chartRect_, plotRect_, titleRect_;
-    int titleBottom_ = 0;
-    int paintCount_ = 0;
 };

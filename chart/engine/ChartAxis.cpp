@@ -13,7 +13,6 @@ TChartAxis::TChartAxis(TChart& chart, TAxisKind kind) : chart_(chart), kind_(kin
     for (TChangeLink* link :
          std::initializer_list<TChangeLink*>{&labelsFont_, &axisPen_, &ticks_, &minorTicks_, &ticksInner_, &grid_})
         link->SetOnChange([this] { Changed(); });
-    scale_.Horizontal = Horizontal();
 }
 
 void TChartAxis::Changed() { chart_.Invalidate(); }
@@ -117,14 +116,12 @@ std::string TChartAxis::LabelText(double value) const { return PatternNumberText
 
 // --- Layout
 
-void TChartAxis::CalcVisibility()
+bool TChartAxis::ShownInPaint() const
 {
-    // A hidden axis draws nothing, so a paint starts with no labels or ticks.
-    division_ = {};
-    shownNow_ = chart_.AxisVisible() && visible_ && (!chart_.HasActiveSeries() || !SeriesUsingAxis().empty());
+    return chart_.AxisVisible() && visible_ && (!chart_.HasActiveSeries() || !SeriesUsingAxis().empty());
 }
 
-void TChartAxis::CalcAutomaticRange()
+void TChartAxis::CalcAutomaticRange(TAxisScale& scale)
 {
     const bool autoMinimum = automatic_ || automaticMinimum_;
     const bool autoMaximum = automatic_ || automaticMaximum_;
@@ -155,35 +152,36 @@ void TChartAxis::CalcAutomaticRange()
         if (autoMaximum)
             maximum_ = high;
     }
-    scale_.SetWorkRange(minimum_, maximum_);
+    scale.Horizontal = Horizontal();
+    scale.SetWorkRange(minimum_, maximum_);
 }
 
-int TChartAxis::LabelSize(TCanvas& canvas, double value) const
+int TChartAxis::LabelSize(TTextMeasurer& measurer, double value) const
 {
     if (Horizontal())
-        return canvas.TextWidth(LabelText(value));
-    return canvas.TextHeight("W");
+        return measurer.TextWidth(LabelText(value));
+    return measurer.TextHeight("W");
 }
 
-double TChartAxis::CalcLabelStep(TCanvas& canvas) const
+double TChartAxis::CalcLabelStep(TTextMeasurer& measurer, const TAxisScale& scale) const
 {
-    canvas.SetFont(labelsFont_.Spec());
-    const double low = scale_.WorkMinimum;
-    const double high = scale_.WorkMaximum;
-    int size = std::max(LabelSize(canvas, high), LabelSize(canvas, low));
+    measurer.SetFont(labelsFont_.Spec());
+    const double low = scale.WorkMinimum;
+    const double high = scale.WorkMaximum;
+    int size = std::max(LabelSize(measurer, high), LabelSize(measurer, low));
     if (increment_ == 0) {
-        size = std::max(size, LabelSize(canvas, static_cast<double>((static_cast<long double>(high) + low) * 0.5L)));
+        size = std::max(size, LabelSize(measurer, static_cast<double>((static_cast<long double>(high) + low) * 0.5L)));
     } else {
-        size = std::max(size, LabelSize(canvas, static_cast<double>(static_cast<long double>(low) + increment_)));
-        size = std::max(size, LabelSize(canvas, static_cast<double>(static_cast<long double>(high) - increment_)));
+        size = std::max(size, LabelSize(measurer, static_cast<double>(static_cast<long double>(low) + increment_)));
+        size = std::max(size, LabelSize(measurer, static_cast<double>(static_cast<long double>(high) - increment_)));
     }
 
     TLabelStepInput input;
-    input.AxisSize = scale_.AxisSize();
+    input.AxisSize = scale.AxisSize();
     input.LabelSize = size;
     input.LabelsSeparation = labelsSeparation_;
     input.Increment = increment_;
-    input.WorkRange = scale_.WorkRange;
+    input.WorkRange = scale.WorkRange;
     for (const TChartSeries* series : SeriesUsingAxis())
         if (series->GetHorizAxis() == this && Horizontal())
             if (!input.FewestXPoints || series->Count() < *input.FewestXPoints)
@@ -191,44 +189,44 @@ double TChartAxis::CalcLabelStep(TCanvas& canvas) const
     return LabelStep(input);
 }
 
-int TChartAxis::VerticalLabelsWidth(TCanvas& canvas)
+int TChartAxis::VerticalLabelsWidth(TTextMeasurer& measurer, const TAxisScale& scale) const
 {
     const TAxisLabelStyle style = EffectiveLabelStyle();
     if (style == talNone)
         return 0;
     if (style == talText || style == talMark) {
-        canvas.SetFont(labelsFont_.Spec());
+        measurer.SetFont(labelsFont_.Spec());
         int widest = 0;
         for (const TChartSeries* series : SeriesUsingAxis())
             for (std::size_t i = 0; i < series->Count(); ++i)
-                widest = std::max(widest,
-                                  canvas.TextWidth(style == talText ? series->Label(i) : series->Marks().MarkText(i)));
+                widest = std::max(
+                    widest, measurer.TextWidth(style == talText ? series->Label(i) : series->Marks().MarkText(i)));
         return widest;
     }
-    const double step = CalcLabelStep(canvas);
-    double low = scale_.WorkMinimum;
-    double high = scale_.WorkMaximum;
+    const double step = CalcLabelStep(measurer, scale);
+    double low = scale.WorkMinimum;
+    double high = scale.WorkMaximum;
     if (roundFirstLabel_) {
         low = RoundToStep(low, step);
         high = RoundToStep(high, step);
     }
-    return std::max(canvas.TextWidth(LabelText(low)), canvas.TextWidth(LabelText(high))) + canvas.TextWidth(" ");
+    return std::max(measurer.TextWidth(LabelText(low)), measurer.TextWidth(LabelText(high))) + measurer.TextWidth(" ");
 }
 
-void TChartAxis::ReserveBands(TRect& rect, TCanvas& canvas)
+void TChartAxis::ReserveBands(TRect& rect, TTextMeasurer& measurer, TAxisLayout& layout) const
 {
     int labelBand = 0;
     if (labels_) {
         if (labelsSize_ != 0) {
             labelBand = labelsSize_;
         } else if (Horizontal()) {
-            canvas.SetFont(labelsFont_.Spec());
-            labelBand = canvas.TextHeight("W");
+            measurer.SetFont(labelsFont_.Spec());
+            labelBand = measurer.TextHeight("W");
         } else {
             // The horizontal bands are already off the rectangle, so its
             // height is the vertical axis size the labels will get.
-            CalcPositions(rect);
-            labelBand = VerticalLabelsWidth(canvas);
+            CalcPositions(rect, layout);
+            labelBand = VerticalLabelsWidth(measurer, layout.Scale);
         }
     }
 
@@ -249,25 +247,26 @@ void TChartAxis::ReserveBands(TRect& rect, TCanvas& canvas)
         }
         return 0;
     };
-    labelsPos_ = takeOff(labelBand);
+    layout.LabelsPos = takeOff(labelBand);
     takeOff(tickBand);
 }
 
-void TChartAxis::CalcPositions(const TRect& plotRect)
+void TChartAxis::CalcPositions(const TRect& plotRect, TAxisLayout& layout) const
 {
     const int origin = Horizontal() ? plotRect.Left : plotRect.Top;
     const long double size = Horizontal() ? plotRect.Width() : plotRect.Height();
-    scale_.StartPos = origin + static_cast<int>(RoundHalfEven(size * startPosition_ / 100));
-    scale_.EndPos = origin + static_cast<int>(RoundHalfEven(size * endPosition_ / 100));
+    layout.Scale.StartPos = origin + static_cast<int>(RoundHalfEven(size * startPosition_ / 100));
+    layout.Scale.EndPos = origin + static_cast<int>(RoundHalfEven(size * endPosition_ / 100));
     switch (kind_) {
-    case akBottom: axisPos_ = plotRect.Bottom; break;
-    case akTop: axisPos_ = plotRect.Top; break;
-    case akLeft: axisPos_ = plotRect.Left; break;
-    case akRight: axisPos_ = plotRect.Right; break;
+    case akBottom: layout.AxisPos = plotRect.Bottom; break;
+    case akTop: layout.AxisPos = plotRect.Top; break;
+    case akLeft: layout.AxisPos = plotRect.Left; break;
+    case akRight: layout.AxisPos = plotRect.Right; break;
     }
 }
 
-TAxisScale TChartAxis::WidenedScale(const TChartSeries* replaced, int replacedFirst, int replacedSecond) const
+TAxisScale TChartAxis::WidenedScale(const TChartLayout& layout, const TChartSeries* replaced, int replacedFirst,
+                                    int replacedSecond) const
 {
     const bool autoMinimum = automatic_ || automaticMinimum_;
     const bool autoMaximum = automatic_ || automaticMaximum_;
@@ -281,10 +280,11 @@ TAxisScale TChartAxis::WidenedScale(const TChartSeries* replaced, int replacedFi
             continue;
         int asked1 = replacedFirst, asked2 = replacedSecond;
         if (series != replaced) {
+            const TSeriesLayout& own = layout.Of(*series);
             if (Horizontal())
-                series->CalcHorizMargins(asked1, asked2);
+                series->CalcHorizMargins(own, asked1, asked2);
             else
-                series->CalcVerticalMargins(asked1, asked2);
+                series->CalcVerticalMargins(own, asked1, asked2);
         }
         if (firstCounts)
             first = std::max(first, asked1);
@@ -298,7 +298,7 @@ TAxisScale TChartAxis::WidenedScale(const TChartSeries* replaced, int replacedFi
         first += maximumOffset_;
         second += minimumOffset_;
     }
-    TAxisScale scale = scale_;
+    TAxisScale scale = layout.Axis(kind_).Scale;
     if (first != 0 || second != 0)
         scale.WidenByMargins(first, second);
     return scale;

@@ -1,20 +1,18 @@
 #pragma once
-// One axis of a chart: its properties with the assignment checks, and the
-// run-time layout of one paint (range, bands, pixel mapping, division).
+// One axis of a chart: its properties with the assignment checks, and its
+// steps of the chart's layout pass (range, bands, pixel mapping, division)
+// and of its drawing.
 #include <string>
 #include <vector>
 
-#include "AxisDivision.h"
-#include "AxisScale.h"
 #include "Canvas.h"
 #include "ChangeLink.h"
 #include "ChartFont.h"
+#include "ChartLayout.h"
 #include "ChartPen.h"
 
 class TChart;
 class TChartSeries;
-
-enum TAxisKind { akBottom, akTop, akLeft, akRight };
 
 class TChartAxis {
 public:
@@ -91,55 +89,40 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
 
-    // --- Run-time values of the last paint
-    bool IsVisible() const { return shownNow_; }
-    const TAxisScale& Scale() const { return scale_; }
-    double WorkMinimum() const { return scale_.WorkMinimum; }
-    double WorkMaximum() const { return scale_.WorkMaximum; }
-    double WorkRange() const { return scale_.WorkRange; }
-    int StartPos() const { return scale_.StartPos; }
-    int EndPos() const { return scale_.EndPos; }
-    int AxisSize() const { return scale_.AxisSize(); }
-    int CenterPos() const { return scale_.CenterPos(); }
-    int AxisPos() const { return axisPos_; }
-    int LabelsPos() const { return labelsPos_; }
-    // Label step, labels and ticks of the last layout (empty for a hidden axis).
-    const TAxisDivision& Division() const { return division_; }
-    int CalcPosValue(double value) const { return scale_.CalcPosValue(value); }
-    double CalcPosPoint(int pixel) const { return scale_.CalcPosPoint(pixel); }
-
-    // --- Paint steps, in the order the chart calls them
-    void CalcVisibility();
-    void CalcAutomaticRange();
+    // --- Layout steps, in the order the chart's layout pass calls them
+    // Shown when some active series uses it, or the chart has none.
+    bool ShownInPaint() const;
+    // Writes the series' range into the automatic ends (so that Minimum and
+    // Maximum hold the data range after a paint); the scale's work range.
+    void CalcAutomaticRange(TAxisScale& scale);
     // Takes the label and tick bands off the rectangle's side facing the axis.
-    void ReserveBands(TRect& rect, TCanvas& canvas);
-    void CalcPositions(const TRect& plotRect);
-    void ApplySeriesMargins() { scale_ = WidenedScale(); }
-    // The scale the series' margins widen this one to; `replaced`, when
-    // given, asks for the given first (left/top) and second margins instead
-    // of its own.
-    TAxisScale WidenedScale(const TChartSeries* replaced = nullptr, int replacedFirst = 0,
+    void ReserveBands(TRect& rect, TTextMeasurer& measurer, TAxisLayout& layout) const;
+    void CalcPositions(const TRect& plotRect, TAxisLayout& layout) const;
+    // The scale the series' margins widen the layout's one to; `replaced`,
+    // when given, asks for the given first (left/top) and second margins
+    // instead of its own.
+    TAxisScale WidenedScale(const TChartLayout& layout, const TChartSeries* replaced = nullptr, int replacedFirst = 0,
                             int replacedSecond = 0) const;
-    void CalcDivision(TCanvas& canvas);
-    // Paints the division; computes nothing.
-    void Draw(TCanvas& canvas, const TRect& plotRect);
+    TAxisDivision CalcDivision(TTextMeasurer& measurer, const TAxisScale& scale) const;
+    // Paints the layout's division; computes nothing.
+    void Draw(TCanvas& canvas, const TAxisLayout& layout, const TRect& plotRect) const;
 
     // Text of a value label.
     std::string LabelText(double value) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
-    double CalcLabelStep(TCanvas& canvas) const;
+    double CalcLabelStep(TTextMeasurer& measurer, const TAxisScale& scale) const;
 
 private:
     std::vector<TChartSeries*> SeriesUsingAxis() const;
-    int LabelSize(TCanvas& canvas, double value) const;
-    int VerticalLabelsWidth(TCanvas& canvas);
-    void DivideByValues(TCanvas& canvas);
-    void DivideByPoints(TCanvas& canvas, TAxisLabelStyle style);
-    void CalcMinorTicks();
-    void DrawLabel(TCanvas& canvas, int pos, const std::string& text);
-    void DrawTick(TCanvas& canvas, int pos, int length, bool inwards);
-    void DrawLinesAndTicks(TCanvas& canvas, const TRect& plotRect);
-    bool StrictlyInside(int pos) const { return pos > scale_.StartPos && pos < scale_.EndPos; }
+    int LabelSize(TTextMeasurer& measurer, double value) const;
+    int VerticalLabelsWidth(TTextMeasurer& measurer, const TAxisScale& scale) const;
+    void DivideByValues(TTextMeasurer& measurer, const TAxisScale& scale, TAxisDivision& division) const;
+    void DivideByPoints(TTextMeasurer& measurer, const TAxisScale& scale, TAxisDivision& division,
+                        TAxisLabelStyle style) const;
+    void CalcMinorTicks(const TAxisScale& scale, TAxisDivision& division) const;
+    void DrawLabel(TCanvas& canvas, const TAxisLayout& layout, const TAxisLabel& label) const;
+    void DrawTick(TCanvas& canvas, int axisPos, int pos, int length, bool inwards) const;
+    void DrawLinesAndTicks(TCanvas& canvas, const TAxisLayout& layout, const TRect& plotRect) const;
     void Changed();
     template <class T>
     void Set(T& field, const T& value)
@@ -179,10 +162,4 @@ private:
     int maximumOffset_ = 0;
     double startPosition_ = 0;
     double endPosition_ = 100;
-
-    bool shownNow_ = false;
-    TAxisScale scale_;
-    int axisPos_ = 0;
-    int labelsPos_ = 0;
-    TAxisDivision division_;
 };

@@ -62,7 +62,6 @@ void TChartSeries::ClearPoints()
     colors_.clear();
     labels_.clear();
     marks_.ClearPositions();
-    firstVisible_ = lastVisible_ = -1;
     Repaint();
 }
 
@@ -131,14 +130,14 @@ TChartAxis* TChartSeries::GetHorizAxis() const
 {
     if (!parent_)
         return nullptr;
-    return &parent_->Axis(horizAxis_ == aTopAxis ? akTop : akBottom);
+    return &parent_->Axis(HorizAxisKind());
 }
 
 TChartAxis* TChartSeries::GetVertAxis() const
 {
     if (!parent_)
         return nullptr;
-    return &parent_->Axis(vertAxis_ == aRightAxis ? akRight : akLeft);
+    return &parent_->Axis(VertAxisKind());
 }
 
 bool TChartSeries::UsesAxis(const TChartAxis& axis) const { return &axis == GetHorizAxis() || &axis == GetVertAxis(); }
@@ -181,32 +180,29 @@ void TChartSeries::AttachTo(TChart* chart, TColor assigned)
 
 void TChartSeries::DetachFromParent() { parent_ = nullptr; }
 
-void TChartSeries::CalcHorizMargins(int& left, int& right) const { left = right = 0; }
-void TChartSeries::CalcVerticalMargins(int& top, int& bottom) const { top = bottom = 0; }
+void TChartSeries::CalcHorizMargins(const TSeriesLayout&, int& left, int& right) const { left = right = 0; }
+void TChartSeries::CalcVerticalMargins(const TSeriesLayout&, int& top, int& bottom) const { top = bottom = 0; }
 
-TPoint TChartSeries::PointPixel(std::size_t index) const
+TPoint TChartSeries::PointPixel(const TChartLayout& chart, std::size_t index) const
 {
-    const TChartAxis* horiz = GetHorizAxis();
-    const TChartAxis* vert = GetVertAxis();
-    if (!horiz || !vert)
-        return {};
-    return {horiz->CalcPosValue(xValues_[index]), vert->CalcPosValue(yValues_[index])};
+    return {chart.Axis(HorizAxisKind()).CalcPosValue(xValues_[index]),
+            chart.Axis(VertAxisKind()).CalcPosValue(yValues_[index])};
 }
 
-void TChartSeries::CalcFirstLastVisible(const TRect& plotRect)
+void TChartSeries::CalcFirstLastVisible(const TChartLayout& chart, TSeriesLayout& layout) const
 {
-    firstVisible_ = lastVisible_ = -1;
+    layout.FirstVisible = layout.LastVisible = -1;
     const int count = static_cast<int>(Count());
     if (count == 0)
         return;
-    const TChartAxis* horiz = GetHorizAxis();
-    if (xValues_.Order() == loNone || !horiz) {
-        firstVisible_ = 0;
-        lastVisible_ = count - 1;
+    if (xValues_.Order() == loNone) {
+        layout.FirstVisible = 0;
+        layout.LastVisible = count - 1;
         return;
     }
-    const double leftValue = horiz->CalcPosPoint(plotRect.Left);
-    const double rightValue = horiz->CalcPosPoint(plotRect.Right);
+    const TAxisScale& horiz = chart.Axis(HorizAxisKind()).Scale;
+    const double leftValue = horiz.CalcPosPoint(chart.PlotRect.Left);
+    const double rightValue = horiz.CalcPosPoint(chart.PlotRect.Right);
     // First point whose X is >= the value: a binary search on an ascending
     // list, a walk otherwise.
     const auto firstAtLeast = [&](double value, int from) {
@@ -220,34 +216,35 @@ void TChartSeries::CalcFirstLastVisible(const TRect& plotRect)
     const int first = firstAtLeast(leftValue, 0);
     if (first == count)
         return;
-    firstVisible_ = first;
+    layout.FirstVisible = first;
     if (xValues_.Last() > rightValue) {
         const int last = firstAtLeast(rightValue, first);
-        lastVisible_ = last < count ? last : count - 1;
+        layout.LastVisible = last < count ? last : count - 1;
     } else {
-        lastVisible_ = count - 1;
+        layout.LastVisible = count - 1;
     }
 }
 
-void TChartSeries::CalcVisiblePart(TCanvas& canvas, const TRect& plotRect)
+void TChartSeries::CalcVisiblePart(TTextMeasurer& measurer, const TChartLayout& chart, TSeriesLayout& layout)
 {
-    CalcFirstLastVisible(plotRect);
-    marks_.CalcPositions(canvas);
+    CalcFirstLastVisible(chart, layout);
+    marks_.CalcPositions(measurer, chart, layout);
 }
 
-void TChartSeries::Draw(TCanvas& canvas, const TRect& plotRect)
+void TChartSeries::Draw(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const
 {
+    const TRect& plotRect = chart.PlotRect;
     const bool clip = parent_ && parent_->ClipPoints();
     if (clip)
         canvas.ClipRectangle({plotRect.Left, plotRect.Top, plotRect.Right, plotRect.Bottom + 1});
-    if (firstVisible_ >= 0)
-        DrawAllValues(canvas, plotRect);
+    if (layout.FirstVisible >= 0)
+        DrawAllValues(canvas, chart, layout);
     if (clip)
         canvas.UnClipRectangle();
-    marks_.Draw(canvas);
+    marks_.Draw(canvas, layout);
 }
 
-void TChartSeries::PlaceMark(TMarkPosition& position, std::size_t) const
+void TChartSeries::PlaceMark(const TChartLayout&, const TSeriesLayout&, TMarkPosition& position, std::size_t) const
 {
     const int length = marks_.ArrowLength() + marks_.CalloutDistance();
     position.Top -= length;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Canvas.h"
+#include "ChartLayout.h"
 #include "ChartPen.h"
 #include "SeriesMarks.h"
 #include "ValueList.h"
@@ -84,33 +85,34 @@ public:
     TChart* ParentChart() const { return parent_; }
     void SetParentChart(TChart* chart);
 
-    // --- Paint protocol, in the order a paint uses it
-    virtual void PrepareForPaint(TCanvas&) {}
+    // --- Layout and drawing, in the order a paint uses them
+    virtual void PrepareLayout(TTextMeasurer&, TSeriesLayout&) const {}
     // Sizes that follow from the axis pixels, before the margins are asked for.
-    virtual void CalcSizesFromAxes() {}
-    virtual void CalcHorizMargins(int& left, int& right) const;
-    virtual void CalcVerticalMargins(int& top, int& bottom) const;
+    virtual void CalcSizesFromAxes(const TChartLayout&, TSeriesLayout&) const {}
+    virtual void CalcHorizMargins(const TSeriesLayout& layout, int& left, int& right) const;
+    virtual void CalcVerticalMargins(const TSeriesLayout& layout, int& top, int& bottom) const;
     virtual double MinXValue() const { return xValues_.MinValue(); }
     virtual double MaxXValue() const { return xValues_.MaxValue(); }
     virtual double MinYValue() const { return yValues_.MinValue(); }
     virtual double MaxYValue() const { return yValues_.MaxValue(); }
-    void CalcFirstLastVisible(const TRect& plotRect);
-    // The layout half of a series: its visible range and its marks' boxes.
-    void CalcVisiblePart(TCanvas& canvas, const TRect& plotRect);
+    void CalcFirstLastVisible(const TChartLayout& chart, TSeriesLayout& layout) const;
+    // The layout of a series: its visible range and its marks' boxes, which
+    // the marks also keep.
+    void CalcVisiblePart(TTextMeasurer& measurer, const TChartLayout& chart, TSeriesLayout& layout);
     // Draws the values (clipped by the chart) and then the marks.
-    void Draw(TCanvas& canvas, const TRect& plotRect);
-    // -1 when nothing is visible.
-    int FirstVisible() const { return firstVisible_; }
-    int LastVisible() const { return lastVisible_; }
-    TPoint PointPixel(std::size_t index) const;
+    void Draw(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const;
+    TAxisKind HorizAxisKind() const { return horizAxis_ == aTopAxis ? akTop : akBottom; }
+    TAxisKind VertAxisKind() const { return vertAxis_ == aRightAxis ? akRight : akLeft; }
+    TPoint PointPixel(const TChartLayout& chart, std::size_t index) const;
     // Kind-specific placement of a mark whose box is centred on the point.
-    virtual void PlaceMark(TMarkPosition& position, std::size_t index) const;
+    virtual void PlaceMark(const TChartLayout& chart, const TSeriesLayout& layout, TMarkPosition& position,
+                           std::size_t index) const;
 
     // Called by the series' own property objects and by the chart.
     void Repaint() const;
 
 protected:
-    virtual void DrawAllValues(TCanvas& canvas, const TRect& plotRect) = 0;
+    virtual void DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const = 0;
     // A fast line also takes its palette colour for its pen.
     virtual void OnColorAssigned(TColor) {}
 
@@ -136,6 +138,4 @@ private:
     std::string valueFormat_ = "#,##0.###";
     TChartPen pen_;
     TSeriesMarks marks_;
-    int firstVisible_ = -1;
-    int lastVisible_ = -1;
 };

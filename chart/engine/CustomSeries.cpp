@@ -63,30 +63,31 @@ void TCustomSeries::SetColorEachLine(bool value)
     }
 }
 
-void TCustomSeries::CalcHorizMargins(int& left, int& right) const
+void TCustomSeries::CalcHorizMargins(const TSeriesLayout&, int& left, int& right) const
 {
     left = right = 0;
     if (pointer_.Visible() && pointer_.InflateMargins())
         left = right = pointer_.HorizSize() + 1;
 }
 
-void TCustomSeries::CalcVerticalMargins(int& top, int& bottom) const
+void TCustomSeries::CalcVerticalMargins(const TSeriesLayout&, int& top, int& bottom) const
 {
     top = bottom = 0;
     if (pointer_.Visible() && pointer_.InflateMargins())
         top = bottom = pointer_.VertSize() + 1;
 }
 
-void TCustomSeries::DrawAllValues(TCanvas& canvas, const TRect& plotRect)
+void TCustomSeries::DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const
 {
-    const int first = FirstVisible();
-    const int last = LastVisible();
+    const TRect& plotRect = chart.PlotRect;
+    const int first = layout.FirstVisible;
+    const int last = layout.LastVisible;
 
-    TPoint previous = PointPixel(static_cast<std::size_t>(first));
+    TPoint previous = PointPixel(chart, static_cast<std::size_t>(first));
     if (lineVisible_ && first > 0) {
         // The line enters from the left edge at the height of the segment
         // from the hidden point before.
-        const TPoint before = PointPixel(static_cast<std::size_t>(first - 1));
+        const TPoint before = PointPixel(chart, static_cast<std::size_t>(first - 1));
         int y = previous.Y;
         if (previous.X != before.X) {
             const long double t = static_cast<long double>(plotRect.Left - before.X) / (previous.X - before.X);
@@ -109,7 +110,7 @@ void TCustomSeries::DrawAllValues(TCanvas& canvas, const TRect& plotRect)
 
     for (int i = first + 1; i <= last; ++i) {
         const std::size_t index = static_cast<std::size_t>(i);
-        const TPoint point = PointPixel(index);
+        const TPoint point = PointPixel(chart, index);
         const bool null = IsNull(index);
         if (lineVisible_ && !null && point != previous) {
             const TColor color = ColorEachPoint() && colorEachLine_ ? ValueColor(index) : Color();

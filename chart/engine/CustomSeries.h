@@ -54,11 +54,11 @@ public:
     bool ColorEachLine() const { return colorEachLine_; }
     void SetColorEachLine(bool value);
 
-    void CalcHorizMargins(int& left, int& right) const override;
-    void CalcVerticalMargins(int& top, int& bottom) const override;
+    void CalcHorizMargins(const TSeriesLayout& layout, int& left, int& right) const override;
+    void CalcVerticalMargins(const TSeriesLayout& layout, int& top, int& bottom) const override;
 
 protected:
-    void DrawAllValues(TCanvas& canvas, const TRect& plotRect) override;
+    void DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const override;
 
 private:
     bool lineVisible_;

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "ChartAxis.h"
-
 void TFastLineSeries::SetLinePen(const TChartPen& pen)
 {
     LinePen().Assign(pen);
@@ -40,21 +38,23 @@ int TFastLineSeries::PenMargin() const
     return width - (width - 2) / 2;
 }
 
-void TFastLineSeries::CalcHorizMargins(int& left, int& right) const { left = right = PenMargin(); }
-void TFastLineSeries::CalcVerticalMargins(int& top, int& bottom) const { top = bottom = PenMargin(); }
+void TFastLineSeries::CalcHorizMargins(const TSeriesLayout&, int& left, int& right) const
+{
+    left = right = PenMargin();
+}
+void TFastLineSeries::CalcVerticalMargins(const TSeriesLayout&, int& top, int& bottom) const
+{
+    top = bottom = PenMargin();
+}
 
-void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TRect&)
+void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const
 {
     canvas.SetPen(LinePen().Spec());
     canvas.SetBrush({true, clWhite});
 
-    const TChartAxis* horiz = GetHorizAxis();
-    const TChartAxis* vert = GetVertAxis();
-    if (!horiz || !vert)
-        return;
     // The axes' mappings with their factors computed once for the line.
-    const TPixelMap mapX(horiz->Scale());
-    const TPixelMap mapY(vert->Scale());
+    const TPixelMap mapX(chart.Axis(HorizAxisKind()).Scale);
+    const TPixelMap mapY(chart.Axis(VertAxisKind()).Scale);
     const std::vector<double>& xs = XValues().Values();
     const std::vector<double>& ys = YValues().Values();
     const auto pixel = [&](int i) {
@@ -62,8 +62,8 @@ void TFastLineSeries::DrawAllValues(TCanvas& canvas, const TRect&)
         return TPoint{mapX(xs[index]), mapY(ys[index])};
     };
 
-    const int first = FirstVisible();
-    const int last = LastVisible();
+    const int first = layout.FirstVisible;
+    const int last = layout.LastVisible;
     const int start = first > 0 ? first - 1 : first;
     // Runs of connected points go to the canvas as one polyline: the same
     // pixels as move-to and line-to, far fewer calls for long lines.

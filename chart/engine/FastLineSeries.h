@@ -19,11 +19,11 @@ public:
     bool IgnoreNulls() const { return ignoreNulls_; }
     void SetIgnoreNulls(bool value);
 
-    void CalcHorizMargins(int& left, int& right) const override;
-    void CalcVerticalMargins(int& top, int& bottom) const override;
+    void CalcHorizMargins(const TSeriesLayout& layout, int& left, int& right) const override;
+    void CalcVerticalMargins(const TSeriesLayout& layout, int& top, int& bottom) const override;
 
 protected:
-    void DrawAllValues(TCanvas& canvas, const TRect& plotRect) override;
+    void DrawAllValues(TCanvas& canvas, const TChartLayout& chart, const TSeriesLayout& layout) const override;
     void OnColorAssigned(TColor color) override { LinePen().SetColor(color); }
 
 private:

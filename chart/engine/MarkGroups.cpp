@@ -10,7 +10,7 @@ namespace {
 
 struct TGroupMark {
     TSeriesMarks* Marks;
-    std::size_t DrawnIndex;
+    TDrawnMark* Mark;
     TRect Box;
 };
 
@@ -42,27 +42,32 @@ void Separate(std::vector<TGroupMark>& group)
                 moved = true;
             }
         }
-        if (box.Top != group[i].Box.Top)
-            group[i].Marks->MoveDown(group[i].DrawnIndex, box.Top - group[i].Box.Top);
+        if (box.Top != group[i].Box.Top) {
+            TMarkPosition& position = group[i].Mark->Position;
+            const int pixels = box.Top - group[i].Box.Top;
+            position.Top += pixels;
+            position.ArrowTo.Y += pixels;
+            group[i].Marks->StorePosition(static_cast<std::size_t>(group[i].Mark->Index), position);
+        }
         group[i].Box = box;
     }
 }
 
 }  // namespace
 
-void TChart::SeparateMarkGroups()
+void TChart::SeparateMarkGroups(TChartLayout& layout)
 {
     std::map<int, std::vector<TGroupMark>> groups;
-    for (TChartSeries* series : seriesList_) {
-        TSeriesMarks& marks = series->Marks();
-        if (!series->Active() || marks.OverlapGroup() == 0)
+    for (std::size_t s = 0; s < seriesList_.size(); ++s) {
+        TSeriesMarks& marks = seriesList_[s]->Marks();
+        if (!seriesList_[s]->Active() || marks.OverlapGroup() == 0)
             continue;
-        const std::vector<TDrawnMark>& drawn = marks.DrawnMarks();
-        for (std::size_t k = 0; k < drawn.size(); ++k) {
-            if (Blank(drawn[k].Text))
+        for (TDrawnMark& mark : layout.Series[s].Marks) {
+            if (Blank(mark.Text))
                 continue;
-            const TMarkPosition& p = drawn[k].Position;
-            groups[marks.OverlapGroup()].push_back({&marks, k, {p.Left, p.Top, p.Left + p.Width, p.Top + p.Height}});
+            const TMarkPosition& p = mark.Position;
+            groups[marks.OverlapGroup()].push_back(
+                {&marks, &mark, {p.Left, p.Top, p.Left + p.Width, p.Top + p.Height}});
         }
     }
     for (auto& [group, members] : groups)

@@ -75,16 +75,17 @@ TRect TSeriesMarks::OverlapRect(const TMarkPosition& position) const
     return rect;
 }
 
-void TSeriesMarks::CalcPositions(TCanvas& canvas)
+void TSeriesMarks::CalcPositions(TTextMeasurer& measurer, const TChartLayout& chart, TSeriesLayout& layout)
 {
-    drawn_.clear();
-    if (!visible_ || series_.Count() == 0 || series_.FirstVisible() < 0)
+    layout.Marks.clear();
+    if (!visible_ || series_.Count() == 0 || layout.FirstVisible < 0)
         return;
-    canvas.SetFont(font_.Spec());
-    const int lineHeight = canvas.TextHeight("W");
+    measurer.SetFont(font_.Spec());
+    const int lineHeight = measurer.TextHeight("W");
+    layout.MarkLineHeight = lineHeight;
     const int extra = frame_.Visible() ? 2 * frame_.Width() : 1;
 
-    for (int i = series_.FirstVisible(); i <= series_.LastVisible(); ++i) {
+    for (int i = layout.FirstVisible; i <= layout.LastVisible; ++i) {
         const std::size_t index = static_cast<std::size_t>(i);
         if (i % drawEvery_ != 0 || series_.IsNull(index))
             continue;
@@ -94,48 +95,39 @@ void TSeriesMarks::CalcPositions(TCanvas& canvas)
         const std::vector<std::string> lines = TextLines(text);
         int widest = 0;
         for (const std::string& line : lines)
-            widest = std::max(widest, canvas.TextWidth(line));
+            widest = std::max(widest, measurer.TextWidth(line));
 
         TMarkPosition position;
-        position.Width = widest + canvas.TextWidth("W") + extra;
+        position.Width = widest + measurer.TextWidth("W") + extra;
         position.Height = static_cast<int>(lines.size()) * lineHeight + extra;
-        const TPoint anchor = series_.PointPixel(index);
+        const TPoint anchor = series_.PointPixel(chart, index);
         position.ArrowFrom = position.ArrowTo = anchor;
         position.Left = anchor.X - position.Width / 2;
         position.Top = anchor.Y - position.Height + 1;  // last row on the point's row
-        series_.PlaceMark(position, index);
-        Store(index, position);
-        drawn_.push_back({i, std::move(text), position});
+        series_.PlaceMark(chart, layout, position, index);
+        StorePosition(index, position);
+        layout.Marks.push_back({i, std::move(text), position});
     }
 }
 
-void TSeriesMarks::Store(std::size_t index, const TMarkPosition& position)
+void TSeriesMarks::StorePosition(std::size_t index, const TMarkPosition& position)
 {
     if (positions_.size() <= index)
         positions_.resize(index + 1);
     positions_[index] = position;
 }
 
-void TSeriesMarks::MoveDown(std::size_t drawnIndex, int pixels)
+void TSeriesMarks::Draw(TCanvas& canvas, const TSeriesLayout& layout) const
 {
-    TMarkPosition& position = drawn_[drawnIndex].Position;
-    position.Top += pixels;
-    position.ArrowTo.Y += pixels;
-    Store(static_cast<std::size_t>(drawn_[drawnIndex].Index), position);
-}
-
-void TSeriesMarks::Draw(TCanvas& canvas)
-{
-    if (drawn_.empty())
+    if (layout.Marks.empty())
         return;
     canvas.SetFont(font_.Spec());
-    const int lineHeight = canvas.TextHeight("W");
-    for (const TDrawnMark& mark : drawn_)
-        Paint(canvas, mark.Position, TextLines(mark.Text), lineHeight);
+    for (const TDrawnMark& mark : layout.Marks)
+        Paint(canvas, mark.Position, TextLines(mark.Text), layout.MarkLineHeight);
 }
 
 void TSeriesMarks::Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines,
-                         int lineHeight)
+                         int lineHeight) const
 {
     if (calloutVisible_ || arrow_.Visible()) {
         canvas.SetPen(arrow_.Spec());

@@ -7,27 +7,10 @@
 #include "Canvas.h"
 #include "ChangeLink.h"
 #include "ChartFont.h"
+#include "ChartLayout.h"
 #include "ChartPen.h"
 
 class TChartSeries;
-
-// Where one mark went: its box and its connector.
-struct TMarkPosition {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    TPoint ArrowFrom;
-    TPoint ArrowTo;
-    friend bool operator==(const TMarkPosition&, const TMarkPosition&) = default;
-};
-
-// One mark drawn by the last paint.
-struct TDrawnMark {
-    int Index = 0;
-    std::string Text;
-    TMarkPosition Position;
-};
 
 class TSeriesMarks {
 public:
@@ -74,27 +57,25 @@ public:
     // Text of the mark of point i by the style.
     std::string MarkText(std::size_t index) const;
 
-    // Positions kept between paints, one per point index.
+    // Positions kept between paints, one per point index: a bar's mark
+    // keeps clear of the earlier ones, also of those this paint leaves out.
     const std::optional<TMarkPosition>& StoredPosition(std::size_t index) const;
     void ClearPositions() { positions_.clear(); }
-    // Marks drawn by the last paint.
-    const std::vector<TDrawnMark>& DrawnMarks() const { return drawn_; }
+    void StorePosition(std::size_t index, const TMarkPosition& position);
 
-    // The layout half: computes and stores the boxes of the visible points'
-    // marks, once the axes and the visible range are known.
-    void CalcPositions(TCanvas& canvas);
-    // Moves the k-th mark of this paint down by the given pixels.
-    void MoveDown(std::size_t drawnIndex, int pixels);
-    // The drawing half: paints the marks CalcPositions placed.
-    void Draw(TCanvas& canvas);
+    // The layout half: the boxes of the visible points' marks into the
+    // series' layout, once the axes and the visible range are known.
+    void CalcPositions(TTextMeasurer& measurer, const TChartLayout& chart, TSeriesLayout& layout);
+    // The drawing half: paints the marks of the layout.
+    void Draw(TCanvas& canvas, const TSeriesLayout& layout) const;
 
     // The box a mark occupies for overlap tests: grown by the frame width and
     // the shadow size at the right and bottom.
     TRect OverlapRect(const TMarkPosition& position) const;
 
 private:
-    void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines, int lineHeight);
-    void Store(std::size_t index, const TMarkPosition& position);
+    void Paint(TCanvas& canvas, const TMarkPosition& position, const std::vector<std::string>& lines,
+               int lineHeight) const;
     std::vector<std::string> TextLines(const std::string& text) const;
     void Changed();
     template <class T>
@@ -122,5 +103,4 @@ private:
     TColor shadowColor_ = clGray;
 
     std::vector<std::optional<TMarkPosition>> positions_;
-    std::vector<TDrawnMark> drawn_;
 };

@@ -81,28 +81,28 @@ QJsonObject SeriesJson(const TChartSeries& series, bool withPoints)
             {"points", points}};
 }
 
-QJsonObject AxisPaintJson(const TChartAxis& axis)
+QJsonObject AxisPaintJson(const TAxisLayout& axis)
 {
     QJsonArray labels;
-    for (const TAxisLabel& label : axis.Division().Labels)
+    for (const TAxisLabel& label : axis.Division.Labels)
         labels.append(QJsonObject{{"value", label.Value}, {"text", Text(label.Text)}, {"pos", label.Pos}});
     QJsonArray ticks;
-    for (int tick : axis.Division().Ticks)
+    for (int tick : axis.Division.Ticks)
         ticks.append(tick);
-    return {{"visible", axis.IsVisible()},
-            {"workMinimum", axis.WorkMinimum()},
-            {"workMaximum", axis.WorkMaximum()},
-            {"startPos", axis.StartPos()},
-            {"endPos", axis.EndPos()},
-            {"increment", axis.Division().Step},
+    return {{"visible", axis.Visible},
+            {"workMinimum", axis.Scale.WorkMinimum},
+            {"workMaximum", axis.Scale.WorkMaximum},
+            {"startPos", axis.Scale.StartPos},
+            {"endPos", axis.Scale.EndPos},
+            {"increment", axis.Division.Step},
             {"labels", labels},
             {"ticks", ticks}};
 }
 
-QJsonObject SeriesPaintJson(const TChartSeries& series)
+QJsonObject SeriesPaintJson(const TChartSeries& series, const TSeriesLayout& layout)
 {
     QJsonArray marks;
-    for (const TDrawnMark& mark : series.Marks().DrawnMarks())
+    for (const TDrawnMark& mark : layout.Marks)
         marks.append(QJsonObject{{"index", mark.Index},
                                  {"text", Text(mark.Text)},
                                  {"left", mark.Position.Left},
@@ -110,15 +110,15 @@ QJsonObject SeriesPaintJson(const TChartSeries& series)
                                  {"width", mark.Position.Width},
                                  {"height", mark.Position.Height}});
     QJsonObject json{{"name", Text(series.Name())},
-                     {"firstVisible", series.FirstVisible()},
-                     {"lastVisible", series.LastVisible()},
+                     {"firstVisible", layout.FirstVisible},
+                     {"lastVisible", layout.LastVisible},
                      {"marks", marks}};
-    if (const auto* bars = dynamic_cast<const TBarSeries*>(&series))
-        json.insert("barSize", bars->BarSize());
+    if (dynamic_cast<const TBarSeries*>(&series))
+        json.insert("barSize", layout.Bars.Size);
     return json;
 }
 
-QJsonObject DumpJson(const TChart& chart, bool withPoints)
+QJsonObject DumpJson(const TChart& chart, const TChartLayout& layout, bool withPoints)
 {
     QString title;
     for (const std::string& line : chart.Title().Text()) {
@@ -130,16 +130,16 @@ QJsonObject DumpJson(const TChart& chart, bool withPoints)
     QJsonObject axes, paintAxes;
     for (TAxisKind kind : {akLeft, akRight, akBottom, akTop}) {
         axes.insert(AxisNames[kind], AxisJson(chart.Axis(kind)));
-        paintAxes.insert(AxisNames[kind], AxisPaintJson(chart.Axis(kind)));
+        paintAxes.insert(AxisNames[kind], AxisPaintJson(layout.Axis(kind)));
     }
 
     QJsonArray series, paintSeries;
     for (const TChartSeries* one : chart.SeriesList()) {
         series.append(SeriesJson(*one, withPoints));
-        paintSeries.append(SeriesPaintJson(*one));
+        paintSeries.append(SeriesPaintJson(*one, layout.Of(*one)));
     }
 
-    const TRect& plot = chart.PlotRect();
+    const TRect& plot = layout.PlotRect;
     return {{"title", QJsonObject{{"visible", chart.Title().Visible()}, {"text", title}}},
             {"axes", axes},
             {"series", series},
@@ -150,6 +150,9 @@ QJsonObject DumpJson(const TChart& chart, bool withPoints)
 
 }  // namespace
 
-QJsonObject ChartDumpJson(const TChart& chart) { return DumpJson(chart, true); }
+QJsonObject ChartDumpJson(const TChart& chart, const TChartLayout& layout) { return DumpJson(chart, layout, true); }
 
-QJsonObject ChartDumpJsonWithoutPoints(const TChart& chart) { return DumpJson(chart, false); }
+QJsonObject ChartDumpJsonWithoutPoints(const TChart& chart, const TChartLayout& layout)
+{
+    return DumpJson(chart, layout, false);
+}

@@ -9,6 +9,7 @@
 #include <QSvgGenerator>
 
 #include "QtCanvas.h"
+#include "QtTextMeasurer.h"
 
 namespace {
 
@@ -23,6 +24,16 @@ void RenderChart(TChart& chart, QPainter& painter, int width, int height)
     try {
         chart.Paint(canvas, width, height);
     } catch (const std::exception&) {
+    }
+}
+
+TChartLayout LayOutChart(TChart& chart, int width, int height)
+{
+    TQtTextMeasurer measurer;
+    try {
+        return chart.LayOut(measurer, width, height);
+    } catch (const std::exception&) {
+        return {};
     }
 }
 

@@ -17,6 +17,11 @@ class QPainter;
 // again. Afterwards the chart's run-time layout is that of this size.
 void RenderChart(TChart& chart, QPainter& painter, int width, int height);
 
+// The layout a paint at width x height computes, measured in the chart fonts
+// as on an image, without drawing. An exception stays inside: the layout is
+// then an empty one.
+TChartLayout LayOutChart(TChart& chart, int width, int height);
+
 // How a file's chart is painted: RenderChart, or a painter of the same
 // pixels that is faster for charts far beyond the window's size.
 using TChartPaint = void (*)(TChart& chart, QPainter& painter, int width, int height);

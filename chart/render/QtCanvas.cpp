@@ -1,20 +1,15 @@
 #include "QtCanvas.h"
 
-#include <QCoreApplication>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPalette>
 #include <QPolygon>
-#include <QThread>
 
 #include <cstddef>
-#include <memory>
-#include <string>
 #include <type_traits>
-#include <unordered_map>
-#include <utility>
 #include <vector>
+
+#include "QtTextMeasurer.h"
 
 QColor ToQColor(TColor color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
@@ -39,86 +34,11 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style)
 
 }  // namespace
 
-// A chart font as the painter resolved it, with its metrics and the widths
-// of the texts measured in it. A chart paints with a handful of fonts and the
-// same texts paint after paint, so the measures are kept for the thread
-// instead of being taken again for every text.
-class TMeasuredFont {
-public:
-    TMeasuredFont(const TFontSpec& spec, int dpi, const QFont& deviceFont, const QFont& resolved)
-        : Spec(spec),
-          Dpi(dpi),
-          DeviceFont(deviceFont),
-          Font(resolved),
-          Metrics(resolved),
-          Ascent(Metrics.ascent()),
-          Descent(Metrics.descent()),
-          Height(Metrics.height())
-    {}
-
-    int Width(std::string_view text)
-    {
-        // Widths of the same label texts come back paint after paint; the
-        // bound only keeps a stream of ever new texts from growing the table.
-        constexpr std::size_t MaxWidths = 4096;
-        const std::string key(text);
-        const auto found = widths_.find(key);
-        if (found != widths_.end())
-            return found->second;
-        if (widths_.size() >= MaxWidths)
-            widths_.clear();
-        const int width = Metrics.horizontalAdvance(ToQString(text));
-        widths_.emplace(key, width);
-        return width;
-    }
-
-    const TFontSpec Spec;
-    const int Dpi;
-    const QFont DeviceFont;
-    const QFont Font;
-    const QFontMetrics Metrics;
-    const int Ascent;
-    const int Descent;
-    const int Height;
-
-private:
-    std::unordered_map<std::string, int> widths_;
-};
-
-namespace {
-
-using TMeasuredFonts = std::vector<std::unique_ptr<TMeasuredFont>>;
-
-// Fonts that differ only in their colour measure alike.
-bool SameFace(const TFontSpec& a, const TFontSpec& b)
-{
-    return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold;
-}
-
-// The main thread's fonts go with the application object, before Qt's font
-// caches do; another thread's go when the thread ends.
-TMeasuredFonts* MainThreadFonts = nullptr;
-
-TMeasuredFonts& ThreadFonts()
-{
-    const QCoreApplication* app = QCoreApplication::instance();
-    if (app && app->thread() == QThread::currentThread()) {
-        if (!MainThreadFonts) {
-            MainThreadFonts = new TMeasuredFonts;
-            qAddPostRoutine([] { delete std::exchange(MainThreadFonts, nullptr); });
-        }
-        return *MainThreadFonts;
-    }
-    thread_local TMeasuredFonts fonts;
-    return fonts;
-}
-
-}  // namespace
-
 TQtCanvas::TQtCanvas(QPainter& painter)
     : painter_(painter),
       deviceFont_(painter.font()),
-      dpi_(painter.device() ? painter.device()->logicalDpiY() : 0)
+      dpi_(painter.device() ? painter.device()->logicalDpiY() : 0),
+      measurer_(std::make_unique<TQtTextMeasurer>(deviceFont_, dpi_))
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -169,24 +89,15 @@ void TQtCanvas::SetFont(const TFontSpec& spec)
     // Only this canvas sets the painter's font: the same font again changes nothing.
     if (font_ && SameFace(font_->Spec, spec))
         return;
-    // The painter resolves a font against its device's font and resolution;
-    // measures taken before serve again only for the same three.
-    TMeasuredFonts& fonts = ThreadFonts();
-    for (const auto& measured : fonts) {
-        if (SameFace(measured->Spec, spec) && measured->Dpi == dpi_ && measured->DeviceFont == deviceFont_) {
-            font_ = measured.get();
-            painter_.setFont(font_->Font);
-            return;
-        }
-    }
-    QFont font(ToQString(spec.Name));
-    // Points at 96 pixels per inch, as the window is laid out.
-    font.setPixelSize((spec.Size * 96 + 36) / 72);
-    font.setBold(spec.Bold);
-    painter_.setFont(font);
-    fonts.push_back(std::make_unique<TMeasuredFont>(spec, dpi_, deviceFont_, painter_.font()));
-    font_ = fonts.back().get();
+    // The painter resolves a font against its device's font and resolution.
+    font_ = &MeasuredFont(spec, dpi_, deviceFont_, [this](const QFont& font) {
+        painter_.setFont(font);
+        return painter_.font();
+    });
+    painter_.setFont(font_->Font);
 }
+
+TTextMeasurer& TQtCanvas::Measurer() { return *measurer_; }
 
 void TQtCanvas::FillRect(const TRect& rect, TColor color)
 {

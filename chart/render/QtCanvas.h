@@ -9,6 +9,7 @@
 #include "Canvas.h"
 
 class TMeasuredFont;
+class TQtTextMeasurer;
 
 // Colours are blue-green-red values: red is the low byte.
 QColor ToQColor(TColor color);
@@ -18,6 +19,10 @@ public:
     // The painter must outlive the canvas; antialiasing is switched off so
     // that lines fall on the pixels the chart computes.
     explicit TQtCanvas(QPainter& painter);
+
+    // Measures as this canvas does, without touching the painter: a layout
+    // leaves the painter's state to the drawing.
+    TTextMeasurer& Measurer() override;
 
     void SetPen(const TPenSpec& pen) override;
     void SetBrush(const TBrushSpec& brush) override;
@@ -47,6 +52,7 @@ private:
     // later are resolved against.
     const QFont deviceFont_;
     const int dpi_;
+    std::unique_ptr<TQtTextMeasurer> measurer_;
     TMeasuredFont* font_ = nullptr;  // the font last set, with its measures
     // The painter's own font, measured when a text comes before any SetFont.
     std::unique_ptr<TMeasuredFont> painterFont_;

@@ -10,7 +10,6 @@
 #include <cstring>
 #include <vector>
 
-#include "Canvas.h"
 #include "ChartDisplays.h"
 #include "Errors.h"
 
@@ -102,38 +101,23 @@ bool MakeRecord(TInput& input, TCPKValue& v)
     return std::isfinite(low) && std::isfinite(span);
 }
 
-// A canvas that draws nothing, with 6-pixel characters and 13-pixel lines:
-// what is checked is the chart's layout, and recording every drawing would
-// only cost time.
-class TBlankCanvas : public TCanvas {
+// Characters 6 pixels wide and lines 13 high: what is checked is the chart's
+// layout, which needs only text measures.
+class TFixedMeasurer : public TTextMeasurer {
 public:
-    void SetPen(const TPenSpec&) override {}
-    void SetBrush(const TBrushSpec&) override {}
     void SetFont(const TFontSpec&) override {}
-    void FillRect(const TRect&, TColor) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Line(int, int, int, int) override {}
-    void Polyline(const std::vector<TPoint>&) override {}
-    void Rectangle(const TRect&) override {}
-    void Polygon(const std::vector<TPoint>&) override {}
-    void TextOut(int, int, std::string_view, TTextAlign, TTextAnchor) override {}
     int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
     int TextHeight(std::string_view) override { return 13; }
-    void ClipRectangle(const TRect&) override {}
-    void UnClipRectangle() override {}
-    TColor SystemColor(TSystemColor) override { return clWhite; }
 };
 
-void PaintChecked(TChart& chart, int width, int height)
+void LayOutChecked(TChart& chart, int width, int height)
 {
-    TBlankCanvas canvas;
-    chart.Paint(canvas, width, height);
-    for (TAxisKind kind : {akBottom, akTop, akLeft, akRight}) {
-        const TChartAxis& axis = chart.Axis(kind);
-        if (axis.Division().Labels.size() >= MaxLabelCount)
+    TFixedMeasurer measurer;
+    const TChartLayout layout = chart.LayOut(measurer, width, height);
+    for (const TAxisLayout& axis : layout.Axes) {
+        if (axis.Division.Labels.size() >= MaxLabelCount)
             Fail("10,000 labels or more");
-        if (!(axis.WorkMinimum() <= axis.WorkMaximum()))
+        if (!(axis.Scale.WorkMinimum <= axis.Scale.WorkMaximum))
             Fail("axis ends out of order");
     }
 }
@@ -166,10 +150,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t sizeChoice = input.Byte();
     const bool formSizes = sizeChoice < 192;
     const int width = 1 + (sizeChoice - 192) * 12, height = 1 + (sizeChoice - 192) * 8;
-    PaintChecked(chart1, formSizes ? 772 : width, formSizes ? 190 : height);
-    PaintChecked(chart2, formSizes ? 555 : width, formSizes ? 250 : height);
-    PaintChecked(chart3, formSizes ? 772 : width, formSizes ? 190 : height);
-    PaintChecked(cht1, formSizes ? 772 : width, formSizes ? 486 : height);
+    LayOutChecked(chart1, formSizes ? 772 : width, formSizes ? 190 : height);
+    LayOutChecked(chart2, formSizes ? 555 : width, formSizes ? 250 : height);
+    LayOutChecked(chart3, formSizes ? 772 : width, formSizes ? 190 : height);
+    LayOutChecked(cht1, formSizes ? 772 : width, formSizes ? 486 : height);
     for (TChart* chart : {&chart1, &chart2, &chart3, &cht1})
         if (chart->LeftAxis().Minimum() > chart->LeftAxis().Maximum())
             Fail("left axis minimum above maximum");

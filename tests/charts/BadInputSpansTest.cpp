@@ -46,11 +46,12 @@ TCPKValue SpanRecord(float low, float span)
 void ExpectSanePaint(TChart& chart, int width, int height)
 {
     TRecordingCanvas canvas;
-    ASSERT_NO_THROW(chart.Paint(canvas, width, height));
-    for (TAxisKind kind : {akBottom, akTop, akLeft, akRight}) {
-        const TChartAxis& axis = chart.Axis(kind);
-        EXPECT_LT(axis.Division().Labels.size(), MaxLabelCount);
-        EXPECT_TRUE(std::isfinite(axis.WorkMinimum()) && std::isfinite(axis.WorkMaximum()));
+    TChartLayout layout;
+    ASSERT_NO_THROW(layout = chart.LayOut(canvas, width, height));
+    ASSERT_NO_THROW(chart.Draw(canvas, layout));
+    for (const TAxisLayout& axis : layout.Axes) {
+        EXPECT_LT(axis.Division.Labels.size(), MaxLabelCount);
+        EXPECT_TRUE(std::isfinite(axis.Scale.WorkMinimum) && std::isfinite(axis.Scale.WorkMaximum));
     }
     EXPECT_LE(chart.LeftAxis().Minimum(), chart.LeftAxis().Maximum());
 }

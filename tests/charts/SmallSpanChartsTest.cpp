@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,22 +42,24 @@ struct TStudy {
         EXPECT_EQ(Compute(Window, Charts), "");
         Paint();
     }
-    // At their sizes on the form.
+    // Laid out at their sizes on the form.
     void Paint()
     {
         TRecordingCanvas canvas;
-        Charts.Chart1.Paint(canvas, 772, 190);
-        Charts.Chart2.Paint(canvas, 555, 250);
-        Charts.Chart3.Paint(canvas, 772, 190);
-        Charts.Cht1.Paint(canvas, 772, 486);
+        Laid[&Charts.Chart1] = Charts.Chart1.LayOut(canvas, 772, 190);
+        Laid[&Charts.Chart2] = Charts.Chart2.LayOut(canvas, 555, 250);
+        Laid[&Charts.Chart3] = Charts.Chart3.LayOut(canvas, 772, 190);
+        Laid[&Charts.Cht1] = Charts.Cht1.LayOut(canvas, 772, 486);
     }
+    const TChartLayout& Layout(const TChart& chart) const { return Laid.at(&chart); }
     const TCPKValue& Record() const { return CurrentCpk()->Value; }
+    std::map<const TChart*, TChartLayout> Laid;
 };
 
 // The value shown by a limit line's right-end mark, and the mark's box.
-TRect RightEndLabel(const TChart& chart, const char* line)
+TRect RightEndLabel(const TChartLayout& layout, const TChart& chart, const char* line)
 {
-    const TMarkPosition& p = chart.FindSeries(line)->Marks().DrawnMarks().at(1).Position;
+    const TMarkPosition& p = layout.Of(*chart.FindSeries(line)).Marks.at(1).Position;
     return {p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
 }
 
@@ -100,11 +103,13 @@ TEST_P(SmallSpanCharts, RunChartsLeaveAQuarterOfTheSpanAboveAndBelow)
         EXPECT_EQ(left.Minimum(), static_cast<double>(run.Bottom - span / 4));
 
         // Data and limits fill at least half of the plot's height.
-        const int top = left.CalcPosValue(run.Top), bottom = left.CalcPosValue(run.Bottom);
-        EXPECT_GE(bottom - top, run.Chart.PlotRect().Height() / 2);
+        const TChartLayout& layout = Study.Layout(run.Chart);
+        const TAxisLayout& pixels = layout.Axis(akLeft);
+        const int top = pixels.CalcPosValue(run.Top), bottom = pixels.CalcPosValue(run.Bottom);
+        EXPECT_GE(bottom - top, layout.PlotRect.Height() / 2);
         for (float y : run.Data) {
-            EXPECT_GE(left.CalcPosValue(y), top);
-            EXPECT_LE(left.CalcPosValue(y), bottom);
+            EXPECT_GE(pixels.CalcPosValue(y), top);
+            EXPECT_LE(pixels.CalcPosValue(y), bottom);
         }
     }
 }
@@ -114,6 +119,7 @@ TEST_P(SmallSpanCharts, DistributionChartShowsItsClassesApartWithLittleEmptyRoom
     const TCPKValue& v = Study.Record();
     ASSERT_LT(v.ClassWidth, 1);
     const TChart& cht1 = Study.Charts.Cht1;
+    const TChartLayout& layout = Study.Layout(cht1);
     const double firstLimit = RoundAtPowerOfTen(v.ClassLimits[1], -3);
     for (int curve : {7, 8})
         EXPECT_EQ(
@@ -121,9 +127,10 @@ TEST_P(SmallSpanCharts, DistributionChartShowsItsClassesApartWithLittleEmptyRoom
             RoundAtPowerOfTen(static_cast<double>(v.ClassLimits[1] - 2 * static_cast<Extended>(v.ClassWidth)), -3));
 
     const auto& bars = dynamic_cast<const TBarSeries&>(cht1.Series(0));
-    EXPECT_GT(bars.BarSize(), 0);
+    EXPECT_GT(layout.Of(bars).Bars.Size, 0);
     for (std::size_t i = 0; i + 1 < bars.Count(); ++i)
-        EXPECT_LE(bars.BarRect(i).Right, bars.BarRect(i + 1).Left) << "bar " << i;
+        EXPECT_LE(bars.BarRect(layout, layout.Of(bars), i).Right, bars.BarRect(layout, layout.Of(bars), i + 1).Left)
+            << "bar " << i;
 
     // The axis holds the bars, the reference lines and the curves, and no
     // more than three classes beyond the outermost of them.
@@ -132,11 +139,11 @@ TEST_P(SmallSpanCharts, DistributionChartShowsItsClassesApartWithLittleEmptyRoom
         leftmost = std::min<double>(leftmost, reference);
         rightmost = std::max<double>(rightmost, reference);
     }
-    const TChartAxis& bottom = cht1.Axis(akBottom);
-    EXPECT_LE(bottom.WorkMinimum(), cht1.Series(7).XValues()[0]);
-    EXPECT_GE(bottom.WorkMinimum(), leftmost - 3 * static_cast<double>(v.ClassWidth));
-    EXPECT_GE(bottom.WorkMaximum(), rightmost);
-    EXPECT_LE(bottom.WorkMaximum(), rightmost + 3 * static_cast<double>(v.ClassWidth));
+    const TAxisScale& bottom = layout.Axis(akBottom).Scale;
+    EXPECT_LE(bottom.WorkMinimum, cht1.Series(7).XValues()[0]);
+    EXPECT_GE(bottom.WorkMinimum, leftmost - 3 * static_cast<double>(v.ClassWidth));
+    EXPECT_GE(bottom.WorkMaximum, rightmost);
+    EXPECT_LE(bottom.WorkMaximum, rightmost + 3 * static_cast<double>(v.ClassWidth));
 }
 
 INSTANTIATE_TEST_SUITE_P(Studies, SmallSpanCharts, ::testing::Values("cans.csv", "diameter.csv"), [](const auto& info) {
@@ -147,7 +154,7 @@ TEST(SmallSpanCharts, CansAxisStartsWithinThreeClassesOfTheFirstLimit)
 {
     TStudy cans(Readings("cans.csv"), "12.05", "12", "11.95");
     const TCPKValue& v = cans.Record();
-    EXPECT_GE(cans.Charts.Cht1.Axis(akBottom).WorkMinimum(),
+    EXPECT_GE(cans.Layout(cans.Charts.Cht1).Axis(akBottom).Scale.WorkMinimum,
               RoundAtPowerOfTen(v.ClassLimits[1], -3) - 3 * static_cast<double>(v.ClassWidth));
 }
 
@@ -156,15 +163,16 @@ TEST(LimitLabels, LimitsCloserThanALabelPrintOneBelowTheOther)
     // The target 0.001 below the upper limit, the lower limit far below.
     TStudy study(Readings("diameter.csv"), "12.05", "12.049", "11.95");
     const TChart& chart2 = study.Charts.Chart2;
-    const TRect upper = RightEndLabel(chart2, "Series3"), centre = RightEndLabel(chart2, "Series5");
+    const TChartLayout& layout = study.Layout(chart2);
+    const TRect upper = RightEndLabel(layout, chart2, "Series3"), centre = RightEndLabel(layout, chart2, "Series5");
     EXPECT_FALSE(Touch(upper, centre));
     EXPECT_EQ(centre.Top, upper.Bottom);  // moved down just far enough
-    EXPECT_EQ(chart2.FindSeries("Series5")->Marks().DrawnMarks().at(1).Text, "12.049");
+    EXPECT_EQ(layout.Of(*chart2.FindSeries("Series5")).Marks.at(1).Text, "12.049");
 
     // Far apart, each stays on its line.
-    const TSeriesMarks& lower = chart2.FindSeries("Series4")->Marks();
-    const TMarkPosition& mark = lower.DrawnMarks().at(1).Position;
-    EXPECT_EQ(mark.Top + mark.Height - 1 + lower.ArrowLength(), chart2.Axis(akLeft).CalcPosValue(11.95f));
+    const TChartSeries& lower = *chart2.FindSeries("Series4");
+    const TMarkPosition& mark = layout.Of(lower).Marks.at(1).Position;
+    EXPECT_EQ(mark.Top + mark.Height - 1 + lower.Marks().ArrowLength(), layout.Axis(akLeft).CalcPosValue(11.95f));
 }
 
 TEST(LimitLabels, DistributionChartLabelsOfOneRowPrintApart)
@@ -175,7 +183,7 @@ TEST(LimitLabels, DistributionChartLabelsOfOneRowPrintApart)
     TStudy study(Readings("diameter.csv"), "12.05", minus3.c_str(), "11.95");
     const TChart& cht1 = study.Charts.Cht1;
     const auto label = [&](int series) {
-        const TMarkPosition& p = cht1.Series(series).Marks().DrawnMarks().at(1).Position;
+        const TMarkPosition& p = study.Layout(cht1).Of(cht1.Series(series)).Marks.at(1).Position;
         return TRect{p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
     };
     const TRect minus3Sigma = label(1), target = label(3);

@@ -33,14 +33,17 @@ struct TEveryKind {
     }
 };
 
-void ExpectSanePaint(TChart& chart, int width, int height)
+// Paints without an exception; the layout drawn.
+TChartLayout ExpectSanePaint(TChart& chart, int width, int height)
 {
     TRecordingCanvas canvas;
-    ASSERT_NO_THROW(chart.Paint(canvas, width, height));
+    TChartLayout layout;
+    EXPECT_NO_THROW(layout = Paint(chart, canvas, width, height));
     for (TAxisKind kind : {akBottom, akTop, akLeft, akRight})
-        EXPECT_LT(chart.Axis(kind).Division().Labels.size(), MaxLabelCount);
-    EXPECT_GE(chart.PlotRect().Width(), 1);
-    EXPECT_GE(chart.PlotRect().Height(), 1);
+        EXPECT_LT(layout.Axis(kind).Division.Labels.size(), MaxLabelCount);
+    EXPECT_GE(layout.PlotRect.Width(), 1);
+    EXPECT_GE(layout.PlotRect.Height(), 1);
+    return layout;
 }
 
 }  // namespace
@@ -54,17 +57,14 @@ TEST(BadInput, ExtremeFixedAxisEnds)
     left.SetAutomatic(false);
     left.SetMaximum(1e308);
     left.SetMinimum(-1e308);
-    ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_FALSE(left.Division().Labels.empty());
+    EXPECT_FALSE(ExpectSanePaint(kinds.Chart, 772, 190).Axis(akLeft).Division.Labels.empty());
 
     left.SetMinimum(1e308);  // equal ends
-    ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_EQ(left.Division().Labels.size(), 1u);
+    EXPECT_EQ(ExpectSanePaint(kinds.Chart, 772, 190).Axis(akLeft).Division.Labels.size(), 1u);
 
     left.SetMinimum(0);
     left.SetMaximum(1e-300);  // tiny range
-    ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_EQ(left.Division().Labels.size(), 1u);
+    EXPECT_EQ(ExpectSanePaint(kinds.Chart, 772, 190).Axis(akLeft).Division.Labels.size(), 1u);
 }
 
 TEST(BadInput, ExtremeDataOnAutomaticAxes)
@@ -73,9 +73,9 @@ TEST(BadInput, ExtremeDataOnAutomaticAxes)
     kinds.Add(-1e308, -1e308);
     kinds.Add(1e308, 1e308);
     kinds.Add(DBL_MAX, -DBL_MAX);
-    ExpectSanePaint(kinds.Chart, 772, 190);
-    EXPECT_TRUE(std::isfinite(kinds.Chart.LeftAxis().WorkRange()));
-    EXPECT_TRUE(std::isfinite(kinds.Chart.BottomAxis().WorkMaximum()));
+    const TChartLayout layout = ExpectSanePaint(kinds.Chart, 772, 190);
+    EXPECT_TRUE(std::isfinite(layout.Axis(akLeft).Scale.WorkRange));
+    EXPECT_TRUE(std::isfinite(layout.Axis(akBottom).Scale.WorkMaximum));
 
     TEveryKind tiny;
     tiny.Add(0, 0);
@@ -89,9 +89,9 @@ TEST(BadInput, NoPointsOrOnePoint)
     ExpectSanePaint(empty.Chart, 772, 190);
     TEveryKind single;
     single.Add(3, 4);
-    ExpectSanePaint(single.Chart, 772, 190);
-    EXPECT_EQ(single.Line.FirstVisible(), 0);
-    EXPECT_EQ(single.Line.LastVisible(), 0);
+    const TChartLayout layout = ExpectSanePaint(single.Chart, 772, 190);
+    EXPECT_EQ(layout.Of(single.Line).FirstVisible, 0);
+    EXPECT_EQ(layout.Of(single.Line).LastVisible, 0);
 }
 
 TEST(BadInput, AllPointsNullDrawNoValuesAndNoMarks)
@@ -101,12 +101,13 @@ TEST(BadInput, AllPointsNullDrawNoValuesAndNoMarks)
         kinds.Add(i, i, NullColor);
     kinds.Fast.SetIgnoreNulls(false);
     TRecordingCanvas canvas;
-    ASSERT_NO_THROW(kinds.Chart.Paint(canvas, 772, 190));
+    TChartLayout layout;
+    ASSERT_NO_THROW(layout = Paint(kinds.Chart, canvas, 772, 190));
     for (const TCanvasOp& op : canvas.Ops())
         if (op.Clip && op.Kind != opClip)
             ADD_FAILURE() << "drew operation " << op.Kind << " for a null point";
-    for (TChartSeries* series : kinds.Chart.SeriesList())
-        EXPECT_TRUE(series->Marks().DrawnMarks().empty()) << series->Name();
+    for (const TSeriesLayout& series : layout.Series)
+        EXPECT_TRUE(series.Marks.empty()) << series.Series->Name();
 }
 
 TEST(BadInput, TinyCharts)
@@ -132,7 +133,7 @@ TEST(BadInput, LabelCutOffOnAChart)
     TChartAxis& left = chart.LeftAxis();
     left.SetLabelsSeparation(0);  // the desired step is taken as it is
     left.SetIncrement(1e-9);
-    ExpectSanePaint(chart, 772, 190);
-    EXPECT_TRUE(left.Division().Labels.empty());
-    EXPECT_TRUE(left.Division().Ticks.empty());
+    const TAxisDivision division = ExpectSanePaint(chart, 772, 190).Axis(akLeft).Division;
+    EXPECT_TRUE(division.Labels.empty());
+    EXPECT_TRUE(division.Ticks.empty());
 }

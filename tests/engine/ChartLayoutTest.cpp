@@ -12,9 +12,9 @@ TEST(ChartLayout, ChartRectangleOfA772By190Chart)
     TChart chart;
     LayOutPlain(chart);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
     // Margins 23, 7, 23, 7 plus the 1-pixel bevel.
-    EXPECT_EQ(chart.ChartRect(), (TRect{24, 8, 748, 182}));
+    EXPECT_EQ(layout.ChartRect, (TRect{24, 8, 748, 182}));
 }
 
 TEST(ChartLayout, TitleBandAndCentredTitleText)
@@ -24,15 +24,15 @@ TEST(ChartLayout, TitleBandAndCentredTitleText)
     chart.Title().SetVisible(true);
     chart.Title().SetText({"均值控制图"});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
     // One line, default frame: the top moves down by h + 8 = 21.
-    EXPECT_EQ(chart.TitleBottom(), 8 + 13 + 8);
+    EXPECT_EQ(layout.TitleBottom, 8 + 13 + 8);
     const std::vector<TCanvasOp> title = canvas.TextOps("均值控制图");
     ASSERT_EQ(title.size(), 1u);
     // Centre (24 + 748) div 2 = 386; box width 6 + 1 + 30 = 37 -> 368..404;
     // text at 386 - 30 div 2.
-    EXPECT_EQ(chart.TitleRect(), (TRect{368, 8, 404, 23}));
+    EXPECT_EQ(layout.TitleRect, (TRect{368, 8, 404, 23}));
     EXPECT_EQ(title[0].Points[0], (TPoint{371, 9}));
     EXPECT_EQ(title[0].Font.Color, clBlue);
     EXPECT_EQ(title[0].Font.Name, "Arial");
@@ -44,14 +44,14 @@ TEST(ChartLayout, HiddenTitleOrEmptyTextTakesNoBand)
     LayOutPlain(chart);
     chart.Title().SetText({"TChart"});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
-    EXPECT_EQ(chart.TitleBottom(), 8);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
+    EXPECT_EQ(layout.TitleBottom, 8);
     EXPECT_TRUE(canvas.TextOps("TChart").empty());
 
     chart.Title().SetVisible(true);
     chart.Title().SetText({});
-    chart.Paint(canvas, 772, 190);
-    EXPECT_EQ(chart.TitleBottom(), 8);
+    layout = Paint(chart, canvas, 772, 190);
+    EXPECT_EQ(layout.TitleBottom, 8);
 }
 
 TEST(ChartLayout, EmptyChartShowsFourAxisLinesNoLabelsAndTheWall)
@@ -59,13 +59,13 @@ TEST(ChartLayout, EmptyChartShowsFourAxisLinesNoLabelsAndTheWall)
     TChart chart;
     LayOutPlain(chart);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
     // Bottom: label band 13 + tick band 7; top likewise; left and right: no
     // labels (no series), ticks 7.
-    EXPECT_EQ(chart.PlotRect(), (TRect{31, 28, 741, 162}));
+    EXPECT_EQ(layout.PlotRect, (TRect{31, 28, 741, 162}));
     for (TAxisKind kind : {akBottom, akTop, akLeft, akRight})
-        EXPECT_TRUE(chart.Axis(kind).IsVisible()) << kind;
+        EXPECT_TRUE(layout.Axis(kind).Visible) << kind;
     EXPECT_TRUE(canvas.OpsOfKind(opTextOut).empty());
 
     const std::vector<TCanvasOp> rects = canvas.OpsOfKind(opRectangle);
@@ -91,7 +91,7 @@ TEST(ChartLayout, PaintOrderPanelTitleWallAxesSeries)
     line.AddPoint(0, 1);
     line.AddPoint(1, 2);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 400, 300);
+    TChartLayout layout = Paint(chart, canvas, 400, 300);
 
     const std::vector<TCanvasOp>& ops = canvas.Ops();
     ASSERT_EQ(ops[0].Kind, opFillRect);
@@ -106,7 +106,7 @@ TEST(ChartLayout, PaintOrderPanelTitleWallAxesSeries)
     EXPECT_LT(wall, firstAxisLine);
     EXPECT_LT(firstAxisLine, clip);
     EXPECT_EQ(ops[clip + 1].Kind, opPolyline);  // the series, clipped to the plot
-    EXPECT_EQ(ops[clip].Rect.Bottom, chart.PlotRect().Bottom + 1);
+    EXPECT_EQ(ops[clip].Rect.Bottom, layout.PlotRect.Bottom + 1);
 }
 
 TEST(ChartLayout, SeriesWithoutPointsShowOneZeroLabelAtTheCentre)
@@ -115,20 +115,20 @@ TEST(ChartLayout, SeriesWithoutPointsShowOneZeroLabelAtTheCentre)
     LayOutPlain(chart);
     chart.CreateSeries<TFastLineSeries>().SetParentChart(&chart);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
-    EXPECT_TRUE(chart.BottomAxis().IsVisible());
-    EXPECT_TRUE(chart.LeftAxis().IsVisible());
-    EXPECT_FALSE(chart.TopAxis().IsVisible());
-    EXPECT_FALSE(chart.RightAxis().IsVisible());
+    EXPECT_TRUE(layout.Axis(akBottom).Visible);
+    EXPECT_TRUE(layout.Axis(akLeft).Visible);
+    EXPECT_FALSE(layout.Axis(akTop).Visible);
+    EXPECT_FALSE(layout.Axis(akRight).Visible);
     for (TAxisKind kind : {akBottom, akLeft}) {
-        const TChartAxis& axis = chart.Axis(kind);
-        ASSERT_EQ(axis.Division().Labels.size(), 1u);
-        EXPECT_EQ(axis.Division().Labels[0].Text, "0");
-        EXPECT_EQ(axis.Division().Labels[0].Pos, axis.CenterPos());
+        const TAxisLayout& axis = layout.Axis(kind);
+        ASSERT_EQ(axis.Division.Labels.size(), 1u);
+        EXPECT_EQ(axis.Division.Labels[0].Text, "0");
+        EXPECT_EQ(axis.Division.Labels[0].Pos, axis.Scale.CenterPos());
     }
     // The left band is the width of "0" plus a blank.
-    EXPECT_EQ(chart.PlotRect().Left, 24 + 12 + 7);
+    EXPECT_EQ(layout.PlotRect.Left, 24 + 12 + 7);
     EXPECT_EQ(chart.LeftAxis().Minimum(), 0);
     EXPECT_EQ(chart.LeftAxis().Maximum(), 0);
 }
@@ -142,14 +142,14 @@ TEST(ChartLayout, AllValuesEqualGiveOneLabelAndTheCentreLine)
     for (int i = 0; i < 4; ++i)
         line.AddPoint(i, 7.5);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
-    const TChartAxis& left = chart.LeftAxis();
+    const TAxisLayout& left = layout.Axis(akLeft);
     EXPECT_EQ(LabelTexts(left), (std::vector<std::string>{"7.5"}));
     const std::vector<TCanvasOp> polylines = canvas.OpsOfKind(opPolyline);
     ASSERT_EQ(polylines.size(), 3u);  // the bevel's two and the line
     for (const TPoint& point : polylines.back().Points)
-        EXPECT_EQ(point.Y, left.CenterPos());
+        EXPECT_EQ(point.Y, left.Scale.CenterPos());
 }
 
 TEST(ChartLayout, MarginWideningAndOneTwoFiveStepOnA600PixelAxis)
@@ -163,21 +163,21 @@ TEST(ChartLayout, MarginWideningAndOneTwoFiveStepOnA600PixelAxis)
     for (int x = 0; x <= 12; ++x)
         points.AddPoint(x, x % 3);
     TRecordingCanvas canvas(5, 13);
-    chart.Paint(canvas, 629, 300);
+    TChartLayout layout = Paint(chart, canvas, 629, 300);
 
-    const TChartAxis& bottom = chart.BottomAxis();
-    ASSERT_EQ(bottom.AxisSize(), 600);
-    EXPECT_EQ(bottom.Minimum(), 0);  // the data range, before widening
-    EXPECT_EQ(bottom.Maximum(), 12);
-    EXPECT_NEAR(bottom.WorkMinimum(), -0.1017, 5e-5);
-    EXPECT_NEAR(bottom.WorkMaximum(), 12.1017, 5e-5);
-    EXPECT_EQ(bottom.Division().Step, 1);
+    const TAxisLayout& bottom = layout.Axis(akBottom);
+    ASSERT_EQ(bottom.Scale.AxisSize(), 600);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), 0);  // the data range, before widening
+    EXPECT_EQ(chart.BottomAxis().Maximum(), 12);
+    EXPECT_NEAR(bottom.Scale.WorkMinimum, -0.1017, 5e-5);
+    EXPECT_NEAR(bottom.Scale.WorkMaximum, 12.1017, 5e-5);
+    EXPECT_EQ(bottom.Division.Step, 1);
     const std::vector<std::string> texts = LabelTexts(bottom);
     ASSERT_EQ(texts.size(), 13u);
     EXPECT_EQ(texts.front(), "12");
     EXPECT_EQ(texts.back(), "0");
-    EXPECT_EQ(bottom.Division().Labels.back().Pos, bottom.StartPos() + 5);
-    EXPECT_EQ(bottom.Division().Labels.front().Pos, bottom.EndPos() - 5);
+    EXPECT_EQ(bottom.Division.Labels.back().Pos, bottom.Scale.StartPos + 5);
+    EXPECT_EQ(bottom.Division.Labels.front().Pos, bottom.Scale.EndPos - 5);
 }
 
 TEST(ChartLayout, FixedLeftAxisIsNotWidenedAndLabelsStayInside)
@@ -192,22 +192,22 @@ TEST(ChartLayout, FixedLeftAxisIsNotWidenedAndLabelsStayInside)
     chart.LeftAxis().SetMaximum(12.5);
     chart.LeftAxis().SetMinimum(9.5);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
-    const TChartAxis& left = chart.LeftAxis();
-    EXPECT_EQ(left.WorkMinimum(), 9.5);
-    EXPECT_EQ(left.WorkMaximum(), 12.5);
+    const TAxisLayout& left = layout.Axis(akLeft);
+    EXPECT_EQ(left.Scale.WorkMinimum, 9.5);
+    EXPECT_EQ(left.Scale.WorkMaximum, 12.5);
     // 154 pixels high, labels 13 + 1: n = 11, start 3 / 12 = 0.25 -> 0.5.
-    EXPECT_EQ(left.Division().Step, 0.5);
+    EXPECT_EQ(left.Division.Step, 0.5);
     EXPECT_EQ(LabelTexts(left), (std::vector<std::string>{"12.5", "12", "11.5", "11", "10.5", "10", "9.5"}));
     // Right-aligned at LabelsPos, vertically centred on the pixel.
     const std::vector<TCanvasOp> label = canvas.TextOps("11");
     ASSERT_EQ(label.size(), 1u);
     EXPECT_EQ(label[0].Align, taRightJustify);
-    EXPECT_EQ(label[0].Points[0], (TPoint{left.LabelsPos(), left.CalcPosValue(11) - 6}));
+    EXPECT_EQ(label[0].Points[0], (TPoint{left.LabelsPos, left.CalcPosValue(11) - 6}));
     // The band: widest of "12.5" and "9.5" plus a blank.
-    EXPECT_EQ(left.LabelsPos(), 24 + 24 + 6);
-    EXPECT_EQ(chart.PlotRect().Left, left.LabelsPos() + 7);
+    EXPECT_EQ(left.LabelsPos, 24 + 24 + 6);
+    EXPECT_EQ(layout.PlotRect.Left, left.LabelsPos + 7);
 }
 
 TEST(ChartLayout, VerticalLabelBandMeasuresTheEndsRoundedToTheStep)
@@ -222,12 +222,12 @@ TEST(ChartLayout, VerticalLabelBandMeasuresTheEndsRoundedToTheStep)
     chart.LeftAxis().SetMaximum(13.2);
     chart.LeftAxis().SetMinimum(-7.3);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
 
-    const TChartAxis& left = chart.LeftAxis();
-    EXPECT_EQ(left.Division().Step, 1);
+    const TAxisLayout& left = layout.Axis(akLeft);
+    EXPECT_EQ(left.Division.Step, 1);
     // "13" and "-7" (truncated towards zero), not "13.2" and "-7.3", plus a blank.
-    EXPECT_EQ(left.LabelsPos(), 24 + 12 + 6);
+    EXPECT_EQ(left.LabelsPos, 24 + 12 + 6);
 }
 
 TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
@@ -245,11 +245,11 @@ TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
     chart.BottomAxis().SetIncrement(5);
     chart.LeftAxis().Grid().SetVisible(false);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 229, 200);  // plot 28..228: 200 pixels for 0..10
+    TChartLayout layout = Paint(chart, canvas, 229, 200);  // plot 28..228: 200 pixels for 0..10
 
-    const TChartAxis& bottom = chart.BottomAxis();
-    EXPECT_EQ(bottom.Division().Ticks, (std::vector<int>{228, 128, 28}));
-    const int axisPos = bottom.AxisPos();
+    const TAxisLayout& bottom = layout.Axis(akBottom);
+    EXPECT_EQ(bottom.Division.Ticks, (std::vector<int>{228, 128, 28}));
+    const int axisPos = bottom.AxisPos;
     std::vector<TCanvasOp> majors, minors, grid;
     for (const TCanvasOp& op : canvas.OpsOfKind(opLine)) {
         if (op.Pen.Style == psDot)
@@ -261,15 +261,15 @@ TEST(ChartLayout, TicksGridAndMinorTicksOfABottomAxis)
     EXPECT_EQ(majors[1].Points[0], (TPoint{128, axisPos + 1}));
     // Grid only strictly inside the axis, from the plot top + 1 to the bottom.
     ASSERT_EQ(grid.size(), 1u);
-    EXPECT_EQ(grid[0].Points[0], (TPoint{128, chart.PlotRect().Top + 1}));
-    EXPECT_EQ(grid[0].Points[1], (TPoint{128, chart.PlotRect().Bottom}));
+    EXPECT_EQ(grid[0].Points[0], (TPoint{128, layout.PlotRect.Top + 1}));
+    EXPECT_EQ(grid[0].Points[1], (TPoint{128, layout.PlotRect.Bottom}));
     // Three minor ticks between each pair, none beyond the ends here.
     std::vector<int> minorX;
     for (const TCanvasOp& op : minors)
         minorX.push_back(op.Points[0].X);
     EXPECT_EQ(minorX, (std::vector<int>{153, 178, 203, 53, 78, 103}));
     // The drawing paints exactly the division of the layout pass.
-    EXPECT_EQ(bottom.Division().MinorTicks, minorX);
+    EXPECT_EQ(bottom.Division.MinorTicks, minorX);
 }
 
 TEST(ChartLayout, RightAxisSeriesMakesTheRightAxisVisible)
@@ -285,21 +285,21 @@ TEST(ChartLayout, RightAxisSeriesMakesTheRightAxisVisible)
     curve.AddPoint(0, 0.25);
     curve.AddPoint(2, 0.5);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
 
-    EXPECT_TRUE(chart.LeftAxis().IsVisible());
-    EXPECT_TRUE(chart.RightAxis().IsVisible());
-    EXPECT_TRUE(chart.BottomAxis().IsVisible());
-    EXPECT_FALSE(chart.TopAxis().IsVisible());
+    EXPECT_TRUE(layout.Axis(akLeft).Visible);
+    EXPECT_TRUE(layout.Axis(akRight).Visible);
+    EXPECT_TRUE(layout.Axis(akBottom).Visible);
+    EXPECT_FALSE(layout.Axis(akTop).Visible);
     EXPECT_EQ(chart.RightAxis().Minimum(), 0.25);
     EXPECT_EQ(chart.RightAxis().Maximum(), 0.5);
     EXPECT_EQ(chart.LeftAxis().Minimum(), 0);  // bars include their origin
-    ASSERT_FALSE(chart.RightAxis().Division().Labels.empty());
-    const std::vector<TCanvasOp> label = canvas.TextOps(chart.RightAxis().Division().Labels[0].Text);
+    ASSERT_FALSE(layout.Axis(akRight).Division.Labels.empty());
+    const std::vector<TCanvasOp> label = canvas.TextOps(layout.Axis(akRight).Division.Labels[0].Text);
     ASSERT_FALSE(label.empty());
     EXPECT_EQ(label.back().Align, taLeftJustify);
-    EXPECT_EQ(label.back().Points[0].X, chart.RightAxis().LabelsPos());
-    EXPECT_EQ(chart.RightAxis().LabelsPos(), chart.PlotRect().Right + 7);
+    EXPECT_EQ(label.back().Points[0].X, layout.Axis(akRight).LabelsPos);
+    EXPECT_EQ(layout.Axis(akRight).LabelsPos, layout.PlotRect.Right + 7);
 }
 
 TEST(ChartLayout, AnAxisHiddenByALaterPaintKeepsNoLabelsOrTicks)
@@ -312,16 +312,16 @@ TEST(ChartLayout, AnAxisHiddenByALaterPaintKeepsNoLabelsOrTicks)
     curve.AddPoint(0, 0.25);
     curve.AddPoint(2, 0.5);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
-    ASSERT_FALSE(chart.RightAxis().Division().Labels.empty());
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
+    ASSERT_FALSE(layout.Axis(akRight).Division.Labels.empty());
 
     curve.SetVertAxis(aLeftAxis);
-    chart.Paint(canvas, 772, 486);
-    EXPECT_FALSE(chart.RightAxis().IsVisible());
-    EXPECT_TRUE(chart.RightAxis().Division().Labels.empty());
-    EXPECT_TRUE(chart.RightAxis().Division().Ticks.empty());
-    EXPECT_EQ(chart.RightAxis().Division().Step, 0);
-    EXPECT_FALSE(chart.LeftAxis().Division().Labels.empty());
+    layout = Paint(chart, canvas, 772, 486);
+    EXPECT_FALSE(layout.Axis(akRight).Visible);
+    EXPECT_TRUE(layout.Axis(akRight).Division.Labels.empty());
+    EXPECT_TRUE(layout.Axis(akRight).Division.Ticks.empty());
+    EXPECT_EQ(layout.Axis(akRight).Division.Step, 0);
+    EXPECT_FALSE(layout.Axis(akLeft).Division.Labels.empty());
 }
 
 TEST(AxisProperties, MinimumAndMaximumChecks)
@@ -404,7 +404,7 @@ TEST(AxisProperties, PaintedDataRangeIsWhatTheChecksCompareAgainst)
     line.AddPoint(0, 20);
     line.AddPoint(1, 30);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
     EXPECT_EQ(chart.LeftAxis().Minimum(), 20);
     EXPECT_EQ(chart.LeftAxis().Maximum(), 30);
 
@@ -413,7 +413,7 @@ TEST(AxisProperties, PaintedDataRangeIsWhatTheChecksCompareAgainst)
 
     // A fresh chart painted empty holds 0 to 0.
     TChart fresh;
-    fresh.Paint(canvas, 772, 190);
+    layout = Paint(fresh, canvas, 772, 190);
     fresh.LeftAxis().SetAutomatic(false);
     EXPECT_THROW(fresh.LeftAxis().SetMaximum(-1), AxisException);
 }
@@ -426,7 +426,7 @@ TEST(Repainting, EveryChangeMarksTheChart)
     auto& line = chart.CreateSeries<TFastLineSeries>();
     const auto changes = [&](auto&& change) {
         TRecordingCanvas canvas;
-        chart.Paint(canvas, 100, 100);
+        Paint(chart, canvas, 100, 100);
         const int before = invalidations;
         change();
         EXPECT_TRUE(chart.NeedsRepaint());
@@ -444,6 +444,6 @@ TEST(Repainting, EveryChangeMarksTheChart)
     EXPECT_EQ(changes([&] { chart.SetColor(clWhite); }), 1);
 
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 100, 100);
+    Paint(chart, canvas, 100, 100);
     EXPECT_FALSE(chart.NeedsRepaint());
 }

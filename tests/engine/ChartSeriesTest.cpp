@@ -78,14 +78,14 @@ TEST(SeriesPoints, ClearPointsEmptiesEverything)
     series.SetParentChart(&chart);
     series.AddPoint(0, 1, "a", clRed);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
+    Paint(chart, canvas, 300, 200);
     ASSERT_TRUE(series.Marks().StoredPosition(0).has_value());
     series.ClearPoints();
     EXPECT_EQ(series.Count(), 0u);
     EXPECT_FALSE(series.HasColorList());
     EXPECT_FALSE(series.HasNonEmptyLabel());
     EXPECT_FALSE(series.Marks().StoredPosition(0).has_value());
-    EXPECT_EQ(series.FirstVisible(), -1);
+    EXPECT_EQ(chart.LayOut(canvas, 300, 200).Of(series).FirstVisible, -1);
 }
 
 TEST(SeriesColours, PaletteColoursWhenJoiningTheDistributionChart)
@@ -176,7 +176,7 @@ TEST(SeriesMembership, DestroyingAChartReleasesSeriesShownElsewhere)
     owner.reset();
     EXPECT_EQ(shows.SeriesCount(), 0u);
     TRecordingCanvas canvas;
-    shows.Paint(canvas, 200, 100);
+    TChartLayout layout = Paint(shows, canvas, 200, 100);
 }
 
 TEST(SeriesRanges, BarsIncludeTheirOrigin)
@@ -198,15 +198,15 @@ TEST(SeriesMargins, FastLineWidthsAndPointers)
     int left = 0, right = 0;
     for (auto [width, margin] : {std::pair{1, 1}, {2, 2}, {3, 3}, {4, 3}}) {
         line.LinePen().SetWidth(width);
-        line.CalcHorizMargins(left, right);
+        line.CalcHorizMargins({}, left, right);
         EXPECT_EQ(left, margin) << width;
         EXPECT_EQ(right, margin) << width;
     }
     auto& points = chart.CreateSeries<TPointSeries>();
-    points.CalcVerticalMargins(left, right);
+    points.CalcVerticalMargins({}, left, right);
     EXPECT_EQ(left, 5);
     auto& plain = chart.CreateSeries<TLineSeries>();  // hidden pointer
-    plain.CalcHorizMargins(left, right);
+    plain.CalcHorizMargins({}, left, right);
     EXPECT_EQ(left, 0);
 }
 
@@ -222,14 +222,14 @@ TEST(SeriesVisibleRange, PointsOutsideTheFixedBottomAxis)
     chart.BottomAxis().SetMaximum(6.5);
     chart.BottomAxis().SetMinimum(2.5);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 400, 300);
-    EXPECT_EQ(line.FirstVisible(), 3);
-    EXPECT_EQ(line.LastVisible(), 7);  // the first point beyond the right edge
+    TChartLayout layout = Paint(chart, canvas, 400, 300);
+    EXPECT_EQ(layout.Of(line).FirstVisible, 3);
+    EXPECT_EQ(layout.Of(line).LastVisible, 7);  // the first point beyond the right edge
 
     chart.BottomAxis().SetMaximum(20);
     chart.BottomAxis().SetMinimum(10.5);
-    chart.Paint(canvas, 400, 300);
-    EXPECT_EQ(line.FirstVisible(), -1);  // draws nothing
+    layout = Paint(chart, canvas, 400, 300);
+    EXPECT_EQ(layout.Of(line).FirstVisible, -1);  // draws nothing
 }
 
 TEST(FastLineDrawing, SamePixelSkippedVerticalStepsDrawn)
@@ -248,7 +248,7 @@ TEST(FastLineDrawing, SamePixelSkippedVerticalStepsDrawn)
     line.AddPoint(0.2, 50);  // same column, other row: vertical line
     line.AddPoint(100, 50);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 129, 200);  // 100 pixels for 0..100
+    TChartLayout layout = Paint(chart, canvas, 129, 200);  // 100 pixels for 0..100
 
     const std::vector<TCanvasOp> lines = canvas.OpsOfKind(opPolyline);
     const TCanvasOp& drawn = lines.back();
@@ -270,7 +270,7 @@ TEST(FastLineDrawing, DashedWidthTwoPenReachesTheCanvas)
     line.AddPoint(0, 1);
     line.AddPoint(1, 2);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
+    TChartLayout layout = Paint(chart, canvas, 300, 200);
     const TCanvasOp drawn = canvas.OpsOfKind(opPolyline).back();
     EXPECT_EQ(drawn.Pen.Style, psDash);
     EXPECT_EQ(drawn.Pen.Width, 2);
@@ -286,7 +286,7 @@ TEST(LineDrawing, DrawnInTheSeriesColourNotThePointColours)
     line.AddPoint(1, 0, "", clRed);
     line.AddPoint(1, 5, "", clRed);  // a vertical limit line, in the order added
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
+    TChartLayout layout = Paint(chart, canvas, 300, 200);
     std::vector<TCanvasOp> segments;
     for (const TCanvasOp& op : canvas.OpsOfKind(opLine))
         if (op.Clip)
@@ -306,11 +306,11 @@ TEST(PointDrawing, RectangleAndDiamondPointers)
     points.AddPoint(1, 1, "", NullColor);  // not drawn
     points.AddPoint(2, 2, "", clRed);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 400, 300);
+    TChartLayout layout = Paint(chart, canvas, 400, 300);
 
     const std::vector<TCanvasOp> rects = canvas.OpsOfKind(opRectangle);
     ASSERT_EQ(rects.size(), 3u);  // the wall and two pointers
-    const TPoint first = points.PointPixel(0);
+    const TPoint first = points.PointPixel(layout, 0);
     EXPECT_EQ(rects[1].Rect, (TRect{first.X - 4, first.Y - 4, first.X + 5, first.Y + 5}));
     EXPECT_EQ(rects[1].Brush.Color, clYellow);
     EXPECT_EQ(rects[1].Pen.Color, clBlack);
@@ -318,7 +318,7 @@ TEST(PointDrawing, RectangleAndDiamondPointers)
 
     points.Pointer().SetStyle(psDiamond);
     canvas.Clear();
-    chart.Paint(canvas, 400, 300);
+    layout = Paint(chart, canvas, 400, 300);
     const std::vector<TCanvasOp> diamonds = canvas.OpsOfKind(opPolygon);
     ASSERT_EQ(diamonds.size(), 2u);
     EXPECT_EQ(diamonds[0].Points,
@@ -337,21 +337,21 @@ TEST(BarDrawing, TwelveBarsOnA700PixelAxis)
     for (int i = 0; i < 12; ++i)
         bars.AddPoint(i, i % 4, "", 15453831);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 729, 300);
+    TChartLayout layout = Paint(chart, canvas, 729, 300);
 
-    ASSERT_EQ(chart.BottomAxis().AxisSize(), 700);
+    ASSERT_EQ(layout.Axis(akBottom).Scale.AxisSize(), 700);
     // a = 700 div 13 = 53, Round(37.1) = 37, odd -> 38.
-    EXPECT_EQ(bars.BarSize(), 38);
+    EXPECT_EQ(layout.Of(bars).Bars.Size, 38);
     // The range is widened by 38 pixels on both sides.
-    EXPECT_EQ(bars.PointPixel(0).X, chart.BottomAxis().StartPos() + 38);
-    EXPECT_EQ(bars.PointPixel(11).X, chart.BottomAxis().EndPos() - 38);
+    EXPECT_EQ(bars.PointPixel(layout, 0).X, layout.Axis(akBottom).Scale.StartPos + 38);
+    EXPECT_EQ(bars.PointPixel(layout, 11).X, layout.Axis(akBottom).Scale.EndPos - 38);
 
-    const TRect bar = bars.BarRect(1);
-    const TPoint point = bars.PointPixel(1);
+    const TRect bar = bars.BarRect(layout, layout.Of(bars), 1);
+    const TPoint point = bars.PointPixel(layout, 1);
     EXPECT_EQ(bar.Left, point.X - 19);
     EXPECT_EQ(bar.Right, bar.Left + 39);
     EXPECT_EQ(bar.Top, point.Y);
-    EXPECT_EQ(bar.Bottom, chart.LeftAxis().CalcPosValue(0));
+    EXPECT_EQ(bar.Bottom, layout.Axis(akLeft).CalcPosValue(0));
 
     std::vector<TCanvasOp> filled;
     for (const TCanvasOp& op : canvas.OpsOfKind(opRectangle))
@@ -379,22 +379,23 @@ TEST(BarDrawing, BarsKeptApartNarrowToTheRoomBetweenThem)
     far.AddPoint(40, 0);
     far.AddPoint(40, 1);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 729, 300);
-    ASSERT_EQ(chart.BottomAxis().AxisSize(), 700);
-    EXPECT_EQ(bars.BarSize(), 38);  // as usual, into each other at about 16 pixels apart
-    EXPECT_GT(bars.BarRect(0).Right, bars.BarRect(1).Left);
+    TChartLayout layout = Paint(chart, canvas, 729, 300);
+    ASSERT_EQ(layout.Axis(akBottom).Scale.AxisSize(), 700);
+    EXPECT_EQ(layout.Of(bars).Bars.Size, 38);  // as usual, into each other at about 16 pixels apart
+    EXPECT_GT(bars.BarRect(layout, layout.Of(bars), 0).Right, bars.BarRect(layout, layout.Of(bars), 1).Left);
 
     bars.SetKeepApart(true);
-    chart.Paint(canvas, 729, 300);
+    layout = Paint(chart, canvas, 729, 300);
     // 16 pixels would leave (700 - 32) / 40 = 16.7 pixels between bars and
     // so touch a neighbour; 14 leaves 16.8, rounded to 16 or 17.
-    EXPECT_EQ(bars.BarSize(), 14);
-    EXPECT_EQ(bars.PointPixel(0).X, chart.BottomAxis().StartPos() + 14);
+    EXPECT_EQ(layout.Of(bars).Bars.Size, 14);
+    EXPECT_EQ(bars.PointPixel(layout, 0).X, layout.Axis(akBottom).Scale.StartPos + 14);
     for (std::size_t i = 0; i + 1 < bars.Count(); ++i)
-        EXPECT_LE(bars.BarRect(i).Right, bars.BarRect(i + 1).Left) << i;
+        EXPECT_LE(bars.BarRect(layout, layout.Of(bars), i).Right, bars.BarRect(layout, layout.Of(bars), i + 1).Left)
+            << i;
 
     // Bars that stand apart anyway keep their usual size.
     far.ClearPoints();
-    chart.Paint(canvas, 729, 300);
-    EXPECT_EQ(bars.BarSize(), 38);
+    layout = Paint(chart, canvas, 729, 300);
+    EXPECT_EQ(layout.Of(bars).Bars.Size, 38);
 }

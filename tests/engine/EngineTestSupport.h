@@ -38,10 +38,18 @@ inline std::vector<std::string> Texts(const std::vector<TCanvasOp>& ops)
     return texts;
 }
 
-inline std::vector<std::string> LabelTexts(const TChartAxis& axis)
+// Lays the chart out with the canvas as its measurer and draws that layout.
+inline TChartLayout Paint(TChart& chart, TCanvas& canvas, int width, int height)
+{
+    TChartLayout layout = chart.LayOut(canvas, width, height);
+    chart.Draw(canvas, layout);
+    return layout;
+}
+
+inline std::vector<std::string> LabelTexts(const TAxisLayout& axis)
 {
     std::vector<std::string> texts;
-    for (const TAxisLabel& label : axis.Division().Labels)
+    for (const TAxisLabel& label : axis.Division.Labels)
         texts.push_back(label.Text);
     return texts;
 }

@@ -12,8 +12,11 @@
 #include <functional>
 #include <stdexcept>
 
+#include "BarSeries.h"
 #include "ChartControl.h"
 #include "ChartDump.h"
+#include "ChartRendering.h"
+#include "CustomSeries.h"
 #include "FormCharts.h"
 #include "QtCanvas.h"
 
@@ -154,7 +157,7 @@ TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)
     const QImage image = PaintChartImage(control.Chart(), 772, 190);
     EXPECT_EQ(image.pixelColor(400, 100), QColor(Qt::white));
 
-    const QJsonObject dump = ChartDumpJson(control.Chart());
+    const QJsonObject dump = ChartDumpJson(control.Chart(), LayOutChart(control.Chart(), 772, 190));
     EXPECT_EQ(dump["title"]["text"].toString(), QString::fromUtf8("均值控制图"));
     EXPECT_TRUE(dump["title"]["visible"].toBool());
     const QJsonArray series = dump["series"].toArray();
@@ -188,10 +191,10 @@ class TFailingSeries : public TChartSeries {
 public:
     explicit TFailingSeries(TChart* owner) : TChartSeries(owner) {}
     const char* ClassName() const override { return "TFailingSeries"; }
-    void PrepareForPaint(TCanvas&) override { throw std::runtime_error("paint failed"); }
+    void PrepareLayout(TTextMeasurer&, TSeriesLayout&) const override { throw std::runtime_error("paint failed"); }
 
 protected:
-    void DrawAllValues(TCanvas&, const TRect&) override {}
+    void DrawAllValues(TCanvas&, const TChartLayout&, const TSeriesLayout&) const override {}
 };
 
 }  // namespace
@@ -207,4 +210,48 @@ TEST_F(QtCanvasTest, AFailingPaintLeavesAnImageAndNoException)
     ASSERT_NO_THROW(image = PaintChartImage(control.Chart(), 200, 100));
     EXPECT_EQ(image.size(), QSize(200, 100));
     ASSERT_NO_THROW(control.grab());
+}
+
+// The layout the dump and the batch take without drawing is the one a paint
+// on an image draws: the same font measures give the same bands, labels and
+// mark boxes. Measuring leaves the painter's font to the drawing.
+TEST_F(QtCanvasTest, LayoutWithoutDrawingIsThePaintsLayout)
+{
+    TChart chart;
+    chart.Title().SetText({"均值控制图"});
+    auto& bars = chart.CreateSeries<TBarSeries>();
+    bars.SetParentChart(&chart);
+    for (int i = 0; i < 12; ++i)
+        bars.AddPoint(11.9 + i * 0.025, (i * 7) % 13);
+    auto& line = chart.CreateSeries<TLineSeries>();
+    line.SetParentChart(&chart);
+    line.SetVertAxis(aRightAxis);
+    line.Marks().SetVisible(true);
+    line.Marks().Font().SetSize(10);
+    line.Marks().Font().SetBold(true);
+    line.AddPoint(11.9, 0.5, " ");
+    line.AddPoint(12.2, 0.5);
+
+    const TChartLayout alone = LayOutChart(chart, 772, 486);
+    QImage image(772, 486, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const QFont before = painter.font();
+    TQtCanvas canvas(painter);
+    const TChartLayout painted = chart.LayOut(canvas.Measurer(), 772, 486);
+    EXPECT_EQ(painter.font(), before);
+
+    EXPECT_EQ(painted.PlotRect, alone.PlotRect);
+    EXPECT_EQ(painted.TitleLines, alone.TitleLines);
+    for (TAxisKind kind : {akBottom, akTop, akLeft, akRight}) {
+        EXPECT_EQ(painted.Axis(kind).LabelsPos, alone.Axis(kind).LabelsPos) << kind;
+        EXPECT_EQ(painted.Axis(kind).Division.Ticks, alone.Axis(kind).Division.Ticks) << kind;
+    }
+    ASSERT_EQ(painted.Series.size(), 2u);
+    EXPECT_EQ(painted.Series[0].Bars.Size, alone.Series[0].Bars.Size);
+    for (std::size_t s = 0; s < 2; ++s) {
+        ASSERT_EQ(painted.Series[s].Marks.size(), alone.Series[s].Marks.size());
+        for (std::size_t m = 0; m < painted.Series[s].Marks.size(); ++m)
+            EXPECT_EQ(painted.Series[s].Marks[m].Position, alone.Series[s].Marks[m].Position);
+    }
+    EXPECT_FALSE(alone.Series[1].Marks.empty());
 }

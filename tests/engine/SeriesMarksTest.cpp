@@ -9,9 +9,9 @@
 
 namespace {
 
-const TDrawnMark* FindMark(const TChartSeries& series, int index)
+const TDrawnMark* FindMark(const TChartLayout& layout, const TChartSeries& series, int index)
 {
-    for (const TDrawnMark& mark : series.Marks().DrawnMarks())
+    for (const TDrawnMark& mark : layout.Of(series).Marks)
         if (mark.Index == index)
             return &mark;
     return nullptr;
@@ -75,14 +75,14 @@ TEST(LineMarks, LimitLineShowsItsValueAtTheRightEnd)
     line.AddPoint(0, 25.5, " ", clRed);
     line.AddPoint(6, 25.5, "", clRed);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 190);
+    TChartLayout layout = Paint(chart, canvas, 772, 190);
 
-    ASSERT_EQ(line.Marks().DrawnMarks().size(), 2u);
-    EXPECT_EQ(FindMark(line, 0)->Text, " ");  // an invisible blank mark
-    const TDrawnMark* mark = FindMark(line, 1);
+    ASSERT_EQ(layout.Of(line).Marks.size(), 2u);
+    EXPECT_EQ(FindMark(layout, line, 0)->Text, " ");  // an invisible blank mark
+    const TDrawnMark* mark = FindMark(layout, line, 1);
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(mark->Text, "25.5");
-    const TPoint end = line.PointPixel(1);
+    const TPoint end = line.PointPixel(layout, 1);
     EXPECT_EQ(mark->Position.Width, 24 + 6 + 2);
     EXPECT_EQ(mark->Position.Height, 15);
     EXPECT_EQ(mark->Position.Left, end.X - 16);
@@ -114,8 +114,8 @@ TEST(LineMarks, OpaqueBoxWithFrameAndShadow)
     line.Marks().SetVisible(true);
     line.AddPoint(0, 1);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
-    const TDrawnMark& mark = line.Marks().DrawnMarks().at(0);
+    TChartLayout layout = Paint(chart, canvas, 300, 200);
+    const TDrawnMark& mark = layout.Of(line).Marks.at(0);
     const std::vector<TCanvasOp> rects = canvas.OpsOfKind(opRectangle);
     ASSERT_EQ(rects.size(), 3u);  // wall, shadow, box
     const TRect box{mark.Position.Left, mark.Position.Top, mark.Position.Left + mark.Position.Width,
@@ -133,8 +133,8 @@ TEST(LineMarks, HiddenMarksDrawAndStoreNothing)
     line.SetParentChart(&chart);
     line.AddPoint(0, 1);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
-    EXPECT_TRUE(line.Marks().DrawnMarks().empty());
+    TChartLayout layout = Paint(chart, canvas, 300, 200);
+    EXPECT_TRUE(layout.Of(line).Marks.empty());
     EXPECT_FALSE(line.Marks().StoredPosition(0).has_value());
     EXPECT_TRUE(canvas.TextOps("1").size() <= 1u);  // at most the axis label
 }
@@ -149,9 +149,9 @@ TEST(LineMarks, DrawEveryAndNullPoints)
     for (int i = 0; i < 5; ++i)
         line.AddPoint(i, i, "", i == 2 ? NullColor : DefaultColorMarker);
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 300, 200);
+    TChartLayout layout = Paint(chart, canvas, 300, 200);
     std::vector<int> indexes;
-    for (const TDrawnMark& mark : line.Marks().DrawnMarks())
+    for (const TDrawnMark& mark : layout.Of(line).Marks)
         indexes.push_back(mark.Index);
     EXPECT_EQ(indexes, (std::vector<int>{0, 4}));
 }
@@ -162,22 +162,22 @@ TEST(BarMarks, CountCentredOverItsBar)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 3, ""}, {1, 7, ""}, {2, 0, " "}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
 
-    const TDrawnMark* mark = FindMark(bars, 1);
+    const TDrawnMark* mark = FindMark(layout, bars, 1);
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(mark->Text, "7");
-    const TRect bar = bars.BarRect(1);
+    const TRect bar = bars.BarRect(layout, layout.Of(bars), 1);
     const int centre = (bar.Left + bar.Right - 1) / 2;  // columns Left .. Left + BarSize
     EXPECT_EQ(mark->Position.Left + mark->Position.Width / 2, centre);
     EXPECT_EQ(mark->Position.Top + mark->Position.Height - 1, bar.Top - 5);
     EXPECT_EQ(mark->Position.ArrowFrom, (TPoint{centre, bar.Top}));
     EXPECT_EQ(mark->Position.ArrowTo, (TPoint{centre, bar.Top - 5}));
     // The empty class shows only its blank box, below the origin.
-    const TDrawnMark* blank = FindMark(bars, 2);
+    const TDrawnMark* blank = FindMark(layout, bars, 2);
     ASSERT_NE(blank, nullptr);
     EXPECT_EQ(blank->Text, " ");
-    EXPECT_GT(blank->Position.Top, bars.BarRect(2).Top);
+    EXPECT_GT(blank->Position.Top, bars.BarRect(layout, layout.Of(bars), 2).Top);
 }
 
 TEST(BarMarks, AutomaticVerticalAxisLeavesRoomForTheMarks)
@@ -186,10 +186,10 @@ TEST(BarMarks, AutomaticVerticalAxisLeavesRoomForTheMarks)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 3, ""}, {1, 7, ""}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
     // Mark height 13 + connector 5 + frame 2 + 1 above the tallest bar.
-    EXPECT_EQ(chart.LeftAxis().CalcPosValue(7), chart.LeftAxis().StartPos() + 21);
-    EXPECT_EQ(chart.LeftAxis().CalcPosValue(0), chart.LeftAxis().EndPos());
+    EXPECT_EQ(layout.Axis(akLeft).CalcPosValue(7), layout.Axis(akLeft).Scale.StartPos + 21);
+    EXPECT_EQ(layout.Axis(akLeft).CalcPosValue(0), layout.Axis(akLeft).Scale.EndPos);
     (void)bars;
 }
 
@@ -199,15 +199,15 @@ TEST(BarMarks, EqualNeighbourMovesDownBelowTheFirst)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 5, ""}, {0.05, 5, ""}, {10, 1, ""}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
 
-    const TMarkPosition first = FindMark(bars, 0)->Position;
-    const TMarkPosition second = FindMark(bars, 1)->Position;
+    const TMarkPosition first = FindMark(layout, bars, 0)->Position;
+    const TMarkPosition second = FindMark(layout, bars, 1)->Position;
     const TRect firstRect = bars.Marks().OverlapRect(first);
     EXPECT_EQ(firstRect.Bottom, first.Top + 15 + 2);  // frame width and shadow size
     EXPECT_EQ(second.Top, firstRect.Bottom);
-    EXPECT_EQ(second.ArrowTo.Y, bars.PointPixel(1).Y - 5 + 17);
-    EXPECT_EQ(second.ArrowFrom.Y, bars.PointPixel(1).Y);
+    EXPECT_EQ(second.ArrowTo.Y, bars.PointPixel(layout, 1).Y - 5 + 17);
+    EXPECT_EQ(second.ArrowFrom.Y, bars.PointPixel(layout, 1).Y);
 }
 
 TEST(BarMarks, TallerNeighbourMovesUpAboveTheFirst)
@@ -216,11 +216,11 @@ TEST(BarMarks, TallerNeighbourMovesUpAboveTheFirst)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 5, ""}, {0.05, 5.2, ""}, {10, 1, ""}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
 
-    const TMarkPosition first = FindMark(bars, 0)->Position;
-    const TMarkPosition second = FindMark(bars, 1)->Position;
-    ASSERT_LT(bars.PointPixel(1).Y, bars.PointPixel(0).Y);
+    const TMarkPosition first = FindMark(layout, bars, 0)->Position;
+    const TMarkPosition second = FindMark(layout, bars, 1)->Position;
+    ASSERT_LT(bars.PointPixel(layout, 1).Y, bars.PointPixel(layout, 0).Y);
     EXPECT_EQ(bars.Marks().OverlapRect(second).Bottom, first.Top);
 }
 
@@ -230,9 +230,9 @@ TEST(BarMarks, BlankBoxOfAnEmptyClassTakesPartInOverlap)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 0, " "}, {0.05, 0, ""}, {10, 1, ""}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
-    const TMarkPosition blank = FindMark(bars, 0)->Position;
-    const TMarkPosition zero = FindMark(bars, 1)->Position;
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
+    const TMarkPosition blank = FindMark(layout, bars, 0)->Position;
+    const TMarkPosition zero = FindMark(layout, bars, 1)->Position;
     EXPECT_EQ(zero.Top, bars.Marks().OverlapRect(blank).Bottom);
 }
 
@@ -242,12 +242,12 @@ TEST(BarMarks, EveryOverlappingEarlierMarkAddsItsShift)
     LayOutPlain(chart);
     auto& bars = AddBars(chart, {{0, 5, ""}, {0.05, 5, ""}, {0.1, 5, ""}, {10, 1, ""}});
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 772, 486);
-    const int top0 = FindMark(bars, 0)->Position.Top;
-    EXPECT_EQ(FindMark(bars, 1)->Position.Top, top0 + 17);
+    TChartLayout layout = Paint(chart, canvas, 772, 486);
+    const int top0 = FindMark(layout, bars, 0)->Position.Top;
+    EXPECT_EQ(FindMark(layout, bars, 1)->Position.Top, top0 + 17);
     // The third overlaps only the first at its original place: R is not
     // recomputed after a move, so the second one no longer counts.
-    EXPECT_EQ(FindMark(bars, 2)->Position.Top, top0 + 17);
+    EXPECT_EQ(FindMark(layout, bars, 2)->Position.Top, top0 + 17);
 }
 
 TEST(MarkGroups, LabelsOfOneGroupMoveDownUntilTheyNoLongerTouch)
@@ -275,11 +275,11 @@ TEST(MarkGroups, LabelsOfOneGroupMoveDownUntilTheyNoLongerTouch)
     TFastLineSeries& apart = addLine(10.1, 0);  // in no group
     TFastLineSeries& other = addLine(10.1, 2);  // alone in its group
     TRecordingCanvas canvas;
-    chart.Paint(canvas, 729, 200);
+    TChartLayout layout = Paint(chart, canvas, 729, 200);
 
-    const auto box = [](const TChartSeries& line) { return line.Marks().DrawnMarks().at(1).Position; };
+    const auto box = [&](const TChartSeries& line) { return layout.Of(line).Marks.at(1).Position; };
     const auto onLine = [&](const TChartSeries& line) {
-        return box(line).Top + box(line).Height - 1 + 8 == line.PointPixel(1).Y;
+        return box(line).Top + box(line).Height - 1 + 8 == line.PointPixel(layout, 1).Y;
     };
     EXPECT_TRUE(onLine(top));
     EXPECT_EQ(box(middle).Top, box(top).Top + box(top).Height);
@@ -290,8 +290,8 @@ TEST(MarkGroups, LabelsOfOneGroupMoveDownUntilTheyNoLongerTouch)
     EXPECT_TRUE(onLine(other));
     // Blank marks show nothing and stay.
     for (const TChartSeries* line : {&middle, &top, &bottom}) {
-        const TMarkPosition& blank = line->Marks().DrawnMarks().at(0).Position;
-        EXPECT_EQ(blank.Top + blank.Height - 1 + 8, line->PointPixel(0).Y);
+        const TMarkPosition& blank = layout.Of(*line).Marks.at(0).Position;
+        EXPECT_EQ(blank.Top + blank.Height - 1 + 8, line->PointPixel(layout, 0).Y);
     }
     // The texts are painted where the boxes went.
     const std::vector<TCanvasOp> texts = canvas.TextOps("9.9");

@@ -75,7 +75,10 @@ TEST_F(ChartFiles, SvgHoldsTheDataLineAndTheAxisLabelsAsVectorsAndText)
     const TSvgContents svg = ReadSvg(ReadFile(Path("chart2.svg")));
     EXPECT_TRUE(svg.PolylinePointCounts.contains(25));
     // The labels the chart computed for its window size, each as real text.
-    const QJsonObject axes = ChartDumpJson(chart2.Chart())["paint"].toObject()["axes"].toObject();
+    const QJsonObject axes =
+        ChartDumpJson(chart2.Chart(), LayOutChart(chart2.Chart(), chart2.width(), chart2.height()))["paint"]
+            .toObject()["axes"]
+            .toObject();
     int labels = 0;
     for (const char* axis : {"left", "bottom"})
         for (const QJsonValue label : axes[QLatin1String(axis)].toObject()["labels"].toArray()) {
@@ -105,11 +108,11 @@ TEST_F(ChartFiles, PngHasTwiceThePixelsAndTheDataLineInItsColour)
     ASSERT_TRUE(image.loadFromData(ReadFile(Path("chart2.png")), "PNG"));
     EXPECT_EQ(image.size(), 2 * chart2.size());
     // Midway along the long segment from the 8th to the 9th value, away from their marks.
-    const TChart& chart = chart2.Chart();
-    const TChartSeries& data = *chart.FindSeries("Series6");
+    const TChartLayout layout = LayOutChart(chart2.Chart(), chart2.width(), chart2.height());
+    const TChartSeries& data = *chart2.Chart().FindSeries("Series6");
     const auto at = [&](std::size_t i) {
-        return QPoint(chart.Axis(akBottom).CalcPosValue(data.XValues()[i]),
-                      chart.Axis(akLeft).CalcPosValue(data.YValues()[i]));
+        return QPoint(layout.Axis(akBottom).CalcPosValue(data.XValues()[i]),
+                      layout.Axis(akLeft).CalcPosValue(data.YValues()[i]));
     };
     const QPoint middle = (at(7) + at(8)) / 2 * 2;
     int blue = 0;

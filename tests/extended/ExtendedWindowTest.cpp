@@ -72,8 +72,7 @@ struct TOpenWindow {
     QJsonObject Painted(const char* name)
     {
         TChartControl* chart = Window->findChild<TChartControl*>(QString::fromUtf8(name));
-        PaintChartImage(chart->Chart(), chart->width(), chart->height());
-        return ChartDumpJson(chart->Chart());
+        return ChartDumpJson(chart->Chart(), LayOutChart(chart->Chart(), chart->width(), chart->height()));
     }
 };
 

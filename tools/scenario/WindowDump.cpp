@@ -62,8 +62,7 @@ QJsonObject DumpWindow(const TForm1& form, const QJsonArray& errors)
         const QString name = QString::fromUtf8(control.Name);
         // The dump carries what a paint at the chart's window size computes.
         TChartControl* chart = form.Chart(name);
-        PaintChartImage(chart->Chart(), chart->width(), chart->height());
-        charts[name] = ChartDumpJson(chart->Chart());
+        charts[name] = ChartDumpJson(chart->Chart(), LayOutChart(chart->Chart(), chart->width(), chart->height()));
     }
     QJsonObject dump{
         {QStringLiteral("charts"), charts},
