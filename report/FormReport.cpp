@@ -37,10 +37,15 @@ QList<QStringList> Readings(const TWindowModel& window)
     return readings;
 }
 
+// Printed anyway after the question about stale results, the report says so first.
 QStringList Notices(TForm1& form)
 {
-    if (const TResultsState* state = TResultsState::Of(form))
-        return state->Notices();
+    if (const TResultsState* state = TResultsState::Of(form)) {
+        QStringList notices = state->Notices();
+        if (state->Stale())
+            notices.prepend(QStringLiteral("结果已过期：计算之后数据或规格已更改，本报告的结果不属于当前的数据"));
+        return notices;
+    }
     QStringList notices;
     if (const TarryCpk* record = CurrentCpk())
         for (const std::string& notice : ComputeNotices(form, record->Value))

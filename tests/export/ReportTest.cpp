@@ -15,6 +15,7 @@
 #include "FormReport.h"
 #include "NumberSettings.h"
 #include "ReportPages.h"
+#include "ResultsState.h"
 #include "StringGrid.h"
 #include "WindowFields.h"
 
@@ -129,6 +130,18 @@ TEST(Report, HoldsEveryResultReadingAndMemoLineOfTheSampleDataOnPortraitPagesAnd
     printer.setOutputFileName(printed);
     PrintReport(content, printer);
     EXPECT_EQ(PdfText(printed), text);
+}
+
+TEST(Report, ResultsExportedAnywayAfterAChangeAreMarkedStale)
+{
+    TForm1 form;
+    const TResultsState state(form);
+    form.Button2Click();
+    form.RunCommand([&form] { form.Button3Click(); });
+    const QString stale = U("结果已过期");
+    EXPECT_FALSE(FormReportContent(form, {}, nullptr).Notices.join(QString()).contains(stale));
+    form.StringGrid1()->SetCells(0, 0, QStringLiteral("26.5"));
+    EXPECT_TRUE(FormReportContent(form, {}, nullptr).Notices.value(0).startsWith(stale));
 }
 
 TEST(Report, StudyTextsOfAnyLengthAndCharacterArePrintedWhole)
