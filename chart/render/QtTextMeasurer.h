@@ -48,7 +48,7 @@ private:
 // Fonts that differ only in their colour measure alike.
 bool SameFace(const TFontSpec& a, const TFontSpec& b);
 
-// The measured font of the spec on a device with that font and resolution.
+// The measured form of a chart font on a device with that font and resolution.
 // `resolve` turns the chart font into the one a painter of the device would
 // use; it is called only for a font not measured before.
 TMeasuredFont& MeasuredFont(const TFontSpec& spec, int dpi, const QFont& deviceFont,
