@@ -4,6 +4,6 @@
 #include "BatchCharts.h"
 #include "JsonWriter.h"
 
-// Needs a QGuiApplication (the paint measures texts). Without points, every
-// series lacks its "points" member.
+// Needs a QGuiApplication (the layout measures texts in the chart fonts).
+// Without points, every series lacks its "points" member.
 void WriteChartsJson(TJsonWriter& json, TBatchCharts& charts, bool withPoints);

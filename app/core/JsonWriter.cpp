@@ -2,6 +2,32 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
+
+namespace {
+
+// A whole number beyond 2^53 in its shortest digits: "1e+30", or padded with
+// zeros ("671367875665516800000") where that is no longer.
+std::size_t LargeWholeNumberText(double value, char* text, std::size_t size)
+{
+    char scientific[32];
+    const char* end =
+        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific).ptr;
+    const std::string_view written(scientific, std::size_t(end - scientific));
+    const std::size_t e = written.find('e');
+    int exponent = 0;
+    std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1), end, exponent);
+    std::string decimal;
+    for (char c : written.substr(0, e))
+        if (c != '.')
+            decimal += c;
+    const std::size_t digits = decimal.size() - (value < 0 ? 1 : 0);
+    decimal.append(std::size_t(exponent + 1) - digits, '0');
+    const std::string_view chosen = decimal.size() <= written.size() ? std::string_view(decimal) : written;
+    return chosen.copy(text, size);
+}
+
+}  // namespace
 
 void TJsonWriter::BeforeValue()
 {
@@ -107,8 +133,19 @@ void TJsonWriter::Number(double value)
         return Null();
     BeforeValue();
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    buffer_.append(text, end);
+    buffer_.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+    FlushWhenLarge();
+}
+
+void TJsonWriter::NumberAsQt(double value)
+{
+    if (!std::isfinite(value) || value != std::trunc(value))
+        return Number(value);
+    if (std::fabs(value) <= 0x1p53)
+        return Integer(static_cast<long long>(value));
+    BeforeValue();
+    char text[32];
+    buffer_.append(text, LargeWholeNumberText(value, text, sizeof text));
     FlushWhenLarge();
 }
 

@@ -28,6 +28,11 @@ public:
     // The shortest text that reads back as the same double; null for
     // infinities and NaN, which JSON has no number for.
     void Number(double value);
+    // As Qt's JSON writes a double, for the chart dump, which the scenario
+    // runner writes through Qt: whole numbers up to 2^53 as integers, other
+    // whole numbers in their shortest digits padded with zeros unless the
+    // exponent form is shorter, the rest as Number writes them.
+    void NumberAsQt(double value);
     void Integer(long long value);
     void Bool(bool value);
     void Null();

@@ -67,6 +67,17 @@ TEST(JsonWriter, NumbersReadBackExactlyAndNonFiniteOnesAreNull)
               "[0.1,12.0093002319336,1e-300,100,null,null,-9007199254740993]");
 }
 
+TEST(JsonWriter, NumbersAsQtWritesThemKeepWholeNumbersWhole)
+{
+    EXPECT_EQ(Written([](TJsonWriter& json) {
+                  json.BeginArray();
+                  for (double value : {100000.0, -0.0, 0.5, 0x1p53, 0x1p53 + 2, 6.7136787566551682e20, 1e30})
+                      json.NumberAsQt(value);
+                  json.EndArray();
+              }),
+              "[100000,0,0.5,9007199254740992,9007199254740994,671367875665516800000,1e+30]");
+}
+
 TEST(JsonWriter, LargeTextsReachTheStreamWhileBeingWritten)
 {
     std::ostringstream out;

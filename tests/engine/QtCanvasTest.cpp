@@ -9,13 +9,17 @@
 #include <QJsonDocument>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
+#include <random>
+#include <sstream>
 #include <stdexcept>
 
 #include "BarSeries.h"
 #include "ChartControl.h"
 #include "ChartDump.h"
 #include "ChartRendering.h"
+#include "ChartStateJson.h"
 #include "CustomSeries.h"
 #include "FormCharts.h"
 #include "QtCanvas.h"
@@ -172,6 +176,32 @@ TEST_F(QtCanvasTest, LaidOutChartPaintsAndDumps)
     EXPECT_TRUE(paint["axes"]["left"]["visible"].toBool());
     EXPECT_FALSE(paint["axes"]["top"]["visible"].toBool());
     EXPECT_EQ(paint["series"].toArray().size(), 5);
+}
+
+// The batch writes the chart state itself and the scenario runner through
+// Qt's JSON; both must give the same bytes, numbers and key order included.
+TEST_F(QtCanvasTest, ChartStateIsTheTextQtWritesForIt)
+{
+    TChartControl control;
+    LayOutFormChart(control.Chart(), WindowChart::Individuals);
+    TChartSeries& series = *control.Chart().SeriesList()[3];
+    for (double y : {1e-4, 0.001, 100000.0, -0.0, 1e30, double(1e20f), 6.7136787566551682e20, 0x1p53 + 2, -0x1p53,
+                     123456789012.5, 3.4028234663852886e38, 5e-324})
+        series.AddPoint(double(series.Count()), y, "a\t\"b\"\x01");
+    std::mt19937_64 random(29);
+    for (int i = 0; i < 3000; ++i) {
+        const double y = std::ldexp(double(random() >> 11), int(random() % 200) - 100);
+        series.AddPoint(double(series.Count()), i % 2 ? y : std::trunc(y));
+    }
+    std::ostringstream written;
+    {
+        TJsonWriter json(written);
+        WriteChartState(json, control.Chart(), LayOutChart(control.Chart(), 772, 190), true);
+    }
+    const QByteArray ours = QByteArray::fromStdString(written.str());
+    const QJsonDocument read = QJsonDocument::fromJson(ours);
+    ASSERT_TRUE(read.isObject());
+    EXPECT_EQ(read.toJson(QJsonDocument::Compact), ours);
 }
 
 TEST_F(QtCanvasTest, ControlRepaintsOnChange)
