@@ -51,9 +51,9 @@ void TBatchWindow::SetText(const TWindowField& field, const std::string& text) {
 
 void TBatchWindow::ClearMemo(const TWindowField& memo) { memos_[IndexOf(memo, true)].clear(); }
 
-void TBatchWindow::AppendMemoLine(const TWindowField& memo, const std::string& line)
+void TBatchWindow::AppendMemoLine(const TWindowField& memo, std::string line)
 {
-    memos_[IndexOf(memo, true)].push_back(line);
+    memos_[IndexOf(memo, true)].push_back(std::move(line));
 }
 
 const std::vector<std::string>& TBatchWindow::MemoLines(const TWindowField& memo) const

@@ -42,6 +42,8 @@ void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd,
 void AddDataPoints(TLimitChartSeries& series, std::span<const float> values, float upper, float lower)
 {
     series.Points.Pointer().SetStyle(psDiamond);
+    series.Data.ReservePoints(values.size());
+    series.Points.ReservePoints(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const float y = values[i];
         const bool onOrBeyond = y >= upper || y <= lower;

@@ -116,11 +116,32 @@ TSectionLayout LayoutOf(std::string_view section)
     return layout;
 }
 
+// A pattern's sections laid out. The compute writes hundreds of thousands of
+// values in one pattern, so the last pattern read is kept.
+struct TReadPattern {
+    std::string Text;
+    std::vector<TSectionLayout> Sections;
+    std::vector<bool> Empty;  // per section
+};
+
+const TReadPattern& ReadPattern(std::string_view pattern)
+{
+    thread_local TReadPattern last;
+    if (last.Sections.empty() || last.Text != pattern) {
+        last = TReadPattern{std::string(pattern), {}, {}};
+        for (std::string_view section : SplitSections(pattern)) {
+            last.Sections.push_back(LayoutOf(section));
+            last.Empty.push_back(section.empty());
+        }
+    }
+    return last;
+}
+
 class TPatternWriter {
 public:
     TPatternWriter(const TSectionLayout& layout, const TDecimalDigits& rounded)
         : layout_(layout),
-          groupSeparator_(layout.Grouping ? NumberSettings().ThousandSeparator : std::string()),
+          groupSeparator_(layout.Grouping ? NumberSettings().ThousandSeparator : NoSeparator),
           decimalSeparator_(NumberSettings().DecimalSeparator)
     {
         const std::string& digits = rounded.Digits;
@@ -203,8 +224,9 @@ private:
     }
 
     const TSectionLayout& layout_;
-    const std::string groupSeparator_;
-    const std::string decimalSeparator_;
+    static inline const std::string NoSeparator;
+    const std::string& groupSeparator_;
+    const std::string& decimalSeparator_;
     int integerCount_ = 0;
     std::string integerDigits_;
     std::string decimalDigits_;
@@ -221,11 +243,11 @@ std::string PatternNumberText(std::string_view pattern, Extended value)
     if (!std::isfinite(value))
         return GeneralNumberText(value);
 
-    const std::vector<std::string_view> sections = SplitSections(pattern);
-    auto sectionOrFirst = [&sections](size_t index) {
-        return index < sections.size() && !sections[index].empty() ? index : 0;
+    const TReadPattern& read = ReadPattern(pattern);
+    auto sectionOrFirst = [&read](size_t index) {
+        return index < read.Sections.size() && !read.Empty[index] ? index : 0;
     };
-    if (sections[0].empty())
+    if (read.Empty[0])
         return GeneralNumberText(value);
 
     const TDecimalDigits digits = DecimalDigitsOf(value);
@@ -237,18 +259,18 @@ std::string PatternNumberText(std::string_view pattern, Extended value)
     };
 
     size_t section = value > 0 ? 0 : value < 0 ? sectionOrFirst(1) : sectionOrFirst(2);
-    TSectionLayout layout = LayoutOf(sections[section]);
-    TDecimalDigits rounded = roundFor(layout);
+    const TSectionLayout* layout = &read.Sections[section];
+    TDecimalDigits rounded = roundFor(*layout);
     if (rounded.Digits.empty() && value != 0) {
         // A value that rounds to zero is written by the zero section.
         const size_t zeroSection = sectionOrFirst(2);
         if (zeroSection != section) {
             section = zeroSection;
-            layout = LayoutOf(sections[section]);
-            rounded = roundFor(layout);
+            layout = &read.Sections[section];
+            rounded = roundFor(*layout);
         }
     }
 
     const bool minus = value < 0 && !rounded.Digits.empty() && section == 0;
-    return TPatternWriter(layout, rounded).Write(minus);
+    return TPatternWriter(*layout, rounded).Write(minus);
 }

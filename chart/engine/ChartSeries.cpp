@@ -55,6 +55,13 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     return static_cast<int>(index);
 }
 
+void TChartSeries::ReservePoints(std::size_t count)
+{
+    xValues_.Reserve(count);
+    yValues_.Reserve(count);
+    colors_.reserve(count);
+}
+
 void TChartSeries::ClearPoints()
 {
     xValues_.Clear();

@@ -38,6 +38,9 @@ public:
     // DefaultColorMarker means the point has no colour of its own.
     int AddPoint(double x, double y, std::string_view label = {}, TColor color = DefaultColorMarker);
     void ClearPoints();
+    // Room for this many coloured points, so that adding a million does not
+    // copy the lists over and over as they grow.
+    void ReservePoints(std::size_t count);
     std::size_t Count() const { return xValues_.Count(); }
     TChartValueList& XValues() { return xValues_; }
     const TChartValueList& XValues() const { return xValues_; }

@@ -27,6 +27,7 @@ public:
     std::size_t InsertionIndex(double value) const;
     void InsertAt(std::size_t index, double value);
     void Clear();
+    void Reserve(std::size_t count) { values_.reserve(count); }
 
     // The range of all values, 0 for an empty list.
     double MinValue() const;
