@@ -49,14 +49,8 @@ std::string TBatchWindow::Text(const TWindowField& field) const { return texts_[
 
 void TBatchWindow::SetText(const TWindowField& field, const std::string& text) { texts_[IndexOf(field, false)] = text; }
 
-void TBatchWindow::ClearMemo(const TWindowField& memo) { memos_[IndexOf(memo, true)].clear(); }
+void TBatchWindow::ClearMemo(const TWindowField& memo) { memos_[IndexOf(memo, true)].Clear(); }
 
-void TBatchWindow::AppendMemoLine(const TWindowField& memo, std::string line)
-{
-    memos_[IndexOf(memo, true)].push_back(std::move(line));
-}
+void TBatchWindow::AppendMemoLine(const TWindowField& memo, std::string line) { memos_[IndexOf(memo, true)].Add(line); }
 
-const std::vector<std::string>& TBatchWindow::MemoLines(const TWindowField& memo) const
-{
-    return memos_[IndexOf(memo, true)];
-}
+const TMemoLines& TBatchWindow::MemoLines(const TWindowField& memo) const { return memos_[IndexOf(memo, true)]; }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BatchGrid.h"
+#include "MemoLines.h"
 #include "StudyInfo.h"
 #include "WindowModel.h"
 
@@ -22,7 +23,7 @@ public:
     int RowCount() const override { return grid_.RowCount(); }
     std::string Cell(int col, int row) const override { return std::string(grid_.Cell(col, row)); }
 
-    const std::vector<std::string>& MemoLines(const TWindowField& memo) const;
+    const TMemoLines& MemoLines(const TWindowField& memo) const;
 
     // The study information of a study file, for the report and the workbook.
     const TStudyInfo& StudyInformation() const { return info_; }
@@ -32,7 +33,7 @@ private:
     std::size_t IndexOf(const TWindowField& field, bool memo) const;
 
     TBatchGrid grid_;
-    std::vector<std::string> texts_;               // by the field's place in WindowFields()
-    std::vector<std::vector<std::string>> memos_;  // likewise
+    std::vector<std::string> texts_;  // by the field's place in WindowFields()
+    std::vector<TMemoLines> memos_;   // likewise
     TStudyInfo info_;
 };

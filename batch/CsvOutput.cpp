@@ -35,7 +35,7 @@ void WriteCsvOutput(std::ostream& out, const TBatchWindow& window, const std::st
         if (field->Role == TFieldRole::Result)
             WriteRow(out, field->Key, window.Text(*field), separator);
         else if (field->Role == TFieldRole::Memo)
-            for (const std::string& line : window.MemoLines(*field))
+            for (std::string_view line : window.MemoLines(*field))
                 WriteRow(out, field->Key, line, separator);
     }
 }

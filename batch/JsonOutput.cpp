@@ -47,7 +47,7 @@ void WriteJsonOutput(std::ostream& out, const TBatchWindow& window, const TJsonP
         BeginField(json, *field);
         json.Key("lines");
         json.BeginArray();
-        for (const std::string& line : window.MemoLines(*field))
+        for (std::string_view line : window.MemoLines(*field))
             json.String(line);
         json.EndArray();
         json.EndObject();

@@ -7,7 +7,7 @@ void WriteTextOutput(std::ostream& out, const TBatchWindow& window)
             out << field->Label << "：" << window.Text(*field) << '\n';
         } else if (field->Role == TFieldRole::Memo) {
             out << field->Label << "：\n";
-            for (const std::string& line : window.MemoLines(*field))
+            for (std::string_view line : window.MemoLines(*field))
                 out << "  " << line << '\n';
         }
     }

@@ -18,7 +18,8 @@ void WriteBatchWorkbook(const TBatchWindow& window, TBatchCharts& charts, const 
         contents.Record = &record->Value;
         contents.HistogramComplete = record->HistogramComplete;
     }
-    contents.KeyValueLines = window.MemoLines(Field::KeyValues);
+    for (std::string_view line : window.MemoLines(Field::KeyValues))
+        contents.KeyValueLines.emplace_back(line);
     contents.Study = study;
     // In the window's order, as the window's export lists them.
     for (const TWindowChart* shown : WindowCharts()) {
