@@ -3,6 +3,8 @@
 #include "BarSeries.h"
 #include "CustomSeries.h"
 
+#include <type_traits>
+
 namespace {
 
 const char* LabelStyleName(TAxisLabelStyle style)
@@ -38,6 +40,21 @@ const char* PointerStyleName(TSeriesPointerStyle style)
     return names[style];
 }
 
+// One member: its name, then the value as its type writes it.
+template <typename T>
+void Member(TJsonWriter& json, std::string_view name, const T& value)
+{
+    json.Key(name);
+    if constexpr (std::is_same_v<T, bool>)
+        json.Bool(value);
+    else if constexpr (std::is_integral_v<T>)
+        json.Integer(value);
+    else if constexpr (std::is_floating_point_v<T>)
+        json.NumberAsQt(value);
+    else
+        json.String(value);
+}
+
 // The four axes by name, in name order.
 constexpr std::pair<const char*, TAxisKind> AxesByName[] = {
     {"bottom", akBottom}, {"left", akLeft}, {"right", akRight}, {"top", akTop}};
@@ -45,16 +62,11 @@ constexpr std::pair<const char*, TAxisKind> AxesByName[] = {
 void WriteAxis(TJsonWriter& json, const TChartAxis& axis)
 {
     json.BeginObject();
-    json.Key("automatic");
-    json.Bool(axis.Automatic());
-    json.Key("gridVisible");
-    json.Bool(axis.Grid().Visible());
-    json.Key("labelStyle");
-    json.String(LabelStyleName(axis.LabelStyle()));
-    json.Key("maximum");
-    json.NumberAsQt(axis.Maximum());
-    json.Key("minimum");
-    json.NumberAsQt(axis.Minimum());
+    Member(json, "automatic", axis.Automatic());
+    Member(json, "gridVisible", axis.Grid().Visible());
+    Member(json, "labelStyle", LabelStyleName(axis.LabelStyle()));
+    Member(json, "maximum", axis.Maximum());
+    Member(json, "minimum", axis.Minimum());
     json.EndObject();
 }
 
@@ -63,14 +75,10 @@ void WritePoints(TJsonWriter& json, const TChartSeries& series)
     json.BeginArray();
     for (std::size_t i = 0; i < series.Count(); ++i) {
         json.BeginObject();
-        json.Key("color");
-        json.Integer(series.StoredColor(i));
-        json.Key("label");
-        json.String(series.Label(i));
-        json.Key("x");
-        json.NumberAsQt(series.XValues()[i]);
-        json.Key("y");
-        json.NumberAsQt(series.YValues()[i]);
+        Member(json, "color", series.StoredColor(i));
+        Member(json, "label", series.Label(i));
+        Member(json, "x", series.XValues()[i]);
+        Member(json, "y", series.YValues()[i]);
         json.EndObject();
     }
     json.EndArray();
@@ -80,33 +88,22 @@ void WriteSeries(TJsonWriter& json, const TChartSeries& series, bool withPoints)
 {
     const TSeriesMarks& marks = series.Marks();
     json.BeginObject();
-    json.Key("class");
-    json.String(series.ClassName());
-    json.Key("color");
-    json.Integer(series.Color());
+    Member(json, "class", series.ClassName());
+    Member(json, "color", series.Color());
     json.Key("marks");
     json.BeginObject();
-    json.Key("arrowLength");
-    json.Integer(marks.ArrowLength());
-    json.Key("bold");
-    json.Bool(marks.Font().Bold());
-    json.Key("fontColor");
-    json.Integer(marks.Font().Color());
-    json.Key("fontSize");
-    json.Integer(marks.Font().Size());
-    json.Key("transparent");
-    json.Bool(marks.Transparent());
-    json.Key("visible");
-    json.Bool(marks.Visible());
+    Member(json, "arrowLength", marks.ArrowLength());
+    Member(json, "bold", marks.Font().Bold());
+    Member(json, "fontColor", marks.Font().Color());
+    Member(json, "fontSize", marks.Font().Size());
+    Member(json, "transparent", marks.Transparent());
+    Member(json, "visible", marks.Visible());
     json.EndObject();
-    json.Key("name");
-    json.String(series.Name());
+    Member(json, "name", series.Name());
     json.Key("pen");
     json.BeginObject();
-    json.Key("style");
-    json.String(PenStyleName(series.Pen().Style()));
-    json.Key("width");
-    json.Integer(series.Pen().Width());
+    Member(json, "style", PenStyleName(series.Pen().Style()));
+    Member(json, "width", series.Pen().Width());
     json.EndObject();
     json.Key("pointerStyle");
     if (const auto* custom = dynamic_cast<const TCustomSeries*>(&series))
@@ -117,44 +114,34 @@ void WriteSeries(TJsonWriter& json, const TChartSeries& series, bool withPoints)
         json.Key("points");
         WritePoints(json, series);
     }
-    json.Key("vertAxis");
-    json.String(series.VertAxis() == aRightAxis ? "aRightAxis" : "aLeftAxis");
+    Member(json, "vertAxis", series.VertAxis() == aRightAxis ? "aRightAxis" : "aLeftAxis");
     json.EndObject();
 }
 
 void WriteAxisLayout(TJsonWriter& json, const TAxisLayout& axis)
 {
     json.BeginObject();
-    json.Key("endPos");
-    json.Integer(axis.Scale.EndPos);
-    json.Key("increment");
-    json.NumberAsQt(axis.Division.Step);
+    Member(json, "endPos", axis.Scale.EndPos);
+    Member(json, "increment", axis.Division.Step);
     json.Key("labels");
     json.BeginArray();
     for (const TAxisLabel& label : axis.Division.Labels) {
         json.BeginObject();
-        json.Key("pos");
-        json.Integer(label.Pos);
-        json.Key("text");
-        json.String(label.Text);
-        json.Key("value");
-        json.NumberAsQt(label.Value);
+        Member(json, "pos", label.Pos);
+        Member(json, "text", label.Text);
+        Member(json, "value", label.Value);
         json.EndObject();
     }
     json.EndArray();
-    json.Key("startPos");
-    json.Integer(axis.Scale.StartPos);
+    Member(json, "startPos", axis.Scale.StartPos);
     json.Key("ticks");
     json.BeginArray();
     for (int tick : axis.Division.Ticks)
         json.Integer(tick);
     json.EndArray();
-    json.Key("visible");
-    json.Bool(axis.Visible);
-    json.Key("workMaximum");
-    json.NumberAsQt(axis.Scale.WorkMaximum);
-    json.Key("workMinimum");
-    json.NumberAsQt(axis.Scale.WorkMinimum);
+    Member(json, "visible", axis.Visible);
+    Member(json, "workMaximum", axis.Scale.WorkMaximum);
+    Member(json, "workMinimum", axis.Scale.WorkMinimum);
     json.EndObject();
 }
 
@@ -162,34 +149,24 @@ void WriteSeriesLayout(TJsonWriter& json, const TChartSeries& series, const TSer
 {
     json.BeginObject();
     if (dynamic_cast<const TBarSeries*>(&series)) {
-        json.Key("barSize");
-        json.Integer(layout.Bars.Size);
+        Member(json, "barSize", layout.Bars.Size);
     }
-    json.Key("firstVisible");
-    json.Integer(layout.FirstVisible);
-    json.Key("lastVisible");
-    json.Integer(layout.LastVisible);
+    Member(json, "firstVisible", layout.FirstVisible);
+    Member(json, "lastVisible", layout.LastVisible);
     json.Key("marks");
     json.BeginArray();
     for (const TDrawnMark& mark : layout.Marks) {
         json.BeginObject();
-        json.Key("height");
-        json.Integer(mark.Position.Height);
-        json.Key("index");
-        json.Integer(mark.Index);
-        json.Key("left");
-        json.Integer(mark.Position.Left);
-        json.Key("text");
-        json.String(mark.Text);
-        json.Key("top");
-        json.Integer(mark.Position.Top);
-        json.Key("width");
-        json.Integer(mark.Position.Width);
+        Member(json, "height", mark.Position.Height);
+        Member(json, "index", mark.Index);
+        Member(json, "left", mark.Position.Left);
+        Member(json, "text", mark.Text);
+        Member(json, "top", mark.Position.Top);
+        Member(json, "width", mark.Position.Width);
         json.EndObject();
     }
     json.EndArray();
-    json.Key("name");
-    json.String(series.Name());
+    Member(json, "name", series.Name());
     json.EndObject();
 }
 
@@ -242,8 +219,7 @@ void WriteChartState(TJsonWriter& json, const TChart& chart, const TChartLayout&
     for (const std::string& line : chart.Title().Text())
         title += (title.empty() ? "" : "\r\n") + line;
     json.String(title);
-    json.Key("visible");
-    json.Bool(chart.Title().Visible());
+    Member(json, "visible", chart.Title().Visible());
     json.EndObject();
     json.EndObject();
 }
