@@ -77,16 +77,14 @@ std::string PlainCell(std::string s)
 
 const char* FamilyName(const std::string& name)
 {
-    if (name == "normal")
-        return "正态";
-    if (name == "boxcox")
-        return "Box-Cox 变换后正态";
-    if (name == "lognormal")
-        return "对数正态";
-    if (name == "weibull")
-        return "Weibull";
-    if (name == "nonparametric")
-        return "非参数（经验百分位）";
+    const char* const captions[][2] = {{"normal", "正态"},
+                                       {"boxcox", "Box-Cox 变换后正态"},
+                                       {"lognormal", "对数正态"},
+                                       {"weibull", "Weibull"},
+                                       {"nonparametric", "非参数（经验百分位）"}};
+    for (const auto& [family, caption] : captions)
+        if (name == family)
+            return caption;
     return "最佳拟合";
 }
 
