@@ -1,5 +1,6 @@
 #include "ExtendedJson.h"
 
+#include <initializer_list>
 #include <sstream>
 
 #include "JsonWriter.h"
@@ -9,24 +10,25 @@ namespace {
 // Whatever could not be computed is null.
 void Number(TJsonWriter& j, const std::optional<double>& v) { v ? j.Number(*v) : j.Null(); }
 
+// An object of numbers by their names.
+void WriteNumbers(TJsonWriter& j, std::initializer_list<std::pair<const char*, std::optional<double>>> numbers)
+{
+    j.BeginObject();
+    for (const auto& [name, value] : numbers)
+        j.Key(name), Number(j, value);
+    j.EndObject();
+}
+
 void WriteInterval(TJsonWriter& j, const std::optional<TIntervalEstimate>& v)
 {
     if (!v)
         return j.Null();
-    j.BeginObject();
-    j.Key("value"), Number(j, v->Value);
-    j.Key("lower"), Number(j, v->Lower);
-    j.Key("upper"), Number(j, v->Upper);
-    j.EndObject();
+    WriteNumbers(j, {{"value", v->Value}, {"lower", v->Lower}, {"upper", v->Upper}});
 }
 
 void WritePpm(TJsonWriter& j, const TPpm& p)
 {
-    j.BeginObject();
-    j.Key("below"), Number(j, p.Below);
-    j.Key("above"), Number(j, p.Above);
-    j.Key("total"), Number(j, p.Total);
-    j.EndObject();
+    WriteNumbers(j, {{"below", p.Below}, {"above", p.Above}, {"total", p.Total}});
 }
 
 void WriteSigma(TJsonWriter& j, const std::optional<TSigmaEstimate>& s, const char* method)
@@ -82,24 +84,12 @@ void WriteDistribution(TJsonWriter& j, const TDistributionCapability& d)
             for (const char* const* name = ParameterNames(fit.Name); *name; ++name)
                 j.Key(*name), j.Null();
         j.EndObject();
-        j.Key("andersonDarling"), j.BeginObject();
-        j.Key("a2"), Number(j, fit.A2);
-        j.Key("p"), Number(j, fit.P);
-        j.EndObject();
+        j.Key("andersonDarling"), WriteNumbers(j, {{"a2", fit.A2}, {"p", fit.P}});
         j.EndObject();
     }
     j.EndArray();
-    j.Key("percentiles"), j.BeginObject();
-    j.Key("p00135"), Number(j, d.P00135);
-    j.Key("p50"), Number(j, d.P50);
-    j.Key("p99865"), Number(j, d.P99865);
-    j.EndObject();
-    j.Key("indices"), j.BeginObject();
-    j.Key("Pp"), Number(j, d.Pp);
-    j.Key("PPL"), Number(j, d.PPL);
-    j.Key("PPU"), Number(j, d.PPU);
-    j.Key("Ppk"), Number(j, d.Ppk);
-    j.EndObject();
+    j.Key("percentiles"), WriteNumbers(j, {{"p00135", d.P00135}, {"p50", d.P50}, {"p99865", d.P99865}});
+    j.Key("indices"), WriteNumbers(j, {{"Pp", d.Pp}, {"PPL", d.PPL}, {"PPU", d.PPU}, {"Ppk", d.Ppk}});
     j.Key("ppm"), WritePpm(j, d.Ppm);
     j.Key("boxcoxLambda"), Number(j, d.BoxCoxLambda);
     j.EndObject();
@@ -131,20 +121,11 @@ void WriteExtended(TJsonWriter& j, const TExtendedResult& r)
     j.Key("overall"), WritePpm(j, r.OverallPpm);
     j.EndObject();
 
-    j.Key("zBench"), j.BeginObject();
-    j.Key("within"), Number(j, r.ZBenchWithin);
-    j.Key("overall"), Number(j, r.ZBenchOverall);
-    j.EndObject();
+    j.Key("zBench"), WriteNumbers(j, {{"within", r.ZBenchWithin}, {"overall", r.ZBenchOverall}});
 
     j.Key("normality"), j.BeginObject();
-    j.Key("andersonDarling"), j.BeginObject();
-    j.Key("a2"), Number(j, r.Normality.A2);
-    j.Key("p"), Number(j, r.Normality.A2P);
-    j.EndObject();
-    j.Key("shapiroWilk"), j.BeginObject();
-    j.Key("w"), Number(j, r.Normality.W);
-    j.Key("p"), Number(j, r.Normality.WP);
-    j.EndObject();
+    j.Key("andersonDarling"), WriteNumbers(j, {{"a2", r.Normality.A2}, {"p", r.Normality.A2P}});
+    j.Key("shapiroWilk"), WriteNumbers(j, {{"w", r.Normality.W}, {"p", r.Normality.WP}});
     j.EndObject();
 
     j.Key("charts"), j.BeginObject();
@@ -176,10 +157,7 @@ void WriteExtended(TJsonWriter& j, const TExtendedResult& r)
     j.EndArray();
 
     j.Key("subgroups"), j.String(r.Subgroups == TSubgroupChoice::Rows ? "rows" : "size");
-    j.Key("historical"), j.BeginObject();
-    j.Key("mean"), Number(j, r.HistoricalMean);
-    j.Key("sigma"), Number(j, r.HistoricalSigma);
-    j.EndObject();
+    j.Key("historical"), WriteNumbers(j, {{"mean", r.HistoricalMean}, {"sigma", r.HistoricalSigma}});
     j.Key("distribution"), WriteDistribution(j, r.Distribution);
     j.EndObject();
 }

@@ -3,26 +3,7 @@
 #include "Errors.h"
 #include "NumberText.h"
 
-namespace {
-
-// An empty field is an absent limit; a text that is not a number is absent too, with a message.
-std::optional<double> ReadLimit(const TWindowModel& window, const TWindowField& field, const char* what,
-                                std::vector<std::string>& messages)
-{
-    const std::string text = window.Text(field);
-    if (text.empty())
-        return std::nullopt;
-    try {
-        return ToDouble(ParseDecimalText(text));
-    } catch (const Exception&) {
-        messages.push_back(std::string(what) + "“" + text + "”不是有效数值，按未给出处理");
-        return std::nullopt;
-    }
-}
-
-}  // namespace
-
-std::optional<double> ReadHistoricalValue(const std::string& text, const char* what, std::vector<std::string>& messages)
+std::optional<double> ReadTypedValue(const std::string& text, const char* what, std::vector<std::string>& messages)
 {
     if (text.empty())
         return std::nullopt;
@@ -41,9 +22,9 @@ TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod 
     in.Subgroups = subgroups;
     in.Method = method;
     in.Confidence = confidence;
-    in.USL = ReadLimit(window, Field::Usl, "规格上限", in.ReadingMessages);
-    in.Target = ReadLimit(window, Field::Target, "目标值", in.ReadingMessages);
-    in.LSL = ReadLimit(window, Field::Lsl, "规格下限", in.ReadingMessages);
+    in.USL = ReadTypedValue(window.Text(Field::Usl), "规格上限", in.ReadingMessages);
+    in.Target = ReadTypedValue(window.Text(Field::Target), "目标值", in.ReadingMessages);
+    in.LSL = ReadTypedValue(window.Text(Field::Lsl), "规格下限", in.ReadingMessages);
     try {
         in.SubgroupSize = ParseIntegerText(window.Text(Field::SubgroupSize));
     } catch (const Exception&) {

@@ -10,7 +10,6 @@
 TExtendedInput ReadExtendedInput(const TWindowModel& window, TWithinSigmaMethod method, double confidence,
                                  TSubgroupChoice subgroups = TSubgroupChoice::Size);
 
-// A historical value typed by the user: empty is not given; a text that is no
-// number is named in a message and not used.
-std::optional<double> ReadHistoricalValue(const std::string& text, const char* what,
-                                          std::vector<std::string>& messages);
+// A value typed by the user (a limit, a historical value): empty is not given;
+// a text that is no number is named in a message and not used.
+std::optional<double> ReadTypedValue(const std::string& text, const char* what, std::vector<std::string>& messages);

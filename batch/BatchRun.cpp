@@ -36,9 +36,8 @@ TExtendedResult ExtendedAnalysis(const TWindowModel& window, const TBatchOptions
         if (options.Distribution == DistributionChoiceName(choice))
             input.Distribution = choice;
     input.Chart = options.Chart == "xbarS" ? TControlChartChoice::XbarS : TControlChartChoice::XbarR;
-    input.HistoricalMean = ReadHistoricalValue(options.HistoricalMean.value_or(""), "历史均值", input.ReadingMessages);
-    input.HistoricalSigma =
-        ReadHistoricalValue(options.HistoricalSigma.value_or(""), "历史标准差", input.ReadingMessages);
+    input.HistoricalMean = ReadTypedValue(options.HistoricalMean.value_or(""), "历史均值", input.ReadingMessages);
+    input.HistoricalSigma = ReadTypedValue(options.HistoricalSigma.value_or(""), "历史标准差", input.ReadingMessages);
     TExtendedResult result;
     try {
         result = AnalyseExtended(input);

@@ -21,7 +21,7 @@ void SetFixedVerticalRange(TChartAxis& axis, double minimum, double maximum)
     }
 }
 
-void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd, bool dashed)
+void StyleLimitLine(TFastLineSeries& line, TColor color, bool dashed)
 {
     TSeriesMarks& marks = line.Marks();
     marks.SetVisible(true);
@@ -29,14 +29,19 @@ void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd,
     marks.Font().SetSize(10);
     marks.Font().SetColor(color);
     marks.Font().SetBold(true);
-    // Limits closer than a label's height keep their values legible.
-    marks.SetOverlapGroup(1);
-    // The blank label hides the left end's mark; the right end shows the value.
-    line.AddPoint(0, value, " ", color);
-    line.AddPoint(xEnd, value, "", color);
     if (dashed)
         line.LinePen().SetStyle(psDash);
     line.LinePen().SetWidth(2);
+}
+
+void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd, bool dashed)
+{
+    StyleLimitLine(line, color, dashed);
+    // Limits closer than a label's height keep their values legible.
+    line.Marks().SetOverlapGroup(1);
+    // The blank label hides the left end's mark; the right end shows the value.
+    line.AddPoint(0, value, " ", color);
+    line.AddPoint(xEnd, value, "", color);
 }
 
 void AddDataPoints(TLimitChartSeries& series, std::span<const float> values, float upper, float lower)

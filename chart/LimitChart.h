@@ -31,6 +31,10 @@ struct TLimitChartSeries {
 // old one is accepted like any other.
 void SetFixedVerticalRange(TChartAxis& axis, double minimum, double maximum);
 
+// A limit line's look: a line 2 pixels wide, dashed or solid, its values as bold
+// 10-point marks in its colour.
+void StyleLimitLine(TFastLineSeries& line, TColor color, bool dashed);
+
 // A horizontal line at value from X = 0 to X = xEnd, its value shown at the right end.
 void AddLimitLine(TFastLineSeries& line, float value, TColor color, double xEnd, bool dashed);
 

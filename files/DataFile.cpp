@@ -66,9 +66,7 @@ TDataFileKind DataFileKindOf(const std::string& path)
     if (head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         return TDataFileKind::dfXls;
     if (head.starts_with("PK\x03\x04")) {
-        TZipArchive zip(path);
-        if (!zip.Open())
-            throw TFileError("无法打开“" + FileNameOf(path) + "”：zip 容器已损坏");
+        TZipArchive zip(path, "zip 容器已损坏");
         if (zip.Select(QStringLiteral("xl/workbook.xml")))
             return TDataFileKind::dfXlsx;
         if (zip.Select(QStringLiteral("content.xml")))

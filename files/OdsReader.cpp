@@ -149,9 +149,7 @@ private:
 TSheetRead ReadOds(const std::string& path, std::size_t sheet, const std::string& decimal, std::uint64_t maxArea)
 {
     const std::string fileName = FileNameOf(path);
-    TZipArchive zip(path);
-    if (!zip.Open())
-        throw TFileError("无法打开“" + fileName + "”：不是有效的 ODS 文件（zip 容器损坏）");
+    TZipArchive zip(path, "不是有效的 ODS 文件（zip 容器损坏）");
     TSheetRead read;
     read.Table = TSheetTable(maxArea);
     TZipXml xml(zip, QStringLiteral("content.xml"), fileName);

@@ -218,9 +218,7 @@ private:
 TSheetRead ReadXlsx(const std::string& path, std::size_t sheet, const std::string& decimal, std::uint64_t maxArea)
 {
     const std::string fileName = FileNameOf(path);
-    TZipArchive zip(path);
-    if (!zip.Open())
-        throw TFileError("无法打开“" + fileName + "”：不是有效的 XLSX 文件（zip 容器损坏）");
+    TZipArchive zip(path, "不是有效的 XLSX 文件（zip 容器损坏）");
     TSheetRead read;
     read.Table = TSheetTable(maxArea);
     const TWorkbook workbook = ReadWorkbook(zip, fileName);

@@ -2,7 +2,16 @@
 
 #include <unzip.h>
 
+#include "FileError.h"
+#include "SheetFile.h"
+
 TZipArchive::TZipArchive(const std::string& path) : handle_(unzOpen64(path.c_str())) {}
+
+TZipArchive::TZipArchive(const std::string& path, const std::string& whyNot) : TZipArchive(path)
+{
+    if (!handle_)
+        throw TFileError("无法打开“" + FileNameOf(path) + "”：" + whyNot);
+}
 
 TZipArchive::~TZipArchive()
 {

@@ -10,6 +10,8 @@ class TZipArchive {
 public:
     // Open() is false when the file is not a readable zip container.
     explicit TZipArchive(const std::string& path);
+    // As above, but throws TFileError "无法打开“file name”：whyNot" instead of opening nothing.
+    TZipArchive(const std::string& path, const std::string& whyNot);
     ~TZipArchive();
     TZipArchive(const TZipArchive&) = delete;
     TZipArchive& operator=(const TZipArchive&) = delete;

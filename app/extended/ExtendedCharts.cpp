@@ -25,34 +25,10 @@ TSeries& AddSeries(TChart& chart, const char* name, TColor color)
     return series;
 }
 
-const char* FitCaption(const std::string& name)
-{
-    if (name == "boxcox")
-        return "Box-Cox 变换后正态";
-    if (name == "lognormal")
-        return "对数正态";
-    if (name == "weibull")
-        return "Weibull";
-    return "正态";
-}
-
 // The run charts' margin: a quarter of the span when it is below 4, else 1.
 double VerticalMargin(double span) { return span > 0 && span < 4 ? span / 4 : 1; }
 
 bool HasLimits(const TChartLimits& l) { return std::isfinite(l.Upper) && std::isfinite(l.Lower); }
-
-void StyleLimitLine(TFastLineSeries& line, TColor color, bool dashed)
-{
-    TSeriesMarks& marks = line.Marks();
-    marks.SetVisible(true);
-    marks.SetTransparent(true);
-    marks.Font().SetSize(10);
-    marks.Font().SetColor(color);
-    marks.Font().SetBold(true);
-    if (dashed)
-        line.LinePen().SetStyle(psDash);
-    line.LinePen().SetWidth(2);
-}
 
 // A limit across the points, as steps where every subgroup has its own; its
 // value shown at the right end only (a blank label hides a mark).
@@ -247,7 +223,7 @@ void FillHistogram(TChart& chart, const THistogramSeries& series, const std::vec
     const TDistributionFit* fit = PlottedFit(r);
     if (!fit || r.Distribution.Selected == "nonparametric")
         return;
-    chart.Title().SetCaption(std::string("直方图与拟合密度：") + FitCaption(fit->Name));
+    chart.Title().SetCaption(std::string("直方图与拟合密度：") + FamilyName(fit->Name));
     constexpr int Steps = 80;
     const double scale = static_cast<double>(values.size()) * width;
     for (int i = 0; i <= Steps; ++i) {

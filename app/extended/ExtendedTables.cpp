@@ -48,21 +48,6 @@ std::string SignificantText(double v)
     return GeneralNumberText(std::strtod(rounded, nullptr));
 }
 
-const char* FamilyName(const std::string& name)
-{
-    if (name == "normal")
-        return "正态";
-    if (name == "boxcox")
-        return "Box-Cox 变换后正态";
-    if (name == "lognormal")
-        return "对数正态";
-    if (name == "weibull")
-        return "Weibull";
-    if (name == "nonparametric")
-        return "非参数（经验百分位）";
-    return "最佳拟合";
-}
-
 std::string EscapeHtml(const std::string& s)
 {
     std::string out;
@@ -89,6 +74,19 @@ std::string PlainCell(std::string s)
 }
 
 }  // namespace
+
+const char* FamilyName(const std::string& name)
+{
+    const char* const captions[][2] = {{"normal", "正态"},
+                                       {"boxcox", "Box-Cox 变换后正态"},
+                                       {"lognormal", "对数正态"},
+                                       {"weibull", "Weibull"},
+                                       {"nonparametric", "非参数（经验百分位）"}};
+    for (const auto& [family, caption] : captions)
+        if (name == family)
+            return caption;
+    return "最佳拟合";
+}
 
 std::string ChartCaption(const std::string& chartName)
 {

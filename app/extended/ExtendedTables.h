@@ -21,6 +21,8 @@ TTextTable FitsTable(const TExtendedResult& r);
 TTextTable DistributionTable(const TExtendedResult& r);
 
 std::string ChartCaption(const std::string& chartName);
+// A distribution's name as the window shows it.
+const char* FamilyName(const std::string& name);
 
 // Every table one after another: tab-separated text, and the same as HTML.
 std::string TablesAsTabText(const std::vector<TTextTable>& tables);

@@ -212,10 +212,8 @@ void TExtendedWindow::Refresh()
     input.Distribution = DistributionOf(distribution_->currentData().toString());
     input.Chart = chart_->currentData().toString() == QLatin1String("xbarS") ? TControlChartChoice::XbarS
                                                                              : TControlChartChoice::XbarR;
-    input.HistoricalMean =
-        ReadHistoricalValue(historicalMean_->text().toStdString(), "历史均值", input.ReadingMessages);
-    input.HistoricalSigma =
-        ReadHistoricalValue(historicalSigma_->text().toStdString(), "历史标准差", input.ReadingMessages);
+    input.HistoricalMean = ReadTypedValue(historicalMean_->text().toStdString(), "历史均值", input.ReadingMessages);
+    input.HistoricalSigma = ReadTypedValue(historicalSigma_->text().toStdString(), "历史标准差", input.ReadingMessages);
     values_ = input.Values;
     try {
         result_ = AnalyseExtended(input);
