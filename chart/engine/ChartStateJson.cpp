@@ -1,35 +1,23 @@
 #include "ChartStateJson.h"
 
+#include <type_traits>
+
 #include "BarSeries.h"
 #include "CustomSeries.h"
 
-#include <type_traits>
-
 namespace {
 
+// The enumerations' names, in their order.
 const char* LabelStyleName(TAxisLabelStyle style)
 {
-    switch (style) {
-    case talAuto: return "talAuto";
-    case talNone: return "talNone";
-    case talValue: return "talValue";
-    case talMark: return "talMark";
-    case talText: return "talText";
-    }
-    return "talAuto";
+    static const char* const names[] = {"talAuto", "talNone", "talValue", "talMark", "talText"};
+    return names[style];
 }
 
 const char* PenStyleName(TPenStyle style)
 {
-    switch (style) {
-    case psSolid: return "psSolid";
-    case psDash: return "psDash";
-    case psDot: return "psDot";
-    case psDashDot: return "psDashDot";
-    case psDashDotDot: return "psDashDotDot";
-    case psClear: return "psClear";
-    }
-    return "psSolid";
+    static const char* const names[] = {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear"};
+    return names[style];
 }
 
 const char* PointerStyleName(TSeriesPointerStyle style)
