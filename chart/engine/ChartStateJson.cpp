@@ -47,6 +47,30 @@ void Member(TJsonWriter& json, std::string_view name, const T& value)
 constexpr std::pair<const char*, TAxisKind> AxesByName[] = {
     {"bottom", akBottom}, {"left", akLeft}, {"right", akRight}, {"top", akTop}};
 
+// "axes": an object of the four, "series": an array of the chart's series;
+// write gives each one's value.
+template <typename Write>
+void AxesMember(TJsonWriter& json, Write write)
+{
+    json.Key("axes");
+    json.BeginObject();
+    for (const auto& [name, kind] : AxesByName) {
+        json.Key(name);
+        write(kind);
+    }
+    json.EndObject();
+}
+
+template <typename Write>
+void SeriesMember(TJsonWriter& json, const TChart& chart, Write write)
+{
+    json.Key("series");
+    json.BeginArray();
+    for (const TChartSeries* series : chart.SeriesList())
+        write(*series);
+    json.EndArray();
+}
+
 void WriteAxis(TJsonWriter& json, const TChartAxis& axis)
 {
     json.BeginObject();
@@ -161,23 +185,13 @@ void WriteSeriesLayout(TJsonWriter& json, const TChartSeries& series, const TSer
 void WritePaint(TJsonWriter& json, const TChart& chart, const TChartLayout& layout)
 {
     json.BeginObject();
-    json.Key("axes");
-    json.BeginObject();
-    for (const auto& [name, kind] : AxesByName) {
-        json.Key(name);
-        WriteAxisLayout(json, layout.Axis(kind));
-    }
-    json.EndObject();
+    AxesMember(json, [&](TAxisKind kind) { WriteAxisLayout(json, layout.Axis(kind)); });
     json.Key("plotRect");
     json.BeginArray();
     for (int edge : {layout.PlotRect.Left, layout.PlotRect.Top, layout.PlotRect.Right, layout.PlotRect.Bottom})
         json.Integer(edge);
     json.EndArray();
-    json.Key("series");
-    json.BeginArray();
-    for (const TChartSeries* series : chart.SeriesList())
-        WriteSeriesLayout(json, *series, layout.Of(*series));
-    json.EndArray();
+    SeriesMember(json, chart, [&](const TChartSeries& series) { WriteSeriesLayout(json, series, layout.Of(series)); });
     json.EndObject();
 }
 
@@ -186,20 +200,10 @@ void WritePaint(TJsonWriter& json, const TChart& chart, const TChartLayout& layo
 void WriteChartState(TJsonWriter& json, const TChart& chart, const TChartLayout& layout, bool withPoints)
 {
     json.BeginObject();
-    json.Key("axes");
-    json.BeginObject();
-    for (const auto& [name, kind] : AxesByName) {
-        json.Key(name);
-        WriteAxis(json, chart.Axis(kind));
-    }
-    json.EndObject();
+    AxesMember(json, [&](TAxisKind kind) { WriteAxis(json, chart.Axis(kind)); });
     json.Key("paint");
     WritePaint(json, chart, layout);
-    json.Key("series");
-    json.BeginArray();
-    for (const TChartSeries* series : chart.SeriesList())
-        WriteSeries(json, *series, withPoints);
-    json.EndArray();
+    SeriesMember(json, chart, [&](const TChartSeries& series) { WriteSeries(json, series, withPoints); });
     json.Key("title");
     json.BeginObject();
     json.Key("text");
