@@ -5,9 +5,7 @@
 #include "FileError.h"
 #include "SheetFile.h"
 
-TZipArchive::TZipArchive(const std::string& path) : handle_(unzOpen64(path.c_str())) {}
-
-TZipArchive::TZipArchive(const std::string& path, const std::string& whyNot) : TZipArchive(path)
+TZipArchive::TZipArchive(const std::string& path, const std::string& whyNot) : handle_(unzOpen64(path.c_str()))
 {
     if (!handle_)
         throw TFileError("无法打开“" + FileNameOf(path) + "”：" + whyNot);

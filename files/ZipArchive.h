@@ -8,15 +8,13 @@
 
 class TZipArchive {
 public:
-    // Open() is false when the file is not a readable zip container.
-    explicit TZipArchive(const std::string& path);
-    // As above, but throws TFileError "无法打开“file name”：whyNot" instead of opening nothing.
+    // Throws TFileError "无法打开“file name”：whyNot" when the file is not a
+    // readable zip container.
     TZipArchive(const std::string& path, const std::string& whyNot);
     ~TZipArchive();
     TZipArchive(const TZipArchive&) = delete;
     TZipArchive& operator=(const TZipArchive&) = delete;
 
-    bool Open() const { return handle_ != nullptr; }
     // Makes the part (its exact name) the current one; false when it is missing.
     bool Select(const QString& part);
     // minizip's unzFile of the open container.

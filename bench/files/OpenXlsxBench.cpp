@@ -51,7 +51,7 @@ BENCHMARK(OpenXlsx)->Unit(benchmark::kMillisecond);
 void UnzipSheetAlone(benchmark::State& state)
 {
     for (auto _ : state) {
-        TZipArchive zip(Workbook());
+        TZipArchive zip(Workbook(), "不是有效的 XLSX 文件");
         zip.Select(QStringLiteral("xl/worksheets/sheet1.xml"));
         unzOpenCurrentFile(zip.Handle());
         std::vector<char> piece(1 << 16);

@@ -115,9 +115,7 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 std::map<QString, QByteArray> Images(const QString& workbook)
 {
     std::map<QString, QByteArray> images;
-    const TZipArchive zip(workbook.toStdString());
-    if (!zip.Open())
-        return images;
+    const TZipArchive zip(workbook.toStdString(), "不是有效的 XLSX 文件");
     for (int more = unzGoToFirstFile(zip.Handle()); more == UNZ_OK; more = unzGoToNextFile(zip.Handle())) {
         char name[256];
         unz_file_info64 info{};
