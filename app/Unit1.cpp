@@ -306,7 +306,7 @@ void TForm1::ClearMemo(const TWindowField& field)
     memo->Clear();
 }
 
-void TForm1::AppendMemoLine(const TWindowField& field, std::string line)
+void TForm1::AppendMemoLine(const TWindowField& field, const std::string& line)
 {
     TMemo* memo = MemoOf(field);
     if (collectingMemoLines_)

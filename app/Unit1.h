@@ -63,7 +63,7 @@ public:
     std::string Text(const TWindowField& field) const override;
     void SetText(const TWindowField& field, const std::string& text) override;
     void ClearMemo(const TWindowField& field) override;
-    void AppendMemoLine(const TWindowField& field, std::string line) override;
+    void AppendMemoLine(const TWindowField& field, const std::string& line) override;
     int ColCount() const override;
     int RowCount() const override;
     std::string Cell(int col, int row) const override;

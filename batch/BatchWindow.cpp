@@ -51,6 +51,9 @@ void TBatchWindow::SetText(const TWindowField& field, const std::string& text) {
 
 void TBatchWindow::ClearMemo(const TWindowField& memo) { memos_[IndexOf(memo, true)].Clear(); }
 
-void TBatchWindow::AppendMemoLine(const TWindowField& memo, std::string line) { memos_[IndexOf(memo, true)].Add(line); }
+void TBatchWindow::AppendMemoLine(const TWindowField& memo, const std::string& line)
+{
+    memos_[IndexOf(memo, true)].Add(line);
+}
 
 const TMemoLines& TBatchWindow::MemoLines(const TWindowField& memo) const { return memos_[IndexOf(memo, true)]; }

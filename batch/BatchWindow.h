@@ -18,7 +18,7 @@ public:
     std::string Text(const TWindowField& field) const override;
     void SetText(const TWindowField& field, const std::string& text) override;
     void ClearMemo(const TWindowField& memo) override;
-    void AppendMemoLine(const TWindowField& memo, std::string line) override;
+    void AppendMemoLine(const TWindowField& memo, const std::string& line) override;
     int ColCount() const override { return grid_.ColCount(); }
     int RowCount() const override { return grid_.RowCount(); }
     std::string Cell(int col, int row) const override { return std::string(grid_.Cell(col, row)); }

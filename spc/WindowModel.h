@@ -15,7 +15,7 @@ public:
     virtual void SetText(const TWindowField& field, const std::string& text) = 0;
 
     virtual void ClearMemo(const TWindowField& memo) = 0;
-    virtual void AppendMemoLine(const TWindowField& memo, std::string line) = 0;
+    virtual void AppendMemoLine(const TWindowField& memo, const std::string& line) = 0;
 
     // The measurement grid: counts and the text of cell (col, row), "" when empty.
     virtual int ColCount() const = 0;

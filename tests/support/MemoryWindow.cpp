@@ -49,10 +49,10 @@ void TMemoryWindow::ClearMemo(const TWindowField& memo)
     Written.emplace_back(memo.Control);
 }
 
-void TMemoryWindow::AppendMemoLine(const TWindowField& memo, std::string line)
+void TMemoryWindow::AppendMemoLine(const TWindowField& memo, const std::string& line)
 {
     Memo(memo);
-    memos_[std::string(memo.Control)].push_back(std::move(line));
+    memos_[std::string(memo.Control)].push_back(line);
     Written.emplace_back(memo.Control);
 }
 
