@@ -1,7 +1,10 @@
 // Times cpk-xr-batch on 1,000,000 readings (text, JSON, JSON with the chart
 // points, the four charts as PNG) beside one plain scan of the same file and
 // beside an awk pass that parses and sums it, and records the peak memory of
-// the heaviest run at 250,000, 500,000 and 1,000,000 readings.
+// the heaviest run at 250,000, 500,000 and 1,000,000 readings. Beside them,
+// the compute command by itself on the same readings, in this process: a
+// window that keeps no memo line, no chart displays. No batch run can be
+// faster than that.
 //   batch_bench BATCH [RUNS]
 // Targets: text and JSON under 1 s, JSON at most three times the awk pass,
 // with PNG charts under 2 s, peak memory under 500 MB and growing linearly.
@@ -17,10 +20,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "BatchWindow.h"
+#include "ComputeCommand.h"
+#include "GridReader.h"
 
 extern char** environ;
 
@@ -89,6 +97,24 @@ double ScanSeconds(const std::string& path)
     return seconds;
 }
 
+// The batch's window, minus the memo lines' storage: each line is still
+// formed by the compute command, then dropped.
+class TMemolessWindow : public TBatchWindow {
+public:
+    using TBatchWindow::TBatchWindow;
+    void AppendMemoLine(const TWindowField&, const std::string&) override {}
+};
+
+// The compute command alone on the file's readings: the grid is read before the clock starts.
+double ComputeOnlySeconds(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    TMemolessWindow window(ReadGrid(file, std::string("."), ".").Grid, ".");
+    const auto start = std::chrono::steady_clock::now();
+    RunComputeCommand(window, nullptr);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 // The best of the runs: the machine's other work only ever adds time.
 TRun Best(int runs, const std::function<TRun()>& run)
 {
@@ -129,6 +155,7 @@ int main(int argc, char* argv[])
                            return RunProgram("/usr/bin/awk",
                                              {"-F,", "{ for (i = 1; i <= NF; ++i) s += $i } END { print s }", million});
                        }).Seconds;
+    const double compute = Best(runs, [&] { return TRun{ComputeOnlySeconds(million), 0}; }).Seconds;
     const TRun text = Best(runs, [&] { return RunProgram(batch, {"--decimal-separator", ".", million}); });
     const TRun json = Best(runs, [&] {
         return RunProgram(batch, {"--decimal-separator", ".", "--format", "json", million});
@@ -142,6 +169,8 @@ int main(int argc, char* argv[])
     std::printf("1,000,000 readings (best of %d)\n", runs);
     std::printf("  one plain scan of the file  %8.3f s\n", floor);
     std::printf("  awk parsing and summing it  %8.3f s\n", awk);
+    std::printf("  the compute command alone   %8.3f s            %5.0fx the scan  %4.1fx awk\n", compute,
+                compute / floor, compute / awk);
     std::printf("  text                        %8.3f s  %6.0f MB  %5.0fx the scan%s\n", text.Seconds, text.PeakMb,
                 text.Seconds / floor, check(text.Seconds < 1.0));
     std::printf("  JSON                        %8.3f s  %6.0f MB  %5.0fx the scan  %4.1fx awk%s\n", json.Seconds,
