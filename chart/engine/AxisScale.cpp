@@ -205,8 +205,9 @@ std::vector<double> LabelValues(double workMinimum, double workMaximum, double w
     }
 
     const double bound = workMinimum >= 0 ? static_cast<double>((workMinimum - 1e-12L) / (1 + 1e-12L)) : workMinimum;
-    // The count check above bounds the labels; the strict decrease guards a
-    // step below the spacing of doubles at t.
+    // The count check above bounds the labels but for the two ends and for
+    // steps rounded to the spacing of doubles at t; the cap holds for those,
+    // and the strict decrease guards a step below that spacing.
     while (t >= bound && values.size() < MaxLabelCount) {
         values.push_back(t);
         const double lower = static_cast<double>(below(t));

@@ -77,8 +77,8 @@ long LabelCount(const TLabelStepInput& input);
 // The label step (increment) of an axis.
 double LabelStep(const TLabelStepInput& input);
 
-// Label values from the top downwards; none when the step would give 10,000
-// labels or more.
+// Label values from the top downwards; none when the range holds 10,000 steps
+// or more, and never more than 10,000.
 std::vector<double> LabelValues(double workMinimum, double workMaximum, double workRange, double step,
                                 bool roundFirstLabel);
 

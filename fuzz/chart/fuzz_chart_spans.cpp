@@ -2,7 +2,7 @@
 // spans and up to the largest Singles: filling them raises at most the
 // system's own errors, and painting them at their sizes on the form (or at
 // one size of the input's choosing) never raises, never lets an axis end
-// fall below the other and never lays out 10,000 labels or more.
+// fall below the other and never lays out more than 10,000 labels.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -115,8 +115,8 @@ void LayOutChecked(TChart& chart, int width, int height)
     TFixedMeasurer measurer;
     const TChartLayout layout = chart.LayOut(measurer, width, height);
     for (const TAxisLayout& axis : layout.Axes) {
-        if (axis.Division.Labels.size() >= MaxLabelCount)
-            Fail("10,000 labels or more");
+        if (axis.Division.Labels.size() > MaxLabelCount)
+            Fail("more than 10,000 labels");
         if (!(axis.Scale.WorkMinimum <= axis.Scale.WorkMaximum))
             Fail("axis ends out of order");
     }
